@@ -1,0 +1,305 @@
+#include "records/winners_file.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <system_error>
+
+namespace tallimor {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The code points of Windows-1252 bytes 0x80 to 0x9F (0 where undefined).
+constexpr char32_t kHighControls[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+void PutUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+class Writer {
+public:
+    explicit Writer(std::vector<uint8_t>& bytes) : bytes_(bytes) {}
+    void U16(uint16_t v) {
+        bytes_.push_back(static_cast<uint8_t>(v & 0xFF));
+        bytes_.push_back(static_cast<uint8_t>(v >> 8));
+    }
+    void I16(int16_t v) { U16(static_cast<uint16_t>(v)); }
+    template <typename T>
+    void Raw(T v) {  // IEEE values, little-endian on every machine we build for
+        uint8_t b[sizeof(T)];
+        std::memcpy(b, &v, sizeof(T));
+        bytes_.insert(bytes_.end(), b, b + sizeof(T));
+    }
+    void Text(const std::string& ansi) {
+        U16(static_cast<uint16_t>(ansi.size()));
+        bytes_.insert(bytes_.end(), ansi.begin(), ansi.end());
+    }
+
+private:
+    std::vector<uint8_t>& bytes_;
+};
+
+class Reader {
+public:
+    Reader(const uint8_t* bytes, size_t size) : bytes_(bytes), size_(size) {}
+    bool Has(size_t n) const { return n <= size_ - pos_; }
+    uint16_t U16() {
+        uint16_t v = static_cast<uint16_t>(bytes_[pos_] | (bytes_[pos_ + 1] << 8));
+        pos_ += 2;
+        return v;
+    }
+    int16_t I16() { return static_cast<int16_t>(U16()); }
+    template <typename T>
+    T Raw() {
+        T v;
+        std::memcpy(&v, bytes_ + pos_, sizeof(T));
+        pos_ += sizeof(T);
+        return v;
+    }
+    std::string Bytes(size_t n) {
+        std::string s(reinterpret_cast<const char*>(bytes_ + pos_), n);
+        pos_ += n;
+        return s;
+    }
+
+private:
+    const uint8_t* bytes_;
+    size_t size_;
+    size_t pos_ = 0;
+};
+
+// Fixed part of the record after the names: times, attempts, averages, populations.
+constexpr size_t kTablesBytes = kTopEntries * 2 * 2 + kSettingEntries * (4 + 2);
+
+bool WriteWhole(const fs::path& target, const std::vector<uint8_t>& bytes, std::string& why) {
+    fs::path temp = target;
+    temp += ".tmp";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) {
+            why = "cannot create " + temp.string();
+            return false;
+        }
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::error_code ignored;
+            fs::remove(temp, ignored);
+            why = "cannot write " + temp.string() + " (is the disk full?)";
+            return false;
+        }
+    }
+    std::error_code ec;
+    fs::rename(temp, target, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        why = "cannot replace " + target.string() + ": " + ec.message();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int Settingindex(int l, int o, int s, int e, int r) {
+    if (l < 3 || l > 13 || o < 1 || o > 2 || s < 1 || s > 2 || e < 1 || e > 2 || r < 1 || r > 8)
+        return -1;
+    return (l - 3) + 11 * ((o - 1) + 2 * ((s - 1) + 2 * ((e - 1) + 2 * (r - 1))));
+}
+
+int Topindex(int l, int o, int s, int e, int r, int p) {
+    int setting = Settingindex(l, o, s, e, r);
+    if (setting < 0 || p < 0 || p > 4) return -1;
+    return setting + kSettingEntries * p;
+}
+
+void WinnersRecord::Fresh() {
+    Stamp = 0;
+    for (auto& name : Topname) name.clear();
+    Toptime.fill(kEmptyToptime);
+    Topattempts.fill(kEmptyTopattempts);
+    Average.fill(0.0f);
+    Population.fill(0);
+}
+
+size_t WinnersRecord::Namebytes() const {
+    size_t total = 0;
+    for (const auto& name : Topname) total += Utf8toansi(name).size();
+    return total;
+}
+
+std::string Ansitoutf8(const std::string& ansi) {
+    std::string out;
+    for (unsigned char ch : ansi) {
+        char32_t cp = ch;
+        if (ch >= 0x80 && ch <= 0x9F) cp = kHighControls[ch - 0x80] ? kHighControls[ch - 0x80] : U'?';
+        PutUtf8(out, cp);
+    }
+    return out;
+}
+
+std::string Utf8toansi(const std::string& utf8) {
+    std::string out;
+    for (size_t i = 0; i < utf8.size();) {
+        unsigned char lead = static_cast<unsigned char>(utf8[i]);
+        char32_t cp = '?';
+        size_t len = 1;
+        if (lead < 0x80) {
+            cp = lead;
+        } else if ((lead & 0xE0) == 0xC0 && i + 1 < utf8.size()) {
+            cp = ((lead & 0x1Fu) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu);
+            len = 2;
+        } else if ((lead & 0xF0) == 0xE0 && i + 2 < utf8.size()) {
+            cp = ((lead & 0x0Fu) << 12) | ((static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu) << 6) |
+                 (static_cast<unsigned char>(utf8[i + 2]) & 0x3Fu);
+            len = 3;
+        } else if ((lead & 0xF8) == 0xF0) {
+            len = 4;
+        }
+        i += len;
+        char byte = '?';
+        if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+            byte = static_cast<char>(cp);
+        } else {
+            for (int k = 0; k < 32; ++k)
+                if (kHighControls[k] == cp && cp != 0) byte = static_cast<char>(0x80 + k);
+        }
+        out += byte;
+    }
+    return out;
+}
+
+fs::path Winnerspath(const fs::path& programFolder, int colours) {
+    return programFolder / "Winners" / ("Winners" + std::to_string(colours));
+}
+
+std::vector<uint8_t> Encodewinners(const WinnersRecord& record) {
+    std::vector<uint8_t> bytes;
+    bytes.reserve(kWinnersRecordLength);
+    Writer w(bytes);
+    w.Raw<double>(record.Stamp);
+    size_t nameBytes = 0;
+    for (const auto& name : record.Topname) {
+        std::string ansi = Utf8toansi(name);
+        nameBytes += ansi.size();
+        if (nameBytes > kWinnersNameRoom) return {};
+        w.Text(ansi);
+    }
+    for (int16_t v : record.Toptime) w.I16(v);
+    for (int16_t v : record.Topattempts) w.I16(v);
+    for (float v : record.Average) w.Raw<float>(v);
+    for (int16_t v : record.Population) w.I16(v);
+    bytes.resize(kWinnersRecordLength, 0);
+    return bytes;
+}
+
+bool Decodewinners(const uint8_t* bytes, size_t size, WinnersRecord& record) {
+    record.Fresh();
+    WinnersRecord read;
+    Reader r(bytes, std::min(size, kWinnersRecordLength));
+    if (!r.Has(8)) return false;
+    read.Stamp = r.Raw<double>();
+    for (auto& name : read.Topname) {
+        if (!r.Has(2)) return false;
+        size_t n = r.U16();
+        if (!r.Has(n + kTablesBytes)) return false;  // names must leave room for the tables
+        name = Ansitoutf8(r.Bytes(n));
+    }
+    for (auto& v : read.Toptime) v = r.I16();
+    for (auto& v : read.Topattempts) v = r.I16();
+    for (auto& v : read.Average) {
+        v = r.Raw<float>();
+        if (!std::isfinite(v) || v < 0) return false;
+    }
+    for (auto& v : read.Population) {
+        v = r.I16();
+        if (v < 0) return false;
+    }
+    record = std::move(read);
+    return true;
+}
+
+WinnersResult Readwinners(const fs::path& programFolder, int colours, WinnersRecord& buffer) {
+    buffer.Fresh();
+    const fs::path file = Winnerspath(programFolder, colours);
+    std::error_code ec;
+    if (!fs::exists(file, ec)) return {WinnersStatus::Fresh, ""};
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        return {WinnersStatus::Unreadable,
+                "The records file " + file.string() + " cannot be read. Your records are kept as they are."};
+    }
+    std::vector<uint8_t> bytes(kWinnersRecordLength);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    size_t got = static_cast<size_t>(in.gcount());
+    if (in.bad()) {
+        return {WinnersStatus::Unreadable,
+                "The records file " + file.string() + " cannot be read. Your records are kept as they are."};
+    }
+    if (got < kWinnersRecordLength) return {WinnersStatus::Fresh, ""};
+    if (!Decodewinners(bytes.data(), got, buffer)) {
+        return {WinnersStatus::Damaged,
+                "The records file " + file.string() +
+                    " is damaged. It is left as it is and no records are saved to it."};
+    }
+    return {WinnersStatus::Ok, ""};
+}
+
+double Filedatetime(const fs::path& file) {
+    std::error_code ec;
+    auto written = fs::last_write_time(file, ec);
+    if (ec) return 0;
+    auto system = std::chrono::file_clock::to_sys(written);
+    auto micros = std::chrono::duration_cast<std::chrono::microseconds>(system.time_since_epoch()).count();
+    std::time_t seconds = static_cast<std::time_t>(micros / 1000000);
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    // Local wall-clock time, as the file list of the desktop shows it.
+    double localSeconds = static_cast<double>(seconds + local.tm_gmtoff) +
+                          static_cast<double>(micros % 1000000) / 1e6;
+    return localSeconds / 86400.0 + 25569.0;  // 1 January 1970 is day 25569
+}
+
+WinnersResult Writewinners(const fs::path& programFolder, int colours, WinnersRecord& buffer) {
+    const fs::path file = Winnerspath(programFolder, colours);
+    if (buffer.Namebytes() > kWinnersNameRoom) {
+        return {WinnersStatus::NamesTooLong,
+                "The names of the records file " + file.string() +
+                    " would not fit in its record. Nothing has been saved."};
+    }
+    std::error_code ec;
+    fs::create_directories(file.parent_path(), ec);
+    std::string why;
+    auto fail = [&] {
+        return WinnersResult{WinnersStatus::Unwritable,
+                             "The records file cannot be saved: " + why + ". The old file is kept."};
+    };
+    if (ec) {
+        why = "cannot make the folder " + file.parent_path().string();
+        return fail();
+    }
+    if (!WriteWhole(file, Encodewinners(buffer), why)) return fail();
+    buffer.Stamp = Filedatetime(file);
+    if (!WriteWhole(file, Encodewinners(buffer), why)) return fail();
+    return {WinnersStatus::Ok, ""};
+}
+
+}  // namespace tallimor
