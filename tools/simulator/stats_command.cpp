@@ -1,0 +1,53 @@
+#include <array>
+#include <cstdio>
+
+#include "commands.h"
+#include "reasoning/watched_game.h"
+#include "records/computer_statistics.h"
+#include "records/winners_file.h"
+
+namespace tallimor::sim {
+
+int Initstatscommand(const Options& options) {
+    const std::filesystem::path folder = options.Text("dir");
+    const int games = static_cast<int>(options.Number("games", 1, 30000, 10));
+    const uint64_t seed = options.Seed();
+
+    // Read every file first: a file that cannot be used stops the run before
+    // anything is written.
+    std::array<WinnersRecord, 11> records;
+    for (int colours = 5; colours <= 10; ++colours) {
+        const WinnersResult read = Readwinners(folder, colours, records[static_cast<size_t>(colours)]);
+        if (!read.Usable()) {
+            std::fprintf(stderr, "%s\n", read.message.c_str());
+            return 1;
+        }
+    }
+
+    WatchedGame w;
+    w.game.Random.Seed(seed);
+    GameSettings s = Firststatsetting();
+    int gamecount = 1;
+    long played = 0, counted = 0;
+    do {
+        w.game.Settings = s;
+        w.Initialize();
+        if (w.Play() == WatchedGame::End::Win) {
+            Updatestatistics(records[static_cast<size_t>(s.Colours)], w.game.Settings, w.game.Attempts);
+            ++counted;
+        }
+        ++played;
+    } while (Nextstatgame(s, gamecount, games));
+
+    for (int colours = 5; colours <= 10; ++colours) {
+        const WinnersResult written = Writewinners(folder, colours, records[static_cast<size_t>(colours)]);
+        if (!written.Usable()) {
+            std::fprintf(stderr, "%s\n", written.message.c_str());
+            return 1;
+        }
+    }
+    std::printf("%ld games played, %ld wins counted\n", played, counted);
+    return 0;
+}
+
+}  // namespace tallimor::sim
