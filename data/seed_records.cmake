@@ -1,0 +1,12 @@
+# Runs the Initialize Statistics run, 100 games per setting with a fixed seed,
+# into PROGRAM_DIR/Winners when none of the records files exists yet.
+foreach(colours 5 6 7 8 9 10)
+  if(EXISTS "${PROGRAM_DIR}/Winners/Winners${colours}")
+    return()
+  endif()
+endforeach()
+execute_process(COMMAND "${SIM}" init-stats --dir "${PROGRAM_DIR}" --games 100 --seed 20261206
+                RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "Seeding the records files failed")
+endif()
