@@ -68,6 +68,15 @@ TEST(EngineGameTest, AHandTracedGame) {
     EXPECT_EQ(t.attempts, 4);
 }
 
+TEST(EngineGameTest, AHandTracedFixedOrderGame) {
+    // 0122 (2 correct): the greedy choice keeps one 0 and one 1, the room goes
+    // to more copies of the colours already in the code: 0111.  Then more 0s,
+    // the untested 3 and 4 by halving, a further 3, and last the untested 5.
+    const Transcript t = PlayGame(GameSettings::Make(6, 4, true, 1, 4), "210345", "0135");
+    EXPECT_EQ(t.guesses, (std::vector<std::string>{"0122", "0111", "0001", "0134", "0133", "0135"}));
+    EXPECT_EQ(t.attempts, 6);
+}
+
 TEST(EngineGameTest, AMiddleStartFromTheComputersOwnGuessesPlaysOnTheSame) {
     // Given the guesses the computer itself would have played, a game that
     // starts in the middle must go on exactly as the game from trial 1.
