@@ -7,6 +7,24 @@
 
 namespace tallimor {
 
+Markstep Computermark(GameState& g) {
+    Mark(g);
+    Processmark(g);
+    if (Iswin(g)) {
+        g.Finaltrial = g.Currenttrial;
+        g.Attempts = static_cast<int16_t>(g.Currenttrial - g.Settings.Starttrial + 1);
+        g.Gamestatus = "Win";
+        return Markstep::Win;
+    }
+    // A missed last trial ends the computer's game as it ends the player's.
+    if (g.Currenttrial >= kLastTrial) {
+        g.Finaltrial = g.Currenttrial;
+        g.Gamestatus = "Gameover";
+        return Markstep::Gameover;
+    }
+    return Markstep::Nextguess;
+}
+
 void WatchedGame::Initialize(const std::string& answer, const std::vector<std::string>& given,
                              const std::string& colourOrder) {
     GameState& g = game;
@@ -58,20 +76,10 @@ WatchedGame::End WatchedGame::Play(const TrialObserver& onTrial, const ThinkObse
         if (onThink) onThink(std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
         if (c.kind != Conclusion::Kind::Delaytimer) return End::Bug;
         if (!c.owntrial) continue;  // a given trial: its hint is already recorded
-        Mark(g);
-        Processmark(g);
+        const Markstep step = Computermark(g);
         if (onTrial) onTrial(g.Currenttrial, g.Guessstr, g.Result);
-        if (Iswin(g)) {
-            g.Finaltrial = g.Currenttrial;
-            g.Attempts = static_cast<int16_t>(g.Currenttrial - g.Settings.Starttrial + 1);
-            g.Gamestatus = "Win";
-            return End::Win;
-        }
-        if (g.Currenttrial >= kLastTrial) {
-            g.Finaltrial = g.Currenttrial;
-            g.Gamestatus = "Gameover";
-            return End::Lost;
-        }
+        if (step == Markstep::Win) return End::Win;
+        if (step == Markstep::Gameover) return End::Lost;
     }
 }
 

@@ -11,6 +11,11 @@
 
 namespace tallimor {
 
+// One step of the delay timer for the computer's own trial when the computer
+// marks: mark Guessstr against the secret code and record the trial.
+enum class Markstep { Nextguess, Win, Gameover };
+Markstep Computermark(GameState& g);
+
 struct WatchedGame {
     GameState game;
     EngineTables tables;

@@ -278,3 +278,33 @@ TEST(NextcombinationTest, RunsThroughPositionSetsInLexicographicOrder) {
 
 }  // namespace
 }  // namespace tallimor
+
+namespace tallimor {
+namespace {
+
+TEST(ComputermarkTest, RecordsTheTrialAndEndsAtAWinOrAfterTrial27) {
+    GameState g;
+    g.Settings = GameSettings::Make(6, 4, true, 2, 1, 3, 2);
+    g.Settings.Starttrial = 4;
+    g.Answer = "0123";
+    g.Gamestatus = "Playing";
+    g.Currenttrial = 26;
+    g.Guessstr = "3210";
+    EXPECT_EQ(Computermark(g), Markstep::Nextguess);
+    EXPECT_EQ(g.Record[26].Trialguess, "3210");
+    EXPECT_EQ(g.Record[26].HintTotal, 4);
+    g.Currenttrial = 27;
+    g.Guessstr = "1230";
+    EXPECT_EQ(Computermark(g), Markstep::Gameover);
+    EXPECT_EQ(g.Gamestatus, "Gameover");
+    EXPECT_EQ(g.Finaltrial, 27);
+    g.Gamestatus = "Playing";
+    g.Currenttrial = 9;
+    g.Guessstr = "0123";
+    EXPECT_EQ(Computermark(g), Markstep::Win);
+    EXPECT_EQ(g.Attempts, 6);
+    EXPECT_EQ(g.Finaltrial, 9);
+}
+
+}  // namespace
+}  // namespace tallimor
