@@ -21,7 +21,7 @@ TEST(Clearrec, EmptiesTheRecordAndCountersOfAGame) {
     g.Answer = std::string(4, '0');
     g.Currenttrial = 5;
     g.Finaltrial = 5;
-    g.ErrorTrials = "3";
+    g.ErrorTrials.assign(1, '3');
     g.Record[3].Trialguess = "3210";
     g.Record[3].Trialblack = 2;
     Clearrec(g);
