@@ -18,8 +18,10 @@ std::string Converttime(int seconds) {
     const int minutes = seconds / 60;
     const int rest = seconds % 60;
     std::string text = std::to_string(minutes) + (minutes < 2 ? " minute " : " minutes ");
-    if (rest == 1) text += "1 second";
-    else if (rest > 1) text += std::to_string(rest) + " seconds";
+    if (rest == 1)
+        text += "1 second";
+    else if (rest > 1)
+        text += std::to_string(rest) + " seconds";
     return text;
 }
 

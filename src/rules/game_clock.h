@@ -24,7 +24,7 @@ std::string Converttime(int seconds);
 std::string Timelabeltext(const std::string& timetext);
 
 class GameClock {
-public:
+   public:
     explicit GameClock(TimeSource now);
 
     // Starts counting from now, carrying `offset` seconds into the count.
@@ -39,7 +39,7 @@ public:
     int16_t Recordtime = 0;  // taken at a win, for the Top Five list
     std::string Recordtimetext;
 
-private:
+   private:
     TimeSource now_;
     double starttime_ = 0;
 };

@@ -57,7 +57,8 @@ Prompts Getstringprompts(const GameState& g) {
             p.input = "Input a string for me to guess below. Use numbers to represent colours.";
         } else {
             const std::string trial = std::to_string(g.Currenttrial);
-            p.getstring = "Input a string for Trial " + trial + " by dragging or double-clicking the colours.";
+            p.getstring =
+                "Input a string for Trial " + trial + " by dragging or double-clicking the colours.";
             p.input = "Input a string for Trial " + trial + " below. Use numbers to represent colours.";
         }
         p.input += blanks;

@@ -10,8 +10,8 @@ namespace tallimor {
 namespace {
 
 constexpr int kHeadingHeight = 26;
-constexpr int kBox = 12;          // side of a guess box on the record
-constexpr int kPitch = 18;        // guess boxes stand this far apart
+constexpr int kBox = 12;    // side of a guess box on the record
+constexpr int kPitch = 18;  // guess boxes stand this far apart
 constexpr int kHintBox = 10;
 constexpr int kHintPitch = 13;
 constexpr int kGuessLeft = 44;
@@ -34,8 +34,8 @@ void Drawdigit(QPainter& p, const QRect& r, char ch, const QColor& colour, int p
 
 QColor Panelcolour(int colour) {
     static const std::array<QColor, 10> table{
-        QColor(255, 0, 0),   QColor(255, 128, 0), QColor(255, 255, 0),   QColor(0, 255, 0),
-        QColor(0, 255, 255), QColor(0, 0, 255),   QColor(255, 0, 255),   QColor(255, 192, 255),
+        QColor(255, 0, 0),   QColor(255, 128, 0),  QColor(255, 255, 0), QColor(0, 255, 0),
+        QColor(0, 255, 255), QColor(0, 0, 255),    QColor(255, 0, 255), QColor(255, 192, 255),
         QColor(192, 64, 0),  QColor(128, 128, 128)};
     return colour >= 0 && colour < 10 ? table[static_cast<size_t>(colour)] : Backgroundcolour();
 }

@@ -23,7 +23,7 @@ enum class Displaymode { Colour, Number };
 // Picrecord: one row per trial drawn, the trial number, the guess and the hint.
 class RecordBoard : public QWidget {
     Q_OBJECT
-public:
+   public:
     explicit RecordBoard(QWidget* parent = nullptr);
 
     void Setgame(int codelength, bool fixedOrder);
@@ -39,10 +39,10 @@ public:
     // Where the first guess box of a trial's row is drawn (for checks of the picture).
     QPoint Guessbox(int trial, int position) const;
 
-protected:
+   protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+   private:
     std::map<int, TrialRecord> rows_;
     int codelength_ = 4;
     bool fixedOrder_ = true;
@@ -53,17 +53,17 @@ private:
 // Picanswer: a code drawn position by position, as boxes or as digits.
 class CodeView : public QWidget {
     Q_OBJECT
-public:
+   public:
     explicit CodeView(QWidget* parent = nullptr);
     void Setcode(const std::string& code);
     void Setmode(Displaymode mode);
     const std::string& Code() const { return code_; }
     Displaymode Mode() const { return mode_; }
 
-protected:
+   protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+   private:
     std::string code_;
     Displaymode mode_ = Displaymode::Colour;
 };
@@ -71,16 +71,16 @@ private:
 // Piccorrect and Picwrong: a row of filled squares.
 class HintBoxes : public QWidget {
     Q_OBJECT
-public:
+   public:
     HintBoxes(QColor fill, QWidget* parent = nullptr);
     void Setcount(int count);
     void Setfill(QColor fill);
     int Count() const { return count_; }
 
-protected:
+   protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+   private:
     QColor fill_;
     int count_ = 0;
 };
@@ -88,10 +88,10 @@ private:
 // Picfore: the idle picture between games, sky and title.
 class IdlePicture : public QWidget {
     Q_OBJECT
-public:
+   public:
     explicit IdlePicture(QWidget* parent = nullptr);
 
-protected:
+   protected:
     void paintEvent(QPaintEvent*) override;
 };
 

@@ -58,8 +58,8 @@ QGroupBox* Makeframe(QWidget* parent, const char* name, const QString& caption, 
 
 void Setdefault(QPushButton* button, bool isDefault) { button->setDefault(isDefault); }
 
-constexpr int kRight = 464;  // left edge of the right-hand column
-constexpr int kRightWidth = 320;
+constexpr int kRight = 408;  // left edge of the right-hand column
+constexpr int kRightWidth = 376;
 
 }  // namespace
 
@@ -152,18 +152,18 @@ void Fmmain::Buildpanels() {
     picfore_->setObjectName("Picfore");
     picfore_->setGeometry(8, 8, 776, 484);
 
-    picupper_ = Makelabel(central, "Picupper", QRect(8, 8, 448, 22));
+    picupper_ = Makelabel(central, "Picupper", QRect(8, 8, 392, 22));
     picupper_->setText("   Trial      Guess and hint");
     picupper_->setStyleSheet("QLabel { background: #6b4f2a; color: #f6eed9; font-weight: bold; }");
     picrecord_ = new RecordBoard(central);
     picrecord_->setObjectName("Picrecord");
-    picrecord_->setGeometry(8, 30, 448, 462);
+    picrecord_->setGeometry(8, 30, 392, 462);
 
     Buildsettingmenu(central);
 
     frsetting_ = Makeframe(central, "Frsetting", "Game Setting", QRect(kRight, 2, kRightWidth, 152));
-    lblsettitle_ = Makelabel(frsetting_, "Lblsettitle", QRect(8, 18, 148, 130), Q(Settitletext()));
-    lblsetcontent_ = Makelabel(frsetting_, "Lblsetcontent", QRect(158, 18, 158, 130));
+    lblsettitle_ = Makelabel(frsetting_, "Lblsettitle", QRect(10, 18, 170, 130), Q(Settitletext()));
+    lblsetcontent_ = Makelabel(frsetting_, "Lblsetcontent", QRect(182, 18, 188, 130));
     for (QLabel* l : {lblsettitle_, lblsetcontent_}) l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblsetcontent_->setStyleSheet("QLabel { color: #14407a; }");
 
@@ -182,7 +182,7 @@ void Fmmain::Buildpanels() {
     for (int c = 0; c < 10; ++c) {
         auto* cell = new PieceCell({DragSource::Colour, c}, QString("Piccolour%1").arg(c),
                                    QString("Lblcolour%1").arg(c), frcolour_);
-        cell->move(8 + c * 30 + 3, 22);
+        cell->move(10 + c * 36, 22);
         cell->Setcolour(Panelcolour(c));
         cell->Setcaption(QString::number(c));
         cell->Candrag = [this, c] { return Entering() && !keyboard_ && row_.Hasborder(c); };
@@ -194,29 +194,29 @@ void Fmmain::Buildpanels() {
 
     const QRect inputArea(kRight, 312, kRightWidth, 136);
     frgetstring_ = Makeframe(central, "Frgetstring", "Your Guess", inputArea);
-    lblgetstring_ = Makelabel(frgetstring_, "Lblgetstring", QRect(8, 18, 304, 34));
+    lblgetstring_ = Makelabel(frgetstring_, "Lblgetstring", QRect(10, 18, 356, 34));
     lblgetstring_->setWordWrap(true);
     for (int p = 0; p < kRowcells; ++p) {
         auto* cell = new PieceCell({DragSource::Position, p}, QString("Picstring%1").arg(p),
                                    QString("Lblstring%1").arg(p), frgetstring_);
-        cell->move(8 + p * 34, 54);
+        cell->move(10 + p * 36, 54);
         cell->Candrag = [this, p] { return Entering() && row_.Cell(p) != kEmptycell; };
         cell->Doubleclicked = [this, p] { Lblstring_DblClick(p); };
         cell->Dropped = [this, p](DragSource s) { Lblstring_DragDrop(s, p); };
         cell->setCursor(Qt::PointingHandCursor);
         stringcells_[static_cast<size_t>(p)] = cell;
     }
-    cmdsubcol_ = Makebutton(frgetstring_, "Cmdsubcol", "Submit", QRect(224, 102, 88, 28));
+    cmdsubcol_ = Makebutton(frgetstring_, "Cmdsubcol", "Submit", QRect(296, 68, 72, 28));
     connect(cmdsubcol_, &QPushButton::clicked, this, &Fmmain::Cmdsubcol_Click);
     frcolour_->setCursor(Qt::PointingHandCursor);
 
     frinput_ = Makeframe(central, "Frinput", "Your Guess", inputArea);
-    lblinput_ = Makelabel(frinput_, "Lblinput", QRect(8, 18, 304, 50));
+    lblinput_ = Makelabel(frinput_, "Lblinput", QRect(10, 18, 356, 50));
     lblinput_->setWordWrap(true);
     lblinput_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     txtinput_ = new QLineEdit(frinput_);
     txtinput_->setObjectName("Txtinput");
-    txtinput_->setGeometry(8, 76, 200, 28);
+    txtinput_->setGeometry(10, 76, 200, 28);
     QFont big = txtinput_->font();
     big.setPointSize(13);
     big.setLetterSpacing(QFont::AbsoluteSpacing, 3);
@@ -225,7 +225,7 @@ void Fmmain::Buildpanels() {
     connect(txtinput_, &QLineEdit::returnPressed, this, [this] {
         if (cmdsubnum_->isEnabled()) Cmdsubnum_Click();
     });
-    cmdsubnum_ = Makebutton(frinput_, "Cmdsubnum", "Submit", QRect(220, 76, 92, 28));
+    cmdsubnum_ = Makebutton(frinput_, "Cmdsubnum", "Submit", QRect(222, 76, 92, 28));
     connect(cmdsubnum_, &QPushButton::clicked, this, &Fmmain::Cmdsubnum_Click);
 
     frerror_ = Makeframe(central, "Frerror", "", QRect(kRight, 450, kRightWidth, 42));
@@ -235,19 +235,19 @@ void Fmmain::Buildpanels() {
     });
 
     frshowresult_ = Makeframe(central, "Frshowresult", "Result", QRect(kRight, 312, kRightWidth, 180));
-    lbltrials_ = Makelabel(frshowresult_, "Lbltrials", QRect(10, 18, 300, 18));
+    lbltrials_ = Makelabel(frshowresult_, "Lbltrials", QRect(10, 18, 356, 18));
     lbltrials_->setStyleSheet("QLabel { font-weight: bold; }");
-    frcorrect_ = Makeframe(frshowresult_, "Frcorrect", "", QRect(8, 38, 304, 56));
-    lblcorrect_ = Makelabel(frcorrect_, "Lblcorrect", QRect(6, 4, 292, 20));
+    frcorrect_ = Makeframe(frshowresult_, "Frcorrect", "", QRect(8, 38, 360, 56));
+    lblcorrect_ = Makelabel(frcorrect_, "Lblcorrect", QRect(6, 4, 348, 20));
     piccorrect_ = new HintBoxes(Qt::black, frcorrect_);
     piccorrect_->setObjectName("Piccorrect");
-    piccorrect_->setGeometry(6, 28, 292, 22);
-    frwrong_ = Makeframe(frshowresult_, "Frwrong", "", QRect(8, 96, 304, 56));
-    lblwrong_ = Makelabel(frwrong_, "Lblwrong", QRect(6, 4, 292, 20));
+    piccorrect_->setGeometry(6, 28, 348, 22);
+    frwrong_ = Makeframe(frshowresult_, "Frwrong", "", QRect(8, 96, 360, 56));
+    lblwrong_ = Makelabel(frwrong_, "Lblwrong", QRect(6, 4, 348, 20));
     picwrong_ = new HintBoxes(Qt::white, frwrong_);
     picwrong_->setObjectName("Picwrong");
-    picwrong_->setGeometry(6, 28, 292, 22);
-    cmdshowresult_ = Makebutton(frshowresult_, "Cmdshowresult", "OK", QRect(116, 154, 88, 24));
+    picwrong_->setGeometry(6, 28, 348, 22);
+    cmdshowresult_ = Makebutton(frshowresult_, "Cmdshowresult", "OK", QRect(144, 154, 88, 24));
     connect(cmdshowresult_, &QPushButton::clicked, this, &Fmmain::Cmdshowresult_Click);
 
     stbmenu_ = new QLabel(this);
@@ -308,8 +308,8 @@ void Fmmain::Settlb() {
 
 void Fmmain::Refreshlists() {
     refreshingLists_ = true;
-    const std::array<const ChoiceList*, 7> lists{&lists_.Cbwho,  &lists_.Cbcolour, &lists_.Cbstart,
-                                                 &lists_.Cblength, &lists_.Cbhint, &lists_.Cborder,
+    const std::array<const ChoiceList*, 7> lists{&lists_.Cbwho,    &lists_.Cbcolour, &lists_.Cbstart,
+                                                 &lists_.Cblength, &lists_.Cbhint,   &lists_.Cborder,
                                                  &lists_.Cbrepeat};
     for (size_t i = 0; i < lists.size(); ++i) {
         QComboBox* box = lists_boxes_[i];
@@ -340,7 +340,8 @@ void Fmmain::Mnuset_Click() {
     frmenu_->show();
     frmenu_->raise();
     Setdefault(cmdstart_, true);
-    menus_.Mnuset = menus_.Mnunew = menus_.Mnuload = menus_.Mnusaving = menus_.Mnuend = menus_.Mnudemo = false;
+    menus_.Mnuset = menus_.Mnunew = menus_.Mnuload = menus_.Mnusaving = menus_.Mnuend = menus_.Mnudemo =
+        false;
     Settlb();
     Setwait(300, "Frmenu");
 }
@@ -482,8 +483,10 @@ void Fmmain::Startgame() {
 }
 
 void Fmmain::Getguess() {
-    if (g_.Settings.Who == 1) Getstring();
-    else if (hooks.Computerguess) hooks.Computerguess();
+    if (g_.Settings.Who == 1)
+        Getstring();
+    else if (hooks.Computerguess)
+        hooks.Computerguess();
 }
 
 void Fmmain::Getstring() {
@@ -526,7 +529,8 @@ void Fmmain::Getstring() {
 }
 
 void Fmmain::Submitguess() {
-    for (QWidget* w : std::initializer_list<QWidget*>{frsetting_, frgetstring_, frinput_, frcolour_, frerror_})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{frsetting_, frgetstring_, frinput_, frcolour_, frerror_})
         w->hide();
     menus_.Mnusaving = false;
     if (g_.Playing()) menus_.Mnuend = menus_.Mnuoption = false;
@@ -607,7 +611,8 @@ void Fmmain::Win() {
         clock_.Recordtimetext = clock_.Timetext;
         text = Wintext(g_.Attempts, clock_.Recordtimetext);
     } else {
-        text = "Win!  I have tried " + std::to_string(g_.Attempts) + (g_.Attempts == 1 ? " time." : " times.");
+        text =
+            "Win!  I have tried " + std::to_string(g_.Attempts) + (g_.Attempts == 1 ? " time." : " times.");
     }
     Showmessage("Win", Q(Choosetext(text)));
 }
@@ -621,24 +626,27 @@ void Fmmain::Gameover() {
     clock_.Calculatetime();
     lbltime_->setText(Q(Timelabeltext(clock_.Timetext)));
     tmrrec_->stop();
-    for (QWidget* w : std::initializer_list<QWidget*>{frshowresult_, frgetstring_, frinput_, frcolour_, lbltime_})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{frshowresult_, frgetstring_, frinput_, frcolour_, lbltime_})
         w->hide();
     const std::string text = Gameovertext(g_);
     if (g_.Settings.Who == 1) {
         if (g_.Currenttrial > 0) Showanswer("Answer");
         if (g_.Currenttrial == kLastTrial) Showrecord(kLastTrial);
     }
-    if (g_.Currenttrial == 0) Showmessage("Gameover0", Q(text));
-    else Showmessage("Gameover1", Q(Choosetext(text)));
+    if (g_.Currenttrial == 0)
+        Showmessage("Gameover0", Q(text));
+    else
+        Showmessage("Gameover1", Q(Choosetext(text)));
 }
 
 void Fmmain::Finishgame() {
     setWindowTitle("Tallimor");
     tmrrec_->stop();
     clock_.Timeoffset = 0;
-    for (QWidget* w : std::initializer_list<QWidget*>{frsetting_, lbltime_, franswer_, frcolour_, frgetstring_,
-                                                      frinput_, frerror_, frshowresult_, picupper_, picrecord_,
-                                                      frmenu_})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{frsetting_, lbltime_, franswer_, frcolour_, frgetstring_, frinput_,
+                                         frerror_, frshowresult_, picupper_, picrecord_, frmenu_})
         w->hide();
     picrecord_->Clearrecord();
     picfore_->show();
@@ -769,10 +777,16 @@ void Fmmain::Tmrwait_Timer() {
         case WaitAction::Startdemo:
             if (hooks.Startdemo) hooks.Startdemo();
             break;
-        case WaitAction::Cmdcancel: Cmdcancel_Click(); break;
+        case WaitAction::Cmdcancel:
+            Cmdcancel_Click();
+            break;
         case WaitAction::Givepreparation:
-        case WaitAction::Finishgame: Finishgame(); break;
-        case WaitAction::Cmdshowresult: Cmdshowresult_Click(); break;
+        case WaitAction::Finishgame:
+            Finishgame();
+            break;
+        case WaitAction::Cmdshowresult:
+            Cmdshowresult_Click();
+            break;
         case WaitAction::PressCmdmid:
             if (message_) message_->Press(Msgbutton::Cmdmid);
             break;
@@ -789,7 +803,8 @@ void Fmmain::Tmrwait_Timer() {
         case WaitAction::Filecancel:
         case WaitAction::Cmdokabout:
         case WaitAction::Cmdokinstr:
-        case WaitAction::None: break;
+        case WaitAction::None:
+            break;
     }
 }
 
@@ -823,8 +838,10 @@ void Fmmain::Tmrrec_Timer() {
 
 void Fmmain::Tmrbuffer_Timer() {
     tmrbuffer_->stop();
-    if (g_.Gamestatus != "Win") Showmessage("Franswer", Q(Choosetext(kShowanswertext)));
-    else Win();
+    if (g_.Gamestatus != "Win")
+        Showmessage("Franswer", Q(Choosetext(kShowanswertext)));
+    else
+        Win();
 }
 
 // ---------------------------------------------------------- waits and messages
@@ -906,8 +923,10 @@ void Fmmain::Messagebutton_Click(Msgbutton button) {
             break;
         case MessageAction::Quitok:
             Unloadmessage();
-            if (hooks.Endprogram) hooks.Endprogram();
-            else QCoreApplication::quit();
+            if (hooks.Endprogram)
+                hooks.Endprogram();
+            else
+                QCoreApplication::quit();
             break;
         case MessageAction::Toggledisplay:
             Setdisplay(display_ == Displaymode::Colour ? Displaymode::Number : Displaymode::Colour);
@@ -923,7 +942,9 @@ void Fmmain::Messagebutton_Click(Msgbutton button) {
             Unloadmessage();
             Finishgame();
             break;
-        case MessageAction::Close: Unloadmessage(); break;
+        case MessageAction::Close:
+            Unloadmessage();
+            break;
         case MessageAction::Endgamecancel:
             Unloadmessage();
             wait_.R3();
@@ -949,7 +970,8 @@ void Fmmain::Messagebutton_Click(Msgbutton button) {
             Unloadmessage();
             if (clock_.Timespent < kGameSeconds && g_.Currenttrial < kLastTrial && hooks.Topfivecheck)
                 hooks.Topfivecheck();
-            else Finishgame();
+            else
+                Finishgame();
             break;
         // The file dialog's messages, a loaded game and the corrected game
         // come with their own windows.
@@ -962,7 +984,8 @@ void Fmmain::Messagebutton_Click(Msgbutton button) {
         case MessageAction::Continueplayingok:
         case MessageAction::Nofileno:
         case MessageAction::Filenorestore:
-        case MessageAction::None: break;
+        case MessageAction::None:
+            break;
     }
     auto after = std::move(pendingAfter_);
     pendingAfter_ = nullptr;

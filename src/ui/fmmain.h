@@ -64,7 +64,7 @@ QString Recordsfolder(const QString& programFolder);
 
 class Fmmain : public QMainWindow {
     Q_OBJECT
-public:
+   public:
     // `clock` gives the time for the game clock and the time-outs.
     explicit Fmmain(const QString& programFolder = Programfolder(), TimeSource clock = {},
                     QWidget* parent = nullptr);
@@ -139,10 +139,10 @@ public:
     Displaymode Display() const { return display_; }
     const QString& Recordsfolderpath() const { return recordsFolder_; }
 
-protected:
+   protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+   private:
     void Buildmenus();
     void Buildpanels();
     void Buildsettingmenu(QWidget* central);

@@ -14,8 +14,8 @@ namespace tallimor {
 
 namespace {
 
-// Positions as designed, in twips; the window shows them at 12 twips a pixel.
-constexpr int Px(int twips) { return twips / 12; }
+// Positions as designed, in twips; the window shows them at 10 twips a pixel.
+constexpr int Px(int twips) { return twips / 10; }
 
 QPixmap Drawnicon(char letter) {
     QPixmap picture(40, 40);
@@ -65,28 +65,32 @@ QPixmap Messageicon(const QString& programFolder, char letter) {
     const std::string file = Iconfile(letter);
     if (file.empty()) return {};
     QPixmap picture(programFolder + QString::fromStdString(file));
-    return picture.isNull() ? Drawnicon(letter) : picture.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return picture.isNull() ? Drawnicon(letter)
+                            : picture.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 Fmmessage::Fmmessage(const QString& programFolder, QWidget* parent)
-    : QDialog(parent), programFolder_(programFolder), piclogo_(new QLabel(this)), lblmessage_(new QLabel(this)) {
+    : QDialog(parent),
+      programFolder_(programFolder),
+      piclogo_(new QLabel(this)),
+      lblmessage_(new QLabel(this)) {
     setObjectName("Fmmessage");
     setWindowModality(Qt::WindowModal);
-    setFixedSize(Px(4860), Px(1560) + 36);
+    setFixedSize(Px(4860), Px(1560) + 20);
     piclogo_->setObjectName("Piclogo");
-    piclogo_->setGeometry(Px(120), Px(240), 40, 40);
+    piclogo_->setGeometry(Px(120), Px(240) - 4, 40, 40);
     piclogo_->setAlignment(Qt::AlignCenter);
     lblmessage_->setObjectName("Lblmessage");
     lblmessage_->setWordWrap(true);
     lblmessage_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    lblmessage_->setGeometry(Px(840) - 10, Px(300) - 10, Px(3975), Px(735) + 28);
+    lblmessage_->setGeometry(Px(840) - 10, Px(300) - 14, Px(3975), Px(735) + 24);
 
     const std::array<const char*, 5> names{"Cmdl2", "Cmdl3", "Cmdmid", "Cmdr3", "Cmdr2"};
     const std::array<int, 5> lefts{1200, 600, 1920, 3240, 2760};
     for (size_t i = 0; i < buttons_.size(); ++i) {
         auto* button = new QPushButton(this);
         button->setObjectName(names[i]);
-        button->setGeometry(Px(lefts[i]), Px(960) + 28, Px(1095), Px(495));
+        button->setGeometry(Px(lefts[i]), Px(960) + 18, Px(1095), Px(495) - 10);
         button->setAutoDefault(false);
         button->hide();
         const auto which = static_cast<Msgbutton>(i);

@@ -20,7 +20,7 @@ QPixmap Messageicon(const QString& programFolder, char letter);
 
 class Fmmessage : public QDialog {
     Q_OBJECT
-public:
+   public:
     Fmmessage(const QString& programFolder, QWidget* parent);
 
     // buttons 1, 2 or 3 (another value keeps the visibility); an icon letter
@@ -40,14 +40,14 @@ public:
     // Presses a button as a click or a time-out would; nothing when it is hidden.
     void Press(Msgbutton b);
 
-signals:
+   signals:
     void Buttonpressed(tallimor::Msgbutton button);
 
-protected:
+   protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+   private:
     QString programFolder_;
     QLabel* piclogo_;
     QLabel* lblmessage_;

@@ -15,7 +15,7 @@ constexpr int kEmptycell = 99;
 constexpr int kRowcells = 8;
 
 class GuessRow {
-public:
+   public:
     // Codelength empty positions, every count 0.
     void Reset(const GameSettings& s);
     // Forgets every placed colour (the row stays empty).
@@ -25,7 +25,7 @@ public:
     bool Hasborder(int colour) const;
 
     // Each returns true when the row changed.
-    bool Fillcolour(int colour);               // into the first empty position
+    bool Fillcolour(int colour);                // into the first empty position
     bool Dropcolour(int colour, int position);  // a colour dropped on a position
     bool Moveposition(int from, int to);        // a position dropped on another
     bool Emptyposition(int position);           // double-click, or dropped on the panel
@@ -39,7 +39,7 @@ public:
     // The row as a code string, 'b' for an empty position.
     std::string Codestring() const;
 
-private:
+   private:
     bool Valid(int position) const { return position >= 0 && position < settings_.Codelength; }
     bool Incolours(int colour) const { return colour >= 0 && colour < settings_.Colours; }
     void Sortfixed();  // a "Fixed order" row always stands sorted, empty last

@@ -55,11 +55,16 @@ const MessageInfo* Findmessage(std::string_view id) {
 
 std::string Iconfile(char letter) {
     switch (letter) {
-        case 'X': return "Icon/W95mbx01.ico";
-        case '?': return "Icon/W95mbx02.ico";
-        case '!': return "Icon/W95mbx03.ico";
-        case 'i': return "Icon/W95mbx04.ico";
-        default: return "";
+        case 'X':
+            return "Icon/W95mbx01.ico";
+        case '?':
+            return "Icon/W95mbx02.ico";
+        case '!':
+            return "Icon/W95mbx03.ico";
+        case 'i':
+            return "Icon/W95mbx04.ico";
+        default:
+            return "";
     }
 }
 

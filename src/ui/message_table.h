@@ -35,26 +35,26 @@ std::string Iconfile(char letter);
 // message, so nothing happens and the box stays open.
 enum class MessageAction {
     None,
-    Endgameok,         // end the game, showing the answer to a player who guessed
-    Quitok,            // end the program
-    Nofileyes,         // back to the file dialog
-    Overwriteyes,      // save over the file
-    Deleteyes,         // delete the selected file
-    Toggledisplay,     // switch colour and number display; the box stays open
-    Savefile,          // open the Save As dialog
-    Gameover0ok,       // the box closes and the game ends
-    Notreadyok,        // the file dialog's drive is reset
-    Notexistok,        // back to the file dialog
-    Notenterok,        // a loaded game is resumed
-    Close,             // the box closes; what follows it goes on
-    Continueplayingok, // the corrected game goes on
-    Endgamecancel,     // restore the interrupted wait without a time-out
-    Quitcancel,        // restore the interrupted wait
-    Nofileno,          // the file dialog is cancelled
-    Filenorestore,     // back to the file dialog
-    Finish,            // back to the idle screen as by the menu's Cancel
-    End,               // the game ends
-    Winend,            // the game ends, through the Top Five check when it qualifies
+    Endgameok,          // end the game, showing the answer to a player who guessed
+    Quitok,             // end the program
+    Nofileyes,          // back to the file dialog
+    Overwriteyes,       // save over the file
+    Deleteyes,          // delete the selected file
+    Toggledisplay,      // switch colour and number display; the box stays open
+    Savefile,           // open the Save As dialog
+    Gameover0ok,        // the box closes and the game ends
+    Notreadyok,         // the file dialog's drive is reset
+    Notexistok,         // back to the file dialog
+    Notenterok,         // a loaded game is resumed
+    Close,              // the box closes; what follows it goes on
+    Continueplayingok,  // the corrected game goes on
+    Endgamecancel,      // restore the interrupted wait without a time-out
+    Quitcancel,         // restore the interrupted wait
+    Nofileno,           // the file dialog is cancelled
+    Filenorestore,      // back to the file dialog
+    Finish,             // back to the idle screen as by the menu's Cancel
+    End,                // the game ends
+    Winend,             // the game ends, through the Top Five check when it qualifies
 };
 
 MessageAction Buttonaction(Msgbutton button, std::string_view id);

@@ -46,7 +46,8 @@ PieceCell::PieceCell(DragSource source, const QString& boxName, const QString& l
     label_->setObjectName(labelName);
     box_->setAutoFillBackground(true);
     box_->setFrameShape(QFrame::Box);
-    box_->setLineWidth(1);
+    box_->setLineWidth(2);
+    box_->setFrameShadow(QFrame::Plain);
     label_->setAlignment(Qt::AlignCenter);
     setAcceptDrops(true);
     setFixedSize(28, 44);
@@ -78,7 +79,8 @@ void PieceCell::mousePressEvent(QMouseEvent* event) {
 
 void PieceCell::mouseMoveEvent(QMouseEvent* event) {
     if (!pressed_ || !(event->buttons() & Qt::LeftButton)) return;
-    if ((event->position().toPoint() - pressAt_).manhattanLength() < QApplication::startDragDistance()) return;
+    if ((event->position().toPoint() - pressAt_).manhattanLength() < QApplication::startDragDistance())
+        return;
     pressed_ = false;
     if (!Candrag || !Candrag()) return;
     auto* drag = new QDrag(this);

@@ -30,7 +30,7 @@ std::optional<DragSource> Decodesource(const QMimeData* mime);
 
 class PieceCell : public QWidget {
     Q_OBJECT
-public:
+   public:
     // `boxName`/`labelName`: Piccolour/Lblcolour or Picstring/Lblstring plus the index.
     PieceCell(DragSource source, const QString& boxName, const QString& labelName, QWidget* parent);
 
@@ -43,11 +43,11 @@ public:
     QFrame* Box() const { return box_; }
     QLabel* Label() const { return label_; }
 
-    std::function<bool()> Candrag;              // may a drag start from here now?
+    std::function<bool()> Candrag;  // may a drag start from here now?
     std::function<void()> Doubleclicked;
-    std::function<void(DragSource)> Dropped;    // something was dropped here
+    std::function<void(DragSource)> Dropped;  // something was dropped here
 
-protected:
+   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -55,7 +55,7 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
-private:
+   private:
     DragSource source_;
     QFrame* box_;
     QLabel* label_;
@@ -68,11 +68,11 @@ private:
 // A frame that takes drops anywhere on it (the Colour Panel takes positions back).
 class DropPanel : public QGroupBox {
     Q_OBJECT
-public:
+   public:
     DropPanel(const QString& title, QWidget* parent);
     std::function<void(DragSource)> Dropped;
 
-protected:
+   protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;

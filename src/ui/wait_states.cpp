@@ -144,8 +144,10 @@ void WaitStack::Setwait(int16_t timeout, const std::string& state) {
         enabled_ = false;
     }
     if (state == "Nochange") return;
-    if (timeout != 0 && !state.empty() && state.back() == '+') stack_ = state + stack_;
-    else stack_ = state;
+    if (timeout != 0 && !state.empty() && state.back() == '+')
+        stack_ = state + stack_;
+    else
+        stack_ = state;
 }
 
 void WaitStack::Setdirect(const std::string& state) { stack_ = state; }
@@ -160,16 +162,20 @@ std::string WaitStack::Current() const { return stack_.substr(0, stack_.find('+'
 void WaitStack::R1() {
     Pop();
     Setwait(0, "Nochange");
-    if (Current() == "Picfore") Setwait(300, "Picfore");
-    else Setwait(60, "Nochange");
+    if (Current() == "Picfore")
+        Setwait(300, "Picfore");
+    else
+        Setwait(60, "Nochange");
 }
 
 void WaitStack::R2() {
     Pop();
     Setwait(0, "Nochange");
     if (stack_.empty()) return;
-    if (Current() == "Picfore") Setwait(300, "Picfore");
-    else Setwait(60, "Nochange");
+    if (Current() == "Picfore")
+        Setwait(300, "Picfore");
+    else
+        Setwait(60, "Nochange");
 }
 
 void WaitStack::R3() {

@@ -51,7 +51,7 @@ std::string Statustext(std::string_view state, bool pushed, int starttrial);
 std::string Padstatus(const std::string& text);
 
 class WaitStack {
-public:
+   public:
     explicit WaitStack(TimeSource now);
 
     // Enters a state with a time-out (0: none).  "Nochange" keeps the stack
@@ -83,7 +83,7 @@ public:
 
     int Starttrial = 1;  // of the game in play, for the guessing state's status
 
-private:
+   private:
     TimeSource now_;
     std::string stack_;
     double start_ = 0;

@@ -80,8 +80,9 @@ TEST(Getstringprompts, FollowTheRoleTheLengthAndTheErrorSetting) {
     g.Gamestatus = "Playing";
     Prompts p = Getstringprompts(g);
     EXPECT_EQ(p.getstring, "Input your guess by dragging or double-clicking the colours.");
-    EXPECT_EQ(p.input,
-              "Input your guess below. Use numbers to represent colours. Use 'b' to represent a blank space.");
+    EXPECT_EQ(
+        p.input,
+        "Input your guess below. Use numbers to represent colours. Use 'b' to represent a blank space.");
     EXPECT_FALSE(p.errorButton);
 
     g.Settings.Hinterrors = 2;

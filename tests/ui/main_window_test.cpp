@@ -17,7 +17,8 @@ struct Listsnapshot {
     QString shown[7];
 };
 
-constexpr const char* kLists[7] = {"Cbwho", "Cbcolour", "Cbstart", "Cblength", "Cbhint", "Cborder", "Cbrepeat"};
+constexpr const char* kLists[7] = {"Cbwho",  "Cbcolour", "Cbstart", "Cblength",
+                                   "Cbhint", "Cborder",  "Cbrepeat"};
 
 Listsnapshot Snapshot(const Harness& h) {
     Listsnapshot s;
@@ -49,7 +50,7 @@ bool Border(const Harness& h, int colour) {
 
 class MainWindowTest : public QObject {
     Q_OBJECT
-private slots:
+   private slots:
     void opensIdleAndFitsTheScreen() {
         Harness h;
         QCOMPARE(h.w->windowTitle(), QString("Tallimor"));
@@ -57,8 +58,9 @@ private slots:
         QVERIFY(h.w->frameGeometry().height() <= 600);
         QVERIFY(h.Shown("Picfore"));
         QVERIFY(!h.Shown("Frmenu"));
-        QCOMPARE(h.Statustrimmed(), QString("Choose an option from the pulldown menu or the toolbar. Demo will start "
-                                            "automatically in five minutes."));
+        QCOMPARE(h.Statustrimmed(),
+                 QString("Choose an option from the pulldown menu or the toolbar. Demo will start "
+                         "automatically in five minutes."));
         QVERIFY(h.w->Tmrwait()->isActive());
         QCOMPARE(h.Find<QAction>("Mnuset")->shortcut(), QKeySequence(Qt::Key_F1));
         QCOMPARE(h.Find<QAction>("Mnuquit")->text(), QString("Quit(&Q)"));
@@ -144,7 +146,9 @@ private slots:
 
     void randomOrderDropsPlaceMoveAndExchange() {
         Harness h;
-        h.Start({{"Cbcolour", "6"}, {"Cblength", "4"}, {"Cborder", "Random order"},
+        h.Start({{"Cbcolour", "6"},
+                 {"Cblength", "4"},
+                 {"Cborder", "Random order"},
                  {"Cbrepeat", "Each colour at most 2 times"}});
         h.w->Lblstring_DragDrop({DragSource::Colour, 3}, 1);
         h.w->Lblstring_DragDrop({DragSource::Colour, 3}, 3);

@@ -26,14 +26,14 @@ std::vector<std::string> Misses(const std::string& answer, size_t count) {
 
 const std::initializer_list<std::pair<const char*, QString>> kRandomFour{
     {"Cbcolour", "6"}, {"Cblength", "4"}, {"Cborder", "Random order"}};
-const std::initializer_list<std::pair<const char*, QString>> kRandomThree{
-    {"Cblength", "3"}, {"Cborder", "Random order"}};
+const std::initializer_list<std::pair<const char*, QString>> kRandomThree{{"Cblength", "3"},
+                                                                          {"Cborder", "Random order"}};
 
 }  // namespace
 
 class PlayerGameTest : public QObject {
     Q_OBJECT
-private slots:
+   private slots:
     void winsAtTrialThreeByMouse() {
         Harness h;
         h.Start(kRandomFour);
@@ -42,7 +42,8 @@ private slots:
         QVERIFY(!h.Shown("Frinput"));
         QVERIFY(h.Shown("Frcolour"));
         QVERIFY(!h.Shown("Picfore"));
-        QCOMPARE(h.Text("Lblgetstring"), QString("Input your guess by dragging or double-clicking the colours."));
+        QCOMPARE(h.Text("Lblgetstring"),
+                 QString("Input your guess by dragging or double-clicking the colours."));
         QCOMPARE(h.Text("Lbltime"), QString("Time spent:  0 second"));
         QVERIFY(h.Text("Lblsetcontent").endsWith("\nPlaying"));
         const std::string answer = h.Answer();
@@ -62,9 +63,10 @@ private slots:
                                              .arg(hint.Whites == 1 ? "" : "s"));
             QCOMPARE(h.Find<HintBoxes>("Piccorrect")->Count(), int(hint.Blacks));
             QCOMPARE(h.Find<HintBoxes>("Picwrong")->Count(), int(hint.Whites));
-            QCOMPARE(h.Statustrimmed(),
-                     QString("Press the OK button.  Please notice the OK button is pressed automatically in one "
-                             "minute."));
+            QCOMPARE(
+                h.Statustrimmed(),
+                QString("Press the OK button.  Please notice the OK button is pressed automatically in one "
+                        "minute."));
             h.Click("Cmdshowresult");
             QCOMPARE(h.Find<RecordBoard>("Picrecord")->Rows().at(trial).Trialguess, guess);
         }
@@ -120,8 +122,10 @@ private slots:
         QVERIFY(h.Find<QPushButton>("Cmdsubnum")->isEnabled());
         h.now += 61;
         QTest::keyClick(box, Qt::Key_Return);
-        QCOMPARE(h.Boxtext(),
-                 QString("Win!  You have tried 1 time and spent 1 minute 1 second.\nPlease choose one option below."));
+        QCOMPARE(
+            h.Boxtext(),
+            QString(
+                "Win!  You have tried 1 time and spent 1 minute 1 second.\nPlease choose one option below."));
         QCOMPARE(h.Find<RecordBoard>("Picrecord")->Rows().at(1).Trialblack, int16_t(4));
     }
 
@@ -149,8 +153,9 @@ private slots:
         }
         QVERIFY(h.Box());
         QCOMPARE(h.Box()->windowTitle(), QString("Gameover"));
-        QCOMPARE(h.Boxtext(),
-                 QString("Gameover! You have already reached the last trial.\nPlease choose one option below."));
+        QCOMPARE(
+            h.Boxtext(),
+            QString("Gameover! You have already reached the last trial.\nPlease choose one option below."));
         QCOMPARE(h.Boxbuttons(), (QStringList{"Save File", "Change Display", "End"}));
         QCOMPARE(h.w->Waitstack().Stack(), std::string("Gameover1"));
         QCOMPARE(h.Find<CodeView>("Picanswer")->Code(), answer);
@@ -214,7 +219,8 @@ private slots:
         h.Drop(guess);
         h.Clockto(3700);  // the warning's second was missed; the hour still ends the game
         QCOMPARE(h.Box()->Tag(), QString("Gameover1"));
-        QCOMPARE(h.Boxtext(), QString("Gameover! You have already spent one hour.\nPlease choose one option below."));
+        QCOMPARE(h.Boxtext(),
+                 QString("Gameover! You have already spent one hour.\nPlease choose one option below."));
         QCOMPARE(h.w->State().Record[1].Trialguess, guess);
         QCOMPARE(h.Find<RecordBoard>("Picrecord")->Rows().count(1), size_t(1));
         QVERIFY(!h.Shown("Frshowresult"));
@@ -230,7 +236,8 @@ private slots:
         h.Drop(guess);
         QVERIFY(h.Box());
         QCOMPARE(h.Box()->windowTitle(), QString("Inappropriate Input"));
-        QCOMPARE(h.Boxtext(), QString("Hey!  The string you input is the same as a previous one. Input again!"));
+        QCOMPARE(h.Boxtext(),
+                 QString("Hey!  The string you input is the same as a previous one. Input again!"));
         QCOMPARE(h.w->Waitstack().Stack(), std::string("Same"));
         QCOMPARE(h.w->State().Currenttrial, int16_t(1));
         QVERIFY(!h.Shown("Frgetstring"));
@@ -291,8 +298,9 @@ private slots:
         QCOMPARE(h.w->State().Settings.Starttrial, int16_t(9));
         QCOMPARE(h.w->State().Currenttrial, int16_t(8));
         QCOMPARE(h.Find<RecordBoard>("Picrecord")->Rows().size(), size_t(8));
-        QCOMPARE(h.Statustrimmed(),
-                 QString("Input your guess.  Please notice you are allowed to try at most 19 times or 1 hour."));
+        QCOMPARE(
+            h.Statustrimmed(),
+            QString("Input your guess.  Please notice you are allowed to try at most 19 times or 1 hour."));
         QVERIFY(h.Text("Lblsetcontent").contains("\nMiddle (Trial 9)\n"));
         // Fixed order: any arrangement of the right colours wins.
         const std::string answer = h.Answer();
@@ -305,8 +313,9 @@ private slots:
     void startTrialOneAllowsTwentySevenTries() {
         Harness h;
         h.Start({});
-        QCOMPARE(h.Statustrimmed(),
-                 QString("Input your guess.  Please notice you are allowed to try at most 27 times or 1 hour."));
+        QCOMPARE(
+            h.Statustrimmed(),
+            QString("Input your guess.  Please notice you are allowed to try at most 27 times or 1 hour."));
         QCOMPARE(h.Status().size(), 230);
         QVERIFY(h.Status().startsWith(QString(10, ' ') + "Input"));
     }

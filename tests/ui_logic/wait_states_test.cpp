@@ -6,7 +6,7 @@ namespace tallimor {
 namespace {
 
 class WaitStackTest : public ::testing::Test {
-protected:
+   protected:
     double now = 5000;
     WaitStack wait{[this] { return now; }};
 };
@@ -72,12 +72,12 @@ TEST_F(WaitStackTest, EachStateTimesOutIntoItsOwnAction) {
         WaitAction action;
     };
     const Case cases[] = {
-        {"Frmenu", 300, WaitAction::Cmdcancel},       {"Frshowresult", 60, WaitAction::Cmdshowresult},
-        {"Win", 900, WaitAction::PressCmdr3},         {"Gameover1", 900, WaitAction::PressCmdr3},
-        {"Franswer", 900, WaitAction::PressCmdr3},    {"Gameover0", 60, WaitAction::PressCmdmid},
-        {"Warning", 60, WaitAction::PressCmdmid},     {"Same", 900, WaitAction::PressCmdmid},
+        {"Frmenu", 300, WaitAction::Cmdcancel},        {"Frshowresult", 60, WaitAction::Cmdshowresult},
+        {"Win", 900, WaitAction::PressCmdr3},          {"Gameover1", 900, WaitAction::PressCmdr3},
+        {"Franswer", 900, WaitAction::PressCmdr3},     {"Gameover0", 60, WaitAction::PressCmdmid},
+        {"Warning", 60, WaitAction::PressCmdmid},      {"Same", 900, WaitAction::PressCmdmid},
         {"Frgetstring2", 300, WaitAction::Finishgame}, {"Mnuend+", 60, WaitAction::PressCmdr2},
-        {"Mnuquit+", 60, WaitAction::PressCmdr2},     {"Notgame", 900, WaitAction::PressCmdr2},
+        {"Mnuquit+", 60, WaitAction::PressCmdr2},      {"Notgame", 900, WaitAction::PressCmdr2},
         {"Nosuchstate", 60, WaitAction::None},
     };
     for (const Case& c : cases) {
@@ -146,8 +146,7 @@ TEST_F(WaitStackTest, RestoresGiveTheInterruptedStateItsTimeOutBack) {
 TEST(Statusline, IsPaddedToTwoHundredThirtyWithTenLeadingBlanks) {
     const std::string idle = Padstatus(Statustext("Picfore", false, 1));
     EXPECT_EQ(idle.size(), 230u);
-    EXPECT_EQ(idle.substr(0, 20),
-              "          Choose an ");
+    EXPECT_EQ(idle.substr(0, 20), "          Choose an ");
     EXPECT_EQ(Padstatus("").size(), 230u);
     EXPECT_EQ(Padstatus("").find_first_not_of(' '), std::string::npos);
     EXPECT_EQ(Statustext("Same", false, 1), "");
