@@ -838,6 +838,9 @@ void Fmmain::Tmrrec_Timer() {
 
 void Fmmain::Tmrbuffer_Timer() {
     tmrbuffer_->stop();
+    // One step per start, whether the tick or a direct call comes first.
+    if (!bufferPending_) return;
+    bufferPending_ = false;
     if (g_.Gamestatus != "Win")
         Showmessage("Franswer", Q(Choosetext(kShowanswertext)));
     else
@@ -915,6 +918,7 @@ void Fmmain::Messagebutton_Click(Msgbutton button) {
                 Showsetting();
                 Showanswer("Answer");
                 clock_.Timespent = kGameSeconds;
+                bufferPending_ = true;
                 tmrbuffer_->start();
             } else {
                 Setwait(0, "");

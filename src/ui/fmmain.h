@@ -174,6 +174,7 @@ class Fmmain : public QMainWindow {
     Displaymode display_ = Displaymode::Colour;
     bool warned_ = false;  // the five-minute warning of this game has been given
     bool refreshingLists_ = false;
+    bool bufferPending_ = false;  // the deferred closing step is due
 
     Fmmessage* message_ = nullptr;
     std::function<void()> afterMessage_;
