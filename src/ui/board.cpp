@@ -1,0 +1,242 @@
+#include "ui/board.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <algorithm>
+#include <array>
+
+namespace tallimor {
+
+namespace {
+
+constexpr int kHeadingHeight = 26;
+constexpr int kBox = 12;    // side of a guess box on the record
+constexpr int kPitch = 18;  // guess boxes stand this far apart
+constexpr int kHintBox = 10;
+constexpr int kHintPitch = 13;
+constexpr int kGuessLeft = 44;
+const QColor kBoardColour(0xF6, 0xEE, 0xD9);
+const QColor kLineColour(0xC9, 0xB8, 0x93);
+const QColor kFixedHint(192, 192, 192);  // light grey: a correct colour of a fixed-order game
+
+int Rowheight(int height) { return std::max(12, (height - kHeadingHeight - 4) / kLastTrial); }
+
+void Drawdigit(QPainter& p, const QRect& r, char ch, const QColor& colour, int pointSize) {
+    QFont f = p.font();
+    f.setPointSize(pointSize);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(colour);
+    p.drawText(r, Qt::AlignCenter, QString(QChar(ch)));
+}
+
+}  // namespace
+
+QColor Panelcolour(int colour) {
+    static const std::array<QColor, 10> table{
+        QColor(255, 0, 0),   QColor(255, 128, 0),  QColor(255, 255, 0), QColor(0, 255, 0),
+        QColor(0, 255, 255), QColor(0, 0, 255),    QColor(255, 0, 255), QColor(255, 192, 255),
+        QColor(192, 64, 0),  QColor(128, 128, 128)};
+    return colour >= 0 && colour < 10 ? table[static_cast<size_t>(colour)] : Backgroundcolour();
+}
+
+QColor Backgroundcolour() { return QColor(0xE4, 0xE0, 0xD4); }
+
+RecordBoard::RecordBoard(QWidget* parent) : QWidget(parent) {
+    setAutoFillBackground(false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void RecordBoard::Setgame(int codelength, bool fixedOrder) {
+    codelength_ = std::clamp(codelength, 1, 8);
+    fixedOrder_ = fixedOrder;
+    update();
+}
+
+void RecordBoard::Setmode(Displaymode mode) {
+    mode_ = mode;
+    update();
+}
+
+void RecordBoard::Setheading(const QString& heading) {
+    heading_ = heading;
+    update();
+}
+
+void RecordBoard::Showrecord(int trial, const TrialRecord& row) {
+    if (trial < 1 || trial > kLastTrial) return;
+    rows_[trial] = row;
+    update();
+}
+
+void RecordBoard::Clearrecord() {
+    rows_.clear();
+    update();
+}
+
+QPoint RecordBoard::Guessbox(int trial, int position) const {
+    const int top = kHeadingHeight + (trial - 1) * Rowheight(height());
+    const int rh = Rowheight(height());
+    return {kGuessLeft + position * kPitch + kBox / 2, top + rh / 2};
+}
+
+void RecordBoard::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.fillRect(rect(), kBoardColour);
+    p.setPen(kLineColour);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+
+    QFont heading = font();
+    heading.setPointSize(12);
+    heading.setBold(true);
+    p.setFont(heading);
+    p.setPen(QColor(255, 0, 255));
+    p.drawText(QRect(0, 3, width(), kHeadingHeight - 4), Qt::AlignHCenter | Qt::AlignVCenter, heading_);
+
+    const int rh = Rowheight(height());
+    const int hintLeft = kGuessLeft + codelength_ * kPitch + 14;
+    QFont small = font();
+    small.setPointSize(8);
+    for (int trial = 1; trial <= kLastTrial; ++trial) {
+        const int top = kHeadingHeight + (trial - 1) * rh;
+        if (trial % 2 == 0) p.fillRect(QRect(1, top, width() - 2, rh), kBoardColour.darker(104));
+        auto it = rows_.find(trial);
+        p.setFont(small);
+        p.setPen(it == rows_.end() ? kLineColour : QColor(60, 40, 20));
+        p.drawText(QRect(4, top, 30, rh), Qt::AlignRight | Qt::AlignVCenter, QString::number(trial));
+        if (it == rows_.end()) continue;
+
+        const TrialRecord& row = it->second;
+        const int boxTop = top + (rh - kBox) / 2;
+        for (int pos = 0; pos < codelength_ && pos < static_cast<int>(row.Trialguess.size()); ++pos) {
+            const char ch = row.Trialguess[static_cast<size_t>(pos)];
+            const QRect box(kGuessLeft + pos * kPitch, boxTop, kBox, kBox);
+            if (mode_ == Displaymode::Number) {
+                Drawdigit(p, box.adjusted(-3, -3, 3, 3), ch, QColor(0, 0, 160), 9);
+            } else if (ch >= '0' && ch <= '9') {
+                p.fillRect(box, Panelcolour(ch - '0'));
+                p.setPen(QColor(60, 60, 60));
+                p.drawRect(box.adjusted(0, 0, -1, -1));
+            } else {
+                p.setPen(kLineColour);
+                p.drawRect(box.adjusted(0, 0, -1, -1));
+            }
+        }
+        const int hintTop = top + (rh - kHintBox) / 2;
+        int k = 0;
+        for (int b = 0; b < row.Trialblack; ++b, ++k) {
+            const QRect box(hintLeft + k * kHintPitch, hintTop, kHintBox, kHintBox);
+            p.fillRect(box, fixedOrder_ ? kFixedHint : Qt::black);
+            p.setPen(Qt::black);
+            p.drawRect(box.adjusted(0, 0, -1, -1));
+        }
+        if (!fixedOrder_) {
+            for (int w = 0; w < row.Trialwhite; ++w, ++k) {
+                const QRect box(hintLeft + k * kHintPitch, hintTop, kHintBox, kHintBox);
+                p.fillRect(box, Qt::white);
+                p.setPen(Qt::black);
+                p.drawRect(box.adjusted(0, 0, -1, -1));
+            }
+        }
+    }
+}
+
+CodeView::CodeView(QWidget* parent) : QWidget(parent) { setAutoFillBackground(true); }
+
+void CodeView::Setcode(const std::string& code) {
+    code_ = code;
+    update();
+}
+
+void CodeView::Setmode(Displaymode mode) {
+    mode_ = mode;
+    update();
+}
+
+void CodeView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const int side = std::min(height() - 6, 26);
+    const int pitch = side + 8;
+    const int top = (height() - side) / 2;
+    for (size_t pos = 0; pos < code_.size(); ++pos) {
+        const QRect box(6 + static_cast<int>(pos) * pitch, top, side, side);
+        const char ch = code_[pos];
+        if (mode_ == Displaymode::Number) {
+            Drawdigit(p, box.adjusted(-4, -4, 4, 4), ch, QColor(0, 0, 255), 16);
+        } else if (ch >= '0' && ch <= '9') {
+            p.fillRect(box, Panelcolour(ch - '0'));
+            p.setPen(QColor(60, 60, 60));
+            p.drawRect(box.adjusted(0, 0, -1, -1));
+        }
+    }
+}
+
+HintBoxes::HintBoxes(QColor fill, QWidget* parent) : QWidget(parent), fill_(fill) {}
+
+void HintBoxes::Setcount(int count) {
+    count_ = std::clamp(count, 0, 8);
+    update();
+}
+
+void HintBoxes::Setfill(QColor fill) {
+    fill_ = fill;
+    update();
+}
+
+void HintBoxes::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    // Each box is a square, 350 units apart at 300 units a side.
+    const int side = std::min(height() - 2, 18);
+    const int pitch = side * 350 / 300;
+    for (int k = 0; k < count_; ++k) {
+        const QRect box(1 + k * pitch, (height() - side) / 2, side, side);
+        p.fillRect(box, fill_);
+        p.setPen(Qt::black);
+        p.drawRect(box.adjusted(0, 0, -1, -1));
+    }
+}
+
+IdlePicture::IdlePicture(QWidget* parent) : QWidget(parent) {}
+
+void IdlePicture::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, 0, height());
+    sky.setColorAt(0, QColor(70, 130, 200));
+    sky.setColorAt(0.7, QColor(170, 210, 240));
+    sky.setColorAt(1, QColor(235, 245, 250));
+    p.fillRect(rect(), sky);
+
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 220));
+    const QPointF clouds[] = {{0.18, 0.14}, {0.72, 0.10}, {0.55, 0.72}, {0.12, 0.82}, {0.86, 0.62}};
+    for (const QPointF& c : clouds) {
+        const double x = c.x() * width(), y = c.y() * height();
+        p.drawEllipse(QPointF(x, y), 46, 16);
+        p.drawEllipse(QPointF(x - 26, y + 4), 26, 12);
+        p.drawEllipse(QPointF(x + 24, y - 6), 30, 14);
+    }
+
+    QFont title = font();
+    title.setPointSize(40);
+    title.setBold(true);
+    title.setLetterSpacing(QFont::AbsoluteSpacing, 4);
+    p.setFont(title);
+    const QRect titleRect(0, height() / 2 - 90, width(), 70);
+    p.setPen(QColor(20, 40, 90, 140));
+    p.drawText(titleRect.translated(3, 3), Qt::AlignCenter, "TALLIMOR");
+    p.setPen(Qt::white);
+    p.drawText(titleRect, Qt::AlignCenter, "TALLIMOR");
+
+    const int side = 26, pitch = 34;
+    const int left = (width() - (10 * pitch - (pitch - side))) / 2;
+    const int top = height() / 2 - 4;
+    for (int c = 0; c < 10; ++c) {
+        p.setBrush(Panelcolour(c));
+        p.setPen(QPen(QColor(40, 40, 40), 1.5));
+        p.drawEllipse(QRect(left + c * pitch, top, side, side));
+    }
+}
+
+}  // namespace tallimor

@@ -1,0 +1,98 @@
+#pragma once
+// The board's pictures: the record of the trials, the answer, the hint boxes
+// of the result panel and the idle picture.  Each paints from what it was
+// last given, so a change of display mode only needs a repaint.
+
+#include <QColor>
+#include <QWidget>
+#include <map>
+#include <string>
+
+#include "rules/game_record.h"
+
+namespace tallimor {
+
+// The ten colours of the Colour Panel, by colour number.  Every other part of
+// the board takes its colours from here.
+QColor Panelcolour(int colour);
+// The main window's background, which an empty position shows.
+QColor Backgroundcolour();
+
+enum class Displaymode { Colour, Number };
+
+// Picrecord: one row per trial drawn, the trial number, the guess and the hint.
+class RecordBoard : public QWidget {
+    Q_OBJECT
+   public:
+    explicit RecordBoard(QWidget* parent = nullptr);
+
+    void Setgame(int codelength, bool fixedOrder);
+    void Setmode(Displaymode mode);
+    void Setheading(const QString& heading);  // "RECORD", or "DEMO"
+    // Showrecord: draws (or draws again) the row of one trial.
+    void Showrecord(int trial, const TrialRecord& row);
+    void Clearrecord();
+
+    const std::map<int, TrialRecord>& Rows() const { return rows_; }
+    QString Heading() const { return heading_; }
+    Displaymode Mode() const { return mode_; }
+    // Where the first guess box of a trial's row is drawn (for checks of the picture).
+    QPoint Guessbox(int trial, int position) const;
+
+   protected:
+    void paintEvent(QPaintEvent*) override;
+
+   private:
+    std::map<int, TrialRecord> rows_;
+    int codelength_ = 4;
+    bool fixedOrder_ = true;
+    Displaymode mode_ = Displaymode::Colour;
+    QString heading_ = "RECORD";
+};
+
+// Picanswer: a code drawn position by position, as boxes or as digits.
+class CodeView : public QWidget {
+    Q_OBJECT
+   public:
+    explicit CodeView(QWidget* parent = nullptr);
+    void Setcode(const std::string& code);
+    void Setmode(Displaymode mode);
+    const std::string& Code() const { return code_; }
+    Displaymode Mode() const { return mode_; }
+
+   protected:
+    void paintEvent(QPaintEvent*) override;
+
+   private:
+    std::string code_;
+    Displaymode mode_ = Displaymode::Colour;
+};
+
+// Piccorrect and Picwrong: a row of filled squares.
+class HintBoxes : public QWidget {
+    Q_OBJECT
+   public:
+    HintBoxes(QColor fill, QWidget* parent = nullptr);
+    void Setcount(int count);
+    void Setfill(QColor fill);
+    int Count() const { return count_; }
+
+   protected:
+    void paintEvent(QPaintEvent*) override;
+
+   private:
+    QColor fill_;
+    int count_ = 0;
+};
+
+// Picfore: the idle picture between games, sky and title.
+class IdlePicture : public QWidget {
+    Q_OBJECT
+   public:
+    explicit IdlePicture(QWidget* parent = nullptr);
+
+   protected:
+    void paintEvent(QPaintEvent*) override;
+};
+
+}  // namespace tallimor
