@@ -45,6 +45,7 @@ class Fmmessage : public QDialog {
 
    protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
    private:
