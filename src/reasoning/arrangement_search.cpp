@@ -20,7 +20,8 @@ bool Nextcombination(std::string& combination, int length) {
         if (combination[static_cast<size_t>(i)] - '0' < limit) {
             ++combination[static_cast<size_t>(i)];
             for (int j = i + 1; j < k; ++j)
-                combination[static_cast<size_t>(j)] = static_cast<char>(combination[static_cast<size_t>(j - 1)] + 1);
+                combination[static_cast<size_t>(j)] =
+                    static_cast<char>(combination[static_cast<size_t>(j - 1)] + 1);
             return true;
         }
     }
@@ -154,7 +155,8 @@ bool Engine::Fillrest() {
     for (int u = 1; u < last; ++u) {
         const std::string& guess = game_.Record[u].Trialguess;
         for (size_t p = 0; p < guess.size() && p < forbidden.size(); ++p)
-            if (guess[p] >= '0' && guess[p] <= '9') forbidden[p] |= static_cast<uint16_t>(1u << (guess[p] - '0'));
+            if (guess[p] >= '0' && guess[p] <= '9')
+                forbidden[p] |= static_cast<uint16_t>(1u << (guess[p] - '0'));
     }
     auto acceptable = [&](size_t p, char c) {
         return c == kBlank || c == kUnfilled || !(forbidden[p] >> (c - '0') & 1u);
@@ -193,7 +195,8 @@ bool Engine::Fillrest() {
                     if (owner[slot] < 0) {
                         // Flip the path: each position on the stack takes its slot.
                         for (int k = top; k >= 0; --k)
-                            owner[static_cast<size_t>(stackSlot[static_cast<size_t>(k)])] = stackPos[static_cast<size_t>(k)];
+                            owner[static_cast<size_t>(stackSlot[static_cast<size_t>(k)])] =
+                                stackPos[static_cast<size_t>(k)];
                         matched = true;
                     } else {
                         ++top;
@@ -216,7 +219,8 @@ bool Engine::Fillrest() {
     for (int i = 0; i < nfree; ++i) {
         const size_t p = static_cast<size_t>(free[static_cast<size_t>(i)]);
         bool put = false;
-        for (size_t slot = static_cast<size_t>(colourCursor_[p] + 1); slot < remaining_.size() && !put; ++slot) {
+        for (size_t slot = static_cast<size_t>(colourCursor_[p] + 1); slot < remaining_.size() && !put;
+             ++slot) {
             const char c = remaining_[slot];
             if (c == kTaken || !acceptable(p, c)) continue;
             game_.Guessstr[p] = c;

@@ -85,10 +85,18 @@ Conclusion Engine::Nextguess() {
 Conclusion Engine::Runsearch(Step step) {
     for (;;) {
         switch (step) {
-            case Step::Composition: step = Searchcomposition(); break;
-            case Step::Candidate: step = Buildcandidate(); break;
-            case Step::Arrangement: step = Searcharrangement(); break;
-            case Step::NextfillFailure: step = Nextfillfailure(); break;
+            case Step::Composition:
+                step = Searchcomposition();
+                break;
+            case Step::Candidate:
+                step = Buildcandidate();
+                break;
+            case Step::Arrangement:
+                step = Searcharrangement();
+                break;
+            case Step::NextfillFailure:
+                step = Nextfillfailure();
+                break;
             case Step::Conclude: {
                 Conclusion out;
                 if (Conclude(out)) return out;
@@ -151,7 +159,8 @@ void Engine::Firstchoice(int t) {
     const std::string& layers = tables_.TrialLayers[static_cast<size_t>(t)];
     int capacity = 0;
     for (size_t i = 0; i < colours.size(); ++i)
-        if (tables_.Saturation[static_cast<size_t>(Colourindex(colours[i]))] == 0) capacity += Digit(layers[i]);
+        if (tables_.Saturation[static_cast<size_t>(Colourindex(colours[i]))] == 0)
+            capacity += Digit(layers[i]);
     if (fresh < 0 || capacity < fresh ||
         static_cast<int>(assigned_.size()) + fresh > game_.Settings.Codelength) {
         // No choice for this trial; the saturation stays as it was.
@@ -196,7 +205,9 @@ bool Engine::Nextdistribution(Mode mode, const std::string& digits, const std::s
         for (int j = 0; j < n && !closed; ++j) {
             if (work[static_cast<size_t>(j)] == '0') continue;
             const int own = Digit(capacities[static_cast<size_t>(j)]) - Digit(digits[static_cast<size_t>(j)]);
-            closed = tables_.Saturation[static_cast<size_t>(Colourindex(colours[static_cast<size_t>(j)]))] - own != 0;
+            closed =
+                tables_.Saturation[static_cast<size_t>(Colourindex(colours[static_cast<size_t>(j)]))] - own !=
+                0;
         }
         if (!closed) return true;
     }

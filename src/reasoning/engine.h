@@ -40,7 +40,7 @@ std::string Expandcounts(const std::string& counts, const std::string& colours);
 bool Nextcombination(std::string& combination, int length);
 
 class Engine {
-public:
+   public:
     Engine(GameState& game, EngineTables& tables, WrongHintState& wrong);
 
     // A random permutation of the colours in play, one draw per colour.
@@ -57,7 +57,7 @@ public:
     // Derives the layers of the current trial from Guessstr.
     void Recordlayers();
 
-private:
+   private:
     enum class Step { Composition, Candidate, Arrangement, NextfillFailure, Conclude };
     enum class Mode { Pursue, Oldadd };
 

@@ -73,7 +73,8 @@ WatchedGame::End WatchedGame::Play(const TrialObserver& onTrial, const ThinkObse
     for (;;) {
         const auto started = std::chrono::steady_clock::now();
         const Conclusion c = engine.Getguess();
-        if (onThink) onThink(std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
+        if (onThink)
+            onThink(std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
         if (c.kind != Conclusion::Kind::Delaytimer) return End::Bug;
         if (!c.owntrial) continue;  // a given trial: its hint is already recorded
         const Markstep step = Computermark(g);

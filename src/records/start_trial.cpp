@@ -18,8 +18,7 @@ int16_t Starttrialfor(double average, double r) {
     return static_cast<int16_t>(std::clamp(value, 1.0, 9.0));
 }
 
-WinnersResult Getstarttrial(GameState& g, const std::filesystem::path& programFolder,
-                            WinnersRecord& buffer) {
+WinnersResult Getstarttrial(GameState& g, const std::filesystem::path& programFolder, WinnersRecord& buffer) {
     Setlengthclass(g.Settings);
     WinnersResult result = Readwinners(programFolder, g.Settings.Colours, buffer);
     double average = result.Usable() ? Averageattempts(buffer, g.Settings) : 0.0;

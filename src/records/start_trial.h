@@ -19,7 +19,6 @@ int16_t Starttrialfor(double average, double r);
 // Sets Settings.Starttrial from the records file of the setting's number of
 // colours, read into `buffer`.  A records file that cannot be used counts as
 // holding no statistics; its problem is returned for the player to see.
-WinnersResult Getstarttrial(GameState& g, const std::filesystem::path& programFolder,
-                            WinnersRecord& buffer);
+WinnersResult Getstarttrial(GameState& g, const std::filesystem::path& programFolder, WinnersRecord& buffer);
 
 }  // namespace tallimor

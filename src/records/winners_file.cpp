@@ -14,10 +14,10 @@ namespace fs = std::filesystem;
 namespace {
 
 // The code points of Windows-1252 bytes 0x80 to 0x9F (0 where undefined).
-constexpr char32_t kHighControls[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr char32_t kHighControls[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                        0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 void PutUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -33,7 +33,7 @@ void PutUtf8(std::string& out, char32_t cp) {
 }
 
 class Writer {
-public:
+   public:
     explicit Writer(std::vector<uint8_t>& bytes) : bytes_(bytes) {}
     void U16(uint16_t v) {
         bytes_.push_back(static_cast<uint8_t>(v & 0xFF));
@@ -51,12 +51,12 @@ public:
         bytes_.insert(bytes_.end(), ansi.begin(), ansi.end());
     }
 
-private:
+   private:
     std::vector<uint8_t>& bytes_;
 };
 
 class Reader {
-public:
+   public:
     Reader(const uint8_t* bytes, size_t size) : bytes_(bytes), size_(size) {}
     bool Has(size_t n) const { return n <= size_ - pos_; }
     uint16_t U16() {
@@ -78,7 +78,7 @@ public:
         return s;
     }
 
-private:
+   private:
     const uint8_t* bytes_;
     size_t size_;
     size_t pos_ = 0;
@@ -120,8 +120,7 @@ bool WriteWhole(const fs::path& target, const std::vector<uint8_t>& bytes, std::
 }  // namespace
 
 int Settingindex(int l, int o, int s, int e, int r) {
-    if (l < 3 || l > 13 || o < 1 || o > 2 || s < 1 || s > 2 || e < 1 || e > 2 || r < 1 || r > 8)
-        return -1;
+    if (l < 3 || l > 13 || o < 1 || o > 2 || s < 1 || s > 2 || e < 1 || e > 2 || r < 1 || r > 8) return -1;
     return (l - 3) + 11 * ((o - 1) + 2 * ((s - 1) + 2 * ((e - 1) + 2 * (r - 1))));
 }
 
@@ -273,17 +272,16 @@ double Filedatetime(const fs::path& file) {
     std::tm local{};
     localtime_r(&seconds, &local);
     // Local wall-clock time, as the file list of the desktop shows it.
-    double localSeconds = static_cast<double>(seconds + local.tm_gmtoff) +
-                          static_cast<double>(micros % 1000000) / 1e6;
+    double localSeconds =
+        static_cast<double>(seconds + local.tm_gmtoff) + static_cast<double>(micros % 1000000) / 1e6;
     return localSeconds / 86400.0 + 25569.0;  // 1 January 1970 is day 25569
 }
 
 WinnersResult Writewinners(const fs::path& programFolder, int colours, WinnersRecord& buffer) {
     const fs::path file = Winnerspath(programFolder, colours);
     if (buffer.Namebytes() > kWinnersNameRoom) {
-        return {WinnersStatus::NamesTooLong,
-                "The names of the records file " + file.string() +
-                    " would not fit in its record. Nothing has been saved."};
+        return {WinnersStatus::NamesTooLong, "The names of the records file " + file.string() +
+                                                 " would not fit in its record. Nothing has been saved."};
     }
     std::error_code ec;
     fs::create_directories(file.parent_path(), ec);

@@ -60,14 +60,12 @@ std::filesystem::path Winnerspath(const std::filesystem::path& programFolder, in
 
 // Reads record 1 of the file into `buffer`.  When the file is absent, empty,
 // short, damaged or unreadable the buffer holds a fresh record.
-WinnersResult Readwinners(const std::filesystem::path& programFolder, int colours,
-                          WinnersRecord& buffer);
+WinnersResult Readwinners(const std::filesystem::path& programFolder, int colours, WinnersRecord& buffer);
 
 // Writes `buffer` as record 1, then sets Stamp to the modification time the
 // file system reports for that write and writes the record again.  Each write
 // replaces the file only when complete; the folder is made when missing.
-WinnersResult Writewinners(const std::filesystem::path& programFolder, int colours,
-                           WinnersRecord& buffer);
+WinnersResult Writewinners(const std::filesystem::path& programFolder, int colours, WinnersRecord& buffer);
 
 // The record's bytes, exactly kWinnersRecordLength of them.  Names that do
 // not fit give an empty vector.

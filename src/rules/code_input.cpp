@@ -27,7 +27,8 @@ std::string Refusaltext(Refusal r) {
             return "Hey!  You have input the same string as the answer. Input again!";
         case Refusal::SameAsPrevious:
             return "Hey!  The string you input is the same as a previous one. Input again!";
-        case Refusal::None: break;
+        case Refusal::None:
+            break;
     }
     return "";
 }

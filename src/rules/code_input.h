@@ -10,9 +10,9 @@ namespace tallimor {
 // The typed-input filter: a keystroke that would make the text invalid is
 // undone, and the submit button is offered only at full length.
 class TypedInput {
-public:
+   public:
     struct Outcome {
-        std::string text;     // what the text box holds after the change
+        std::string text;  // what the text box holds after the change
         bool accepted = false;
         bool submitEnabled = false;  // also the default button when enabled
     };
@@ -21,7 +21,7 @@ public:
     void Clear() { Lastinput.clear(); }
     const std::string& Last() const { return Lastinput; }
 
-private:
+   private:
     std::string Lastinput;
 };
 

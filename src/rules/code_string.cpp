@@ -34,8 +34,7 @@ bool Checkinput(const GameSettings& s, std::string_view text, std::string_view a
 }
 
 bool Isvalidcode(const GameSettings& s, std::string_view code) {
-    return code.size() == static_cast<size_t>(s.Codelength) &&
-           Checkinput(s, code, Colourdigits(s) + kBlank);
+    return code.size() == static_cast<size_t>(s.Codelength) && Checkinput(s, code, Colourdigits(s) + kBlank);
 }
 
 namespace {
@@ -57,8 +56,8 @@ std::string Randomcode(GameState& g, int16_t& blanks) {
         size_t k = Pick(g.Random, colours.size());
         char c = colours[k];
         colours.erase(k, 1);  // a colour is used for one run of copies only
-        size_t limit = std::min<size_t>(static_cast<size_t>(std::max<int16_t>(s.MaxRepeat, 1)),
-                                        positions.size() - nb);
+        size_t limit =
+            std::min<size_t>(static_cast<size_t>(std::max<int16_t>(s.MaxRepeat, 1)), positions.size() - nb);
         size_t copies = Pick(g.Random, limit) + 1;
         for (size_t n = 0; n < copies; ++n) {
             size_t j = Pick(g.Random, positions.size());

@@ -2,8 +2,8 @@
 
 namespace tallimor {
 
-GameSettings GameSettings::Make(int colours, int length, bool fixedLength, int ordertype,
-                                int maxRepeat, int who, int startfrom, int hinterrors) {
+GameSettings GameSettings::Make(int colours, int length, bool fixedLength, int ordertype, int maxRepeat,
+                                int who, int startfrom, int hinterrors) {
     GameSettings s;
     s.Who = static_cast<int16_t>(who);
     s.Colours = static_cast<int16_t>(colours);
@@ -25,10 +25,14 @@ void Setlengthclass(GameSettings& s) {
 
 std::string Whotext(int who) {
     switch (who) {
-        case 1: return "You guess";
-        case 2: return "Computer guesses";
-        case 3: return "Watch computer play";
-        default: return "";
+        case 1:
+            return "You guess";
+        case 2:
+            return "Computer guesses";
+        case 3:
+            return "Watch computer play";
+        default:
+            return "";
     }
 }
 
@@ -49,12 +53,11 @@ std::string Settitletext() {
 }
 
 std::string Setcontenttext(const GameSettings& s, const std::string& gamestatus) {
-    std::string start = s.Startfrom == 1 ? std::string("Trial 1")
-                                         : "Middle (Trial " + std::to_string(s.Starttrial) + ")";
-    return Whotext(s.Who) + "\n" + std::to_string(s.Colours) + "\n" + start + "\n" + Lengthtext(s) +
-           "\n" + (s.Hinterrors == 1 ? "No error" : "May contain error(s)") + "\n" +
-           (s.Ordertype == 1 ? "Fixed order" : "Random order") + "\n" + Repeattext(s) + "\n" +
-           gamestatus;
+    std::string start =
+        s.Startfrom == 1 ? std::string("Trial 1") : "Middle (Trial " + std::to_string(s.Starttrial) + ")";
+    return Whotext(s.Who) + "\n" + std::to_string(s.Colours) + "\n" + start + "\n" + Lengthtext(s) + "\n" +
+           (s.Hinterrors == 1 ? "No error" : "May contain error(s)") + "\n" +
+           (s.Ordertype == 1 ? "Fixed order" : "Random order") + "\n" + Repeattext(s) + "\n" + gamestatus;
 }
 
 }  // namespace tallimor

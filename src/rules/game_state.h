@@ -15,11 +15,11 @@ namespace tallimor {
 struct GameState {
     GameSettings Settings;
 
-    std::string Answer;       // the secret code
+    std::string Answer;  // the secret code
     int16_t Answerblanks = 0;
-    std::string Guessstr;     // the guess being made or marked
+    std::string Guessstr;  // the guess being made or marked
     int16_t Guessblanks = 0;
-    Hint Result;              // Blacks, Whites, Blankhits of the last marking
+    Hint Result;  // Blacks, Whites, Blankhits of the last marking
 
     int16_t Currenttrial = 0;
     int16_t Finaltrial = 0;

@@ -13,8 +13,10 @@ Hint Markcode(const GameSettings& s, std::string_view guess, std::string_view an
     for (size_t p = 0; p < n; ++p) guessFree[p] = answerFree[p] = true;
     for (size_t p = 0; p < n; ++p) {
         if (guess[p] != answer[p]) continue;
-        if (guess[p] == kBlank) ++h.Blankhits;
-        else ++h.Blacks;
+        if (guess[p] == kBlank)
+            ++h.Blankhits;
+        else
+            ++h.Blacks;
         guessFree[p] = answerFree[p] = false;
     }
     for (size_t i = 0; i < n; ++i) {
@@ -56,8 +58,8 @@ void Processmark(GameState& g) {
     row.Trialguess = g.Guessstr;
     row.Trialblack = g.Result.Blacks;
     row.Trialwhite = g.Result.Whites;
-    row.HintTotal = g.Settings.fixedOrder() ? g.Result.Blacks
-                                            : static_cast<int16_t>(g.Result.Blacks + g.Result.Whites);
+    row.HintTotal =
+        g.Settings.fixedOrder() ? g.Result.Blacks : static_cast<int16_t>(g.Result.Blacks + g.Result.Whites);
 }
 
 }  // namespace tallimor

@@ -5,8 +5,7 @@
 namespace tallimor {
 
 RandomSource::RandomSource()
-    : engine_(static_cast<uint64_t>(
-          std::chrono::high_resolution_clock::now().time_since_epoch().count())) {}
+    : engine_(static_cast<uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count())) {}
 
 RandomSource::RandomSource(uint64_t seed) : engine_(seed) {}
 

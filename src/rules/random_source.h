@@ -9,7 +9,7 @@
 namespace tallimor {
 
 class RandomSource {
-public:
+   public:
     using DrawFunction = std::function<double()>;
 
     RandomSource();  // seeded from the clock
@@ -20,7 +20,7 @@ public:
     double Draw();
     void Seed(uint64_t seed);
 
-private:
+   private:
     std::mt19937_64 engine_;
     DrawFunction fixed_;
 };

@@ -53,9 +53,7 @@ std::string SettingLists::UnspecifiedText(int maximum) {
     return "Unspecified (3 - " + std::to_string(maximum) + ")";
 }
 
-std::string SettingLists::AtMostText(int k) {
-    return "Each colour at most " + std::to_string(k) + " times";
-}
+std::string SettingLists::AtMostText(int k) { return "Each colour at most " + std::to_string(k) + " times"; }
 
 int SettingLists::LengthNumber(const std::string& lengthText) {
     return lengthText.size() > 1 ? DigitAt(lengthText, 18) : Number(lengthText);
@@ -75,13 +73,20 @@ SettingLists::SettingLists() {
 
 ChoiceList& SettingLists::List(SettingList list) {
     switch (list) {
-        case SettingList::Who: return Cbwho;
-        case SettingList::Colour: return Cbcolour;
-        case SettingList::Start: return Cbstart;
-        case SettingList::Length: return Cblength;
-        case SettingList::Hint: return Cbhint;
-        case SettingList::Order: return Cborder;
-        case SettingList::Repeat: break;
+        case SettingList::Who:
+            return Cbwho;
+        case SettingList::Colour:
+            return Cbcolour;
+        case SettingList::Start:
+            return Cbstart;
+        case SettingList::Length:
+            return Cblength;
+        case SettingList::Hint:
+            return Cbhint;
+        case SettingList::Order:
+            return Cborder;
+        case SettingList::Repeat:
+            break;
     }
     return Cbrepeat;
 }
@@ -92,13 +97,24 @@ bool SettingLists::Choose(SettingList list, const std::string& text) {
     if (position < 0) return false;
     choice.shown = position;
     switch (list) {
-        case SettingList::Who: Cbwho_Click(); break;
-        case SettingList::Colour: Cbcolour_Click(); break;
-        case SettingList::Length: Cblength_Click(); break;
-        case SettingList::Hint: Cbhint_Click(); break;
-        case SettingList::Repeat: Cbrepeat_Click(); break;
+        case SettingList::Who:
+            Cbwho_Click();
+            break;
+        case SettingList::Colour:
+            Cbcolour_Click();
+            break;
+        case SettingList::Length:
+            Cblength_Click();
+            break;
+        case SettingList::Hint:
+            Cbhint_Click();
+            break;
+        case SettingList::Repeat:
+            Cbrepeat_Click();
+            break;
         case SettingList::Start:
-        case SettingList::Order: break;
+        case SettingList::Order:
+            break;
     }
     return true;
 }
@@ -127,8 +143,7 @@ void SettingLists::Cblength_Click() {
 
     if (Cbrepeat.Count() > 2) {
         // "No repetition", "at most k" for k = 2..x-1, then "any times" last.
-        for (int k = Cbrepeat.Count(); k <= x - 1; ++k)
-            Cbrepeat.Insert(Cbrepeat.Count() - 1, AtMostText(k));
+        for (int k = Cbrepeat.Count(); k <= x - 1; ++k) Cbrepeat.Insert(Cbrepeat.Count() - 1, AtMostText(k));
         while (Cbrepeat.Count() - 2 > x - 2) Cbrepeat.Remove(Cbrepeat.Count() - 2);
     }
 }
@@ -149,8 +164,7 @@ void SettingLists::Cbrepeat_Click() {
         int position = Cblength.Find(UnspecifiedText(i));
         if (position >= 0) Cblength.Remove(position);
     }
-    int afterFixed = static_cast<int>(
-        std::count_if(Cblength.items.begin(), Cblength.items.end(), isFixed));
+    int afterFixed = static_cast<int>(std::count_if(Cblength.items.begin(), Cblength.items.end(), isFixed));
     for (int i = firstUnspecified; i <= Maxlength; ++i) {
         if (Cblength.Find(UnspecifiedText(i)) < 0) Cblength.Insert(afterFixed, UnspecifiedText(i));
         ++afterFixed;
@@ -175,8 +189,8 @@ void SettingLists::Cbhint_Click() {
 }
 
 SavedSetting SettingLists::Save() const {
-    return {Cbwho.Text(), Cbcolour.Text(), Cbstart.Text(), Cblength.Text(),
-            Cbhint.Text(), Cborder.Text(), Cbrepeat.Text()};
+    return {Cbwho.Text(),  Cbcolour.Text(), Cbstart.Text(), Cblength.Text(),
+            Cbhint.Text(), Cborder.Text(),  Cbrepeat.Text()};
 }
 
 void SettingLists::Restore(const SavedSetting& saved) {
@@ -208,9 +222,12 @@ void SettingLists::Restore(const SavedSetting& saved) {
 
 void SettingLists::Updatesetting(GameSettings& s) const {
     const std::string& who = Cbwho.Text();
-    if (who == "You guess") s.Who = 1;
-    else if (who == "Computer guesses") s.Who = 2;
-    else if (who == "Watch computer play") s.Who = 3;
+    if (who == "You guess")
+        s.Who = 1;
+    else if (who == "Computer guesses")
+        s.Who = 2;
+    else if (who == "Watch computer play")
+        s.Who = 3;
     s.Colours = static_cast<int16_t>(Number(Cbcolour.Text()));
     s.Startfrom = static_cast<int16_t>(Cbstart.shown + 1);
     s.Hinterrors = static_cast<int16_t>(Cbhint.shown + 1);

@@ -32,7 +32,7 @@ struct SavedSetting {
 enum class SettingList { Who, Colour, Start, Length, Hint, Order, Repeat };
 
 class SettingLists {
-public:
+   public:
     SettingLists();  // the contents and shown items at program start
 
     ChoiceList Cbwho, Cbcolour, Cbstart, Cblength, Cbhint, Cborder, Cbrepeat;

@@ -12,8 +12,8 @@ namespace tallimor {
 namespace {
 
 std::string Describe(const GameSettings& s) {
-    return std::to_string(s.Colours) + " colours, " + Lengthtext(s) + (s.fixedOrder() ? ", fixed" : ", random") +
-           ", repeat " + std::to_string(s.MaxRepeat);
+    return std::to_string(s.Colours) + " colours, " + Lengthtext(s) +
+           (s.fixedOrder() ? ", fixed" : ", random") + ", repeat " + std::to_string(s.MaxRepeat);
 }
 
 // Plays one game and checks it; returns the attempts (0 on failure).
@@ -28,10 +28,11 @@ int PlayChecked(WatchedGame& w, const GameSettings& s, const std::string& answer
             // Were `guess` the secret code, the earlier guess would get the same hint.
             Hint wouldGet = Markcode(s, earlier, guess);
             // In a "Fixed order" game only the count of correct colours is a hint.
-            if (wouldGet.Blacks != earlierHint.Blacks || (s.randomOrder() && wouldGet.Whites != earlierHint.Whites)) {
+            if (wouldGet.Blacks != earlierHint.Blacks ||
+                (s.randomOrder() && wouldGet.Whites != earlierHint.Whites)) {
                 agrees = false;
-                ADD_FAILURE() << Describe(s) << " answer " << answer << " order " << order << ": guess " << guess
-                              << " disagrees with the hint of " << earlier;
+                ADD_FAILURE() << Describe(s) << " answer " << answer << " order " << order << ": guess "
+                              << guess << " disagrees with the hint of " << earlier;
             }
         }
         seen.emplace_back(guess, hint);

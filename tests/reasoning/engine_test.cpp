@@ -94,7 +94,8 @@ TEST(EngineGameTest, AMiddleStartFromTheComputersOwnGuessesPlaysOnTheSame) {
         const Transcript full = PlayGame(c.s, c.order, c.answer);
         ASSERT_EQ(full.end, WatchedGame::End::Win);
         for (size_t start = 2; start <= std::min<size_t>(full.guesses.size(), 9); ++start) {
-            std::vector<std::string> given(full.guesses.begin(), full.guesses.begin() + static_cast<long>(start - 1));
+            std::vector<std::string> given(full.guesses.begin(),
+                                           full.guesses.begin() + static_cast<long>(start - 1));
             const Transcript middle = PlayGame(c.s, c.order, c.answer, given);
             EXPECT_EQ(middle.guesses, full.guesses) << c.answer << " from trial " << start;
             EXPECT_EQ(middle.attempts, full.attempts - static_cast<int>(start) + 1);
@@ -112,7 +113,8 @@ TEST(EngineGameTest, GivenTrialsAreTakenInAndTheOwnGuessesAgreeWithThem) {
     for (size_t i = 3; i < t.guesses.size(); ++i)
         for (size_t j = 0; j < i; ++j) {
             const Hint had = Markcode(s, t.guesses[j], "0123");
-            EXPECT_EQ(Markcode(s, t.guesses[j], t.guesses[i]), had) << t.guesses[i] << " against " << t.guesses[j];
+            EXPECT_EQ(Markcode(s, t.guesses[j], t.guesses[i]), had)
+                << t.guesses[i] << " against " << t.guesses[j];
         }
 }
 
@@ -183,7 +185,8 @@ TEST(EngineConclusionTest, NoCodeWithoutAPendingErrorIsABugAndStepsTheTrialBack)
     EXPECT_TRUE(tables.NoConsistentCode);
     EXPECT_EQ(g.Currenttrial, 1);
     EXPECT_EQ(Showbugtext(""), "This programme has a bug. Please choose one option below.");
-    EXPECT_EQ(Showbugtext("012"), "This programme has a bug. My next guess is 012. Please choose one option below.");
+    EXPECT_EQ(Showbugtext("012"),
+              "This programme has a bug. My next guess is 012. Please choose one option below.");
 }
 
 TEST(EngineConclusionTest, WithAPendingErrorTheComputerReportsTheInconsistency) {
@@ -248,7 +251,8 @@ TEST(EngineClaimTest, AWrongHintIsFoundAtTheTrialAfterIt) {
     claim.wrong.ErrorPending = true;
     claim.tables.ColourOrder = "012345";
     const std::vector<std::pair<std::string, Hint>> trials = {
-        {"4501", Hint{0, 2, 0}}, {"2345", Hint{0, 0, 0}},  // the truth is 0 black, 2 white
+        {"4501", Hint{0, 2, 0}},
+        {"2345", Hint{0, 0, 0}},  // the truth is 0 black, 2 white
         {"0124", Hint{3, 0, 0}}};
     for (const auto& [guess, hint] : trials) {
         ++claim.g.Currenttrial;

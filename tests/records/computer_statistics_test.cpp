@@ -39,8 +39,9 @@ TEST(SimulationOrderTest, FirstAndLastCodesAndTheirCount) {
 }
 
 TEST(SimulationOrderTest, EveryValidCodeExactlyOnceInRisingOrder) {
-    for (const GameSettings& s : {GameSettings::Make(6, 4, true, 2, 4), GameSettings::Make(6, 4, false, 2, 2),
-                                  GameSettings::Make(7, 5, false, 1, 3), GameSettings::Make(6, 4, true, 2, 1)}) {
+    for (const GameSettings& s :
+         {GameSettings::Make(6, 4, true, 2, 4), GameSettings::Make(6, 4, false, 2, 2),
+          GameSettings::Make(7, 5, false, 1, 3), GameSettings::Make(6, 4, true, 2, 1)}) {
         const auto codes = Everycode(s);
         // Count the valid codes independently: every string over the alphabet.
         const std::string alphabet = Simalphabet(s);
@@ -84,8 +85,9 @@ TEST(SimulationSummaryTest, TextWithFifteenSignificantDigits) {
     SimulationSummary added;
     added.Add(5, 5);
     added.Add(3, 7);
-    EXPECT_EQ(added.Text(), "Average number of attempts: 8 / 2 = 4\nMaximum number of attempts: 5\n"
-                            "Maximum number of trials: 7");
+    EXPECT_EQ(added.Text(),
+              "Average number of attempts: 8 / 2 = 4\nMaximum number of attempts: 5\n"
+              "Maximum number of trials: 7");
 }
 
 TEST(StatisticsUpdateTest, RunningAverageInItsOwnSetting) {
@@ -98,7 +100,8 @@ TEST(StatisticsUpdateTest, RunningAverageInItsOwnSetting) {
     Updatestatistics(r, s, 5);
     EXPECT_EQ(r.Population[own], 2);
     EXPECT_EQ(r.Average[own], 4.5f);
-    EXPECT_EQ(r.Population[static_cast<size_t>(Settingindex(9, 2, 1, 1, 4))], 0) << "the Trial 1 element is untouched";
+    EXPECT_EQ(r.Population[static_cast<size_t>(Settingindex(9, 2, 1, 1, 4))], 0)
+        << "the Trial 1 element is untouched";
 
     r.Population[own] = 30000;
     Updatestatistics(r, s, 9);
@@ -116,8 +119,8 @@ TEST(InitialiseStatisticsOrderTest, WalksEverySettingOnce) {
     std::vector<std::string> seen;
     std::set<std::string> distinct;
     do {
-        const std::string key = std::to_string(s.Colours) + "/" + Lengthtext(s) + "/" + std::to_string(s.Ordertype) +
-                                "/" + std::to_string(s.MaxRepeat);
+        const std::string key = std::to_string(s.Colours) + "/" + Lengthtext(s) + "/" +
+                                std::to_string(s.Ordertype) + "/" + std::to_string(s.MaxRepeat);
         if (gamecount == 1) {
             seen.push_back(key);
             distinct.insert(key);

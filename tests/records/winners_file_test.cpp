@@ -1,14 +1,13 @@
 #include "records/winners_file.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <limits>
-
-#include <unistd.h>
 
 #include "records/start_trial.h"
 
@@ -18,7 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class WinnersFileTest : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         folder_ = fs::temp_directory_path() /
                   ("tallimor-winners-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
@@ -118,7 +117,8 @@ TEST_F(WinnersFileTest, WrittenBytesMatchTheLayout) {
     EXPECT_EQ(b[11], 'o');
     size_t at = 12 + 2 * 2815;  // element 1 to 2815 are empty
     EXPECT_EQ(U16At(b, at), 3);
-    EXPECT_EQ(std::string(b.begin() + static_cast<long>(at) + 2, b.begin() + static_cast<long>(at) + 5), "Ann");
+    EXPECT_EQ(std::string(b.begin() + static_cast<long>(at) + 2, b.begin() + static_cast<long>(at) + 5),
+              "Ann");
     EXPECT_EQ(U16At(b, at + 5), 0) << "element 2817 follows at once";
     // Tables at their offsets.
     EXPECT_EQ(U16At(b, 8 + n), 3600);
@@ -143,11 +143,11 @@ TEST_F(WinnersFileTest, ReadsBytesBuiltByHand) {
         b[at] = 0;
         b[at + 1] = 0;
     }
-    for (int i = 0; i < 3520; ++i, at += 2) b[at] = 60;           // Toptime 60
-    for (int i = 0; i < 3520; ++i, at += 2) b[at] = 9;            // Topattempts 9
+    for (int i = 0; i < 3520; ++i, at += 2) b[at] = 60;  // Toptime 60
+    for (int i = 0; i < 3520; ++i, at += 2) b[at] = 9;   // Topattempts 9
     const float average = 5.25f;
     for (int i = 0; i < 704; ++i, at += 4) std::memcpy(&b[at], &average, 4);
-    for (int i = 0; i < 704; ++i, at += 2) b[at + 1] = 1;         // Population 256
+    for (int i = 0; i < 704; ++i, at += 2) b[at + 1] = 1;  // Population 256
     EXPECT_EQ(at, 25352u);
     PutFile(6, b);
 
@@ -268,7 +268,8 @@ TEST_F(WinnersFileTest, StartTrialComesFromTheTrialOneNoErrorAverage) {
     WinnersRecord r;
     GameSettings s = GameSettings::Make(8, 5, false, 2, 5, 1, 2, 2);
     r.Average[static_cast<size_t>(Settingindex(10, 2, 1, 1, 5))] = 3.25f;
-    r.Average[static_cast<size_t>(Settingindex(10, 2, 2, 2, 5))] = 8.0f;  // the game's own element is not used
+    r.Average[static_cast<size_t>(Settingindex(10, 2, 2, 2, 5))] =
+        8.0f;  // the game's own element is not used
     ASSERT_EQ(Writewinners(folder_, 8, r).status, WinnersStatus::Ok);
     GameState g;
     g.Settings = s;

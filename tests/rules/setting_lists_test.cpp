@@ -197,19 +197,30 @@ TEST(SettingListsTest, RestorePutsBackEveryListAfterAnyChange) {
         std::vector<std::pair<SettingList, std::string>> saved, changed;
     };
     const std::vector<Case> cases = {
-        {{{SettingList::Colour, "6"}}, {{SettingList::Colour, "10"}, {SettingList::Length, "8"},
-                                       {SettingList::Repeat, "Each colour at most 6 times"}}},
+        {{{SettingList::Colour, "6"}},
+         {{SettingList::Colour, "10"},
+          {SettingList::Length, "8"},
+          {SettingList::Repeat, "Each colour at most 6 times"}}},
         {{{SettingList::Length, "8"}, {SettingList::Repeat, "Each colour at most 7 times"}},
          {{SettingList::Repeat, "No repetition"}, {SettingList::Length, "3"}, {SettingList::Colour, "5"}}},
-        {{{SettingList::Colour, "8"}, {SettingList::Length, "Unspecified (3 - 6)"},
-          {SettingList::Repeat, "May be repeated any times"}, {SettingList::Who, "Computer guesses"},
+        {{{SettingList::Colour, "8"},
+          {SettingList::Length, "Unspecified (3 - 6)"},
+          {SettingList::Repeat, "May be repeated any times"},
+          {SettingList::Who, "Computer guesses"},
           {SettingList::Order, "Random order"}},
-         {{SettingList::Who, "You guess"}, {SettingList::Hint, "May contain error(s)"},
-          {SettingList::Repeat, "No repetition"}, {SettingList::Length, "4"}, {SettingList::Colour, "6"}}},
-        {{{SettingList::Length, "7"}, {SettingList::Repeat, "Each colour at most 5 times"},
+         {{SettingList::Who, "You guess"},
+          {SettingList::Hint, "May contain error(s)"},
+          {SettingList::Repeat, "No repetition"},
+          {SettingList::Length, "4"},
+          {SettingList::Colour, "6"}}},
+        {{{SettingList::Length, "7"},
+          {SettingList::Repeat, "Each colour at most 5 times"},
           {SettingList::Hint, "May contain error(s)"}},
-         {{SettingList::Repeat, "No repetition"}, {SettingList::Length, "3"},
-          {SettingList::Colour, "5"}, {SettingList::Hint, "No error"}, {SettingList::Who, "Computer guesses"}}},
+         {{SettingList::Repeat, "No repetition"},
+          {SettingList::Length, "3"},
+          {SettingList::Colour, "5"},
+          {SettingList::Hint, "No error"},
+          {SettingList::Who, "Computer guesses"}}},
     };
     for (size_t i = 0; i < cases.size(); ++i) {
         SettingLists expected;
@@ -218,8 +229,9 @@ TEST(SettingListsTest, RestorePutsBackEveryListAfterAnyChange) {
         SavedSetting saved = lists.Save();
         for (const auto& [list, text] : cases[i].changed) ASSERT_TRUE(lists.Choose(list, text)) << i;
         lists.Restore(saved);
-        for (SettingList list : {SettingList::Who, SettingList::Colour, SettingList::Start, SettingList::Length,
-                                 SettingList::Hint, SettingList::Order, SettingList::Repeat}) {
+        for (SettingList list :
+             {SettingList::Who, SettingList::Colour, SettingList::Start, SettingList::Length,
+              SettingList::Hint, SettingList::Order, SettingList::Repeat}) {
             EXPECT_EQ(lists.List(list).items, expected.List(list).items) << "case " << i;
             EXPECT_EQ(lists.List(list).Text(), expected.List(list).Text()) << "case " << i;
         }

@@ -62,14 +62,17 @@ int Benchcommand(const Options& options) {
     }
     const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     std::sort(thinks.begin(), thinks.end());
-    auto at = [&](double q) { return thinks.empty() ? 0.0 : thinks[static_cast<size_t>(q * (thinks.size() - 1))]; };
+    auto at = [&](double q) {
+        return thinks.empty() ? 0.0 : thinks[static_cast<size_t>(q * (thinks.size() - 1))];
+    };
 
     std::printf("settings: %zu (every colour, length and repetition, both order types), %d games each\n",
                 settings.size(), games);
     std::printf("games: %ld in %.2f s, %.0f games per second (one thread)\n", totalGames, elapsed,
                 static_cast<double>(totalGames) / elapsed);
-    std::printf("guesses: %zu; think time per guess: median %.1f us, 99th percentile %.1f us, maximum %.3f ms\n",
-                thinks.size(), at(0.5) * 1e6, at(0.99) * 1e6, slowest * 1e3);
+    std::printf(
+        "guesses: %zu; think time per guess: median %.1f us, 99th percentile %.1f us, maximum %.3f ms\n",
+        thinks.size(), at(0.5) * 1e6, at(0.99) * 1e6, slowest * 1e3);
     std::printf("slowest guess: %s; %s\n", Describe(slowestSetting).c_str(), slowestGame.c_str());
     std::printf("average attempts: %.3f over %ld wins; games without a win: %ld\n",
                 wins ? static_cast<double>(attempts) / static_cast<double>(wins) : 0.0, wins, unfinished);

@@ -74,8 +74,7 @@ GameSettings Options::Setting() const {
     const bool unspecified = Has("unspecified");
     const int colours = static_cast<int>(Number("colours", 5, 10));
     const int length = static_cast<int>(Number("length", unspecified ? 4 : 3, 8));
-    if (colours < length + 2)
-        throw UsageError("--colours must be at least the length plus 2");
+    if (colours < length + 2) throw UsageError("--colours must be at least the length plus 2");
     const std::string order = Text("order");
     if (order != "fixed" && order != "random") throw UsageError("--order must be fixed or random");
     const int repeat = static_cast<int>(Number("repeat", 1, length));

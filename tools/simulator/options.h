@@ -17,7 +17,7 @@ struct UsageError : std::runtime_error {
 };
 
 class Options {
-public:
+   public:
     // Flags that take no value.
     Options(int argc, char** argv, int first, const std::vector<std::string>& switches);
 
@@ -33,7 +33,7 @@ public:
     // --colours --length [--unspecified] --order --repeat as a setting.
     GameSettings Setting() const;
 
-private:
+   private:
     std::map<std::string, std::string> values_;
 };
 

@@ -12,7 +12,8 @@ namespace tallimor::sim {
 namespace {
 
 std::string Validcode(const GameSettings& s, const std::string& name, const std::string& code) {
-    if (!Isvalidcode(s, code)) throw UsageError("--" + name + " '" + code + "' is not a code of this setting");
+    if (!Isvalidcode(s, code))
+        throw UsageError("--" + name + " '" + code + "' is not a code of this setting");
     return code;
 }
 
@@ -63,9 +64,15 @@ int Play(const Options& options) {
         std::printf("%d %s %d %d\n", trial, guess.c_str(), hint.Blacks, hint.Whites);
     });
     switch (end) {
-        case WatchedGame::End::Win: std::printf("win %d\n", w.game.Attempts); break;
-        case WatchedGame::End::Lost: std::printf("lost\n"); break;
-        case WatchedGame::End::Bug: std::printf("bug\n"); break;
+        case WatchedGame::End::Win:
+            std::printf("win %d\n", w.game.Attempts);
+            break;
+        case WatchedGame::End::Lost:
+            std::printf("lost\n");
+            break;
+        case WatchedGame::End::Bug:
+            std::printf("bug\n");
+            break;
     }
     return 0;
 }

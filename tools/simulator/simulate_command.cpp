@@ -58,8 +58,10 @@ int Simulatecommand(const Options& options) {
     SimulationSummary summary;
     size_t unfinished = 0;
     for (const Outcome& o : outcomes) {
-        if (o.end == WatchedGame::End::Win) summary.Add(o.attempts, o.trials);
-        else ++unfinished;
+        if (o.end == WatchedGame::End::Win)
+            summary.Add(o.attempts, o.trials);
+        else
+            ++unfinished;
     }
     std::printf("%s\n", summary.Text().c_str());
     if (unfinished != 0) std::fprintf(stderr, "%zu games did not end in a win\n", unfinished);
