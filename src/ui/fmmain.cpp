@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -68,9 +69,16 @@ QString Programfolder() { return Withslash(QCoreApplication::applicationDirPath(
 QString Recordsfolder(const QString& programFolder) {
     const QFileInfo folder(programFolder);
     if (folder.isDir() && folder.isWritable()) return Withslash(programFolder);
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString data = Withslash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    // The first time, start from the records the program came with.
+    const QDir seeded(Withslash(programFolder) + "Winners");
+    if (!QDir(data + "Winners").exists() && seeded.exists()) {
+        QDir().mkpath(data + "Winners");
+        for (const QString& name : seeded.entryList({"Winners*"}, QDir::Files))
+            QFile::copy(seeded.filePath(name), data + "Winners/" + name);
+    }
     QDir().mkpath(data);
-    return Withslash(data);
+    return data;
 }
 
 Fmmain::Fmmain(const QString& programFolder, TimeSource clock, QWidget* parent)
