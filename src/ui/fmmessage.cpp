@@ -9,7 +9,6 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QScreen>
-#include <QShowEvent>
 
 namespace tallimor {
 
@@ -98,17 +97,11 @@ Fmmessage::Fmmessage(const QString& programFolder, QWidget* parent)
         connect(button, &QPushButton::clicked, this, [this, which] { emit Buttonpressed(which); });
         buttons_[i] = button;
     }
-}
-
-void Fmmessage::showEvent(QShowEvent* event) {
-    // Over the middle of the main window, where the player is looking.
-    if (const QWidget* owner = parentWidget(); owner && owner->isVisible()) {
-        const QRect frame = owner->frameGeometry();
-        move(frame.center() - QPoint(width() / 2, height() / 2));
-    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    // A third of the way across and down the screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.left() + area.width() / 3, area.top() + area.height() / 3);
     }
-    QDialog::showEvent(event);
 }
 
 void Fmmessage::Messagebox(int buttons, char icon, const QString& l2, const QString& l3, const QString& mid,

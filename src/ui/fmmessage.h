@@ -45,7 +45,6 @@ class Fmmessage : public QDialog {
 
    protected:
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
    private:
