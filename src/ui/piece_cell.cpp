@@ -34,8 +34,18 @@ std::optional<DragSource> Decodesource(const QMimeData* mime) {
 
 namespace {
 
-bool Accepts(const QMimeData* mime, const std::function<void(DragSource)>& handler) {
-    return handler && Decodesource(mime).has_value();
+using DropHandler = std::function<void(DragSource)>;
+
+// A drag of one of our pieces over a place that takes drops.
+void Offer(QDragMoveEvent* event, const DropHandler& handler) {
+    if (handler && Decodesource(event->mimeData())) event->acceptProposedAction();
+}
+
+void Deliver(QDropEvent* event, const DropHandler& handler) {
+    const auto source = Decodesource(event->mimeData());
+    if (!source || !handler) return;
+    event->acceptProposedAction();
+    handler(*source);
 }
 
 }  // namespace
@@ -100,38 +110,20 @@ void PieceCell::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && Doubleclicked) Doubleclicked();
 }
 
-void PieceCell::dragEnterEvent(QDragEnterEvent* event) {
-    if (Accepts(event->mimeData(), Dropped)) event->acceptProposedAction();
-}
+void PieceCell::dragEnterEvent(QDragEnterEvent* event) { Offer(event, Dropped); }
 
-void PieceCell::dragMoveEvent(QDragMoveEvent* event) {
-    if (Accepts(event->mimeData(), Dropped)) event->acceptProposedAction();
-}
+void PieceCell::dragMoveEvent(QDragMoveEvent* event) { Offer(event, Dropped); }
 
-void PieceCell::dropEvent(QDropEvent* event) {
-    const auto source = Decodesource(event->mimeData());
-    if (!source || !Dropped) return;
-    event->acceptProposedAction();
-    Dropped(*source);
-}
+void PieceCell::dropEvent(QDropEvent* event) { Deliver(event, Dropped); }
 
 DropPanel::DropPanel(const QString& title, QWidget* parent) : QGroupBox(title, parent) {
     setAcceptDrops(true);
 }
 
-void DropPanel::dragEnterEvent(QDragEnterEvent* event) {
-    if (Accepts(event->mimeData(), Dropped)) event->acceptProposedAction();
-}
+void DropPanel::dragEnterEvent(QDragEnterEvent* event) { Offer(event, Dropped); }
 
-void DropPanel::dragMoveEvent(QDragMoveEvent* event) {
-    if (Accepts(event->mimeData(), Dropped)) event->acceptProposedAction();
-}
+void DropPanel::dragMoveEvent(QDragMoveEvent* event) { Offer(event, Dropped); }
 
-void DropPanel::dropEvent(QDropEvent* event) {
-    const auto source = Decodesource(event->mimeData());
-    if (!source || !Dropped) return;
-    event->acceptProposedAction();
-    Dropped(*source);
-}
+void DropPanel::dropEvent(QDropEvent* event) { Deliver(event, Dropped); }
 
 }  // namespace tallimor
