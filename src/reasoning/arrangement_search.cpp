@@ -101,7 +101,7 @@ Engine::Step Engine::Searcharrangement() {
             bool found = false;
             if (reenter) {
                 reenter = false;
-                found = Nextcombination(combination, L) && true;
+                found = Nextcombination(combination, L);
             } else {
                 const std::string& guess = game_.Record[t].Trialguess;
                 const int black = game_.Record[t].Trialblack;
