@@ -15,6 +15,7 @@ struct TrialRecord {
     int16_t Trialblack = 0;
     int16_t Trialwhite = 0;
     int16_t HintTotal = 0;
+    friend bool operator==(const TrialRecord&, const TrialRecord&) = default;
 };
 
 struct GameRecord {

@@ -63,14 +63,8 @@ void RecordBoard::Setheading(const QString& heading) {
     update();
 }
 
-void RecordBoard::Showrecord(int trial, const TrialRecord& row) {
-    if (trial < 1 || trial > kLastTrial) return;
-    rows_[trial] = row;
-    update();
-}
-
-void RecordBoard::Clearrecord() {
-    rows_.clear();
+void RecordBoard::Setrows(const std::map<int, TrialRecord>& rows) {
+    rows_ = rows;
     update();
 }
 

@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 
+#include "game/main_view.h"
 #include "rules/game_record.h"
 
 namespace tallimor {
@@ -18,8 +19,6 @@ QColor Panelcolour(int colour);
 // The main window's background, which an empty position shows.
 QColor Backgroundcolour();
 
-enum class Displaymode { Colour, Number };
-
 // Picrecord: one row per trial drawn, the trial number, the guess and the hint.
 class RecordBoard : public QWidget {
     Q_OBJECT
@@ -29,9 +28,8 @@ class RecordBoard : public QWidget {
     void Setgame(int codelength, bool fixedOrder);
     void Setmode(Displaymode mode);
     void Setheading(const QString& heading);  // "RECORD", or "DEMO"
-    // Showrecord: draws (or draws again) the row of one trial.
-    void Showrecord(int trial, const TrialRecord& row);
-    void Clearrecord();
+    // The rows to draw, by trial.
+    void Setrows(const std::map<int, TrialRecord>& rows);
 
     const std::map<int, TrialRecord>& Rows() const { return rows_; }
     QString Heading() const { return heading_; }

@@ -129,15 +129,12 @@ void Fmmessage::Messagebox(int buttons, char icon, const QString& l2, const QStr
     setWindowTitle(title);
 }
 
-void Fmmessage::Messagebox(const MessageInfo& info) {
-    auto q = [](std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); };
-    Messagebox(info.buttons, info.icon, q(info.captions[0]), q(info.captions[1]), q(info.captions[2]),
-               q(info.captions[3]), q(info.captions[4]), info.defaultButton, q(info.id), q(info.title));
-}
-
-void Fmmessage::Press(Msgbutton b) {
-    QPushButton* button = Button(b);
-    if (!button->isHidden() && button->isEnabled()) button->click();
+void Fmmessage::Show(const Boxview& box) {
+    lblmessage_->setText(QString::fromStdString(box.text));
+    auto q = [](const std::string& text) { return QString::fromStdString(text); };
+    Messagebox(box.buttons, box.icon, q(box.captions[0]), q(box.captions[1]), q(box.captions[2]),
+               q(box.captions[3]), q(box.captions[4]), box.defaultButton, q(box.id), q(box.title));
+    Button(Msgbutton::Cmdl3)->setEnabled(box.saveOffered);
 }
 
 void Fmmessage::closeEvent(QCloseEvent* event) {

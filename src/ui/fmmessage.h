@@ -7,7 +7,7 @@
 #include <QString>
 #include <array>
 
-#include "ui/message_table.h"
+#include "game/main_view.h"
 
 class QLabel;
 class QPushButton;
@@ -29,16 +29,14 @@ class Fmmessage : public QDialog {
     void Messagebox(int buttons, char icon, const QString& l2, const QString& l3, const QString& mid,
                     const QString& r3, const QString& r2, Msgbutton defaultButton, const QString& identifier,
                     const QString& title);
-    // The same, from the message table.
-    void Messagebox(const MessageInfo& info);
+    // Shows the box the game module describes, text included.
+    void Show(const Boxview& box);
 
     QLabel* Lblmessage() const { return lblmessage_; }
     QLabel* Piclogo() const { return piclogo_; }
     QPushButton* Button(Msgbutton b) const { return buttons_[static_cast<size_t>(b)]; }
     QString Tag() const { return tag_; }
     char Icon() const { return icon_; }
-    // Presses a button as a click or a time-out would; nothing when it is hidden.
-    void Press(Msgbutton b);
 
    signals:
     void Buttonpressed(tallimor::Msgbutton button);

@@ -10,18 +10,13 @@
 #include <functional>
 #include <optional>
 
+#include "game/main_view.h"
+
 class QFrame;
 class QLabel;
 class QMimeData;
 
 namespace tallimor {
-
-struct DragSource {
-    enum Kind { Colour, Position };
-    Kind kind = Colour;
-    int index = 0;
-    friend bool operator==(const DragSource&, const DragSource&) = default;
-};
 
 // "colour:3" or "position:5" under the type below; nullopt for anything else.
 inline constexpr const char* kPieceMime = "application/x-tallimor-piece";

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "reasoning/watched_game.h"
+#include "game/virtual_host.h"
 #include "records/computer_statistics.h"
 #include "rules/code_string.h"
 #include "rules/marking.h"
@@ -17,12 +17,11 @@ std::string Describe(const GameSettings& s) {
 }
 
 // Plays one game and checks it; returns the attempts (0 on failure).
-int PlayChecked(WatchedGame& w, const GameSettings& s, const std::string& answer, const std::string& order) {
-    w.game.Settings = s;
-    w.Initialize(answer, {}, order);
+int PlayChecked(Virtualhost& host, const GameSettings& s, const std::string& answer,
+                const std::string& order) {
     std::vector<std::pair<std::string, Hint>> seen;
     bool agrees = true;
-    const auto end = w.Play([&](int, const std::string& guess, const Hint& hint) {
+    host.mod.Probe.trialRecorded = [&](int, const std::string& guess, const Hint& hint) {
         EXPECT_TRUE(Isvalidcode(s, guess)) << guess;
         for (const auto& [earlier, earlierHint] : seen) {
             // Were `guess` the secret code, the earlier guess would get the same hint.
@@ -36,9 +35,10 @@ int PlayChecked(WatchedGame& w, const GameSettings& s, const std::string& answer
             }
         }
         seen.emplace_back(guess, hint);
-    });
-    EXPECT_EQ(end, WatchedGame::End::Win) << Describe(s) << " answer " << answer << " order " << order;
-    return end == WatchedGame::End::Win && agrees ? w.game.Attempts : 0;
+    };
+    const Watchedend end = Playwatched(host, s, Gamepreset{answer, order, {}});
+    EXPECT_EQ(end, Watchedend::Win) << Describe(s) << " answer " << answer << " order " << order;
+    return end == Watchedend::Win && agrees ? host.mod.State().Attempts : 0;
 }
 
 TEST(EngineBruteForceTest, EveryCodeOfSmallSettingsIsFoundConsistently) {
@@ -49,15 +49,18 @@ TEST(EngineBruteForceTest, EveryCodeOfSmallSettingsIsFoundConsistently) {
                 for (int order = 1; order <= 2; ++order) {
                     for (int repeat = 1; repeat <= length; ++repeat) {
                         const GameSettings s = GameSettings::Make(colours, length, fixed, order, repeat, 3);
-                        WatchedGame w;
-                        w.game.Random = orders;
-                        int games = 0;
-                        for (std::string code = Firstcode(s);; ++games) {
-                            Engine(w.game, w.tables, w.wrong).Drawcolourorder();
-                            ASSERT_GT(PlayChecked(w, s, code, w.tables.ColourOrder), 0);
+                        Virtualhost host;
+                        GameState draw;
+                        draw.Settings = s;
+                        draw.Random = orders;
+                        EngineTables tables;
+                        WrongHintState wrong;
+                        for (std::string code = Firstcode(s);;) {
+                            Engine(draw, tables, wrong).Drawcolourorder();
+                            ASSERT_GT(PlayChecked(host, s, code, tables.ColourOrder), 0);
                             if (!Nextcode(s, code)) break;
                         }
-                        orders = w.game.Random;
+                        orders = draw.Random;
                     }
                 }
             }
@@ -66,8 +69,11 @@ TEST(EngineBruteForceTest, EveryCodeOfSmallSettingsIsFoundConsistently) {
 }
 
 TEST(EngineBruteForceTest, RandomGamesOfEveryLargerSettingAreWon) {
-    WatchedGame w;
-    w.game.Random.Seed(77);
+    Virtualhost host;
+    GameState draw;
+    draw.Random.Seed(77);
+    EngineTables tables;
+    WrongHintState wrong;
     for (int colours = 8; colours <= 10; ++colours) {
         for (bool fixed : {true, false}) {
             for (int length = fixed ? 3 : 4; length <= colours - 2; ++length) {
@@ -75,11 +81,10 @@ TEST(EngineBruteForceTest, RandomGamesOfEveryLargerSettingAreWon) {
                     for (int repeat = 1; repeat <= length; ++repeat) {
                         const GameSettings s = GameSettings::Make(colours, length, fixed, order, repeat, 3);
                         for (int n = 0; n < 6; ++n) {
-                            w.game.Settings = s;
-                            Makecode(w.game, MakeTarget::Answer);
-                            const std::string answer = w.game.Answer;
-                            Engine(w.game, w.tables, w.wrong).Drawcolourorder();
-                            ASSERT_GT(PlayChecked(w, s, answer, w.tables.ColourOrder), 0);
+                            draw.Settings = s;
+                            Makecode(draw, MakeTarget::Answer);
+                            Engine(draw, tables, wrong).Drawcolourorder();
+                            ASSERT_GT(PlayChecked(host, s, draw.Answer, tables.ColourOrder), 0);
                         }
                     }
                 }

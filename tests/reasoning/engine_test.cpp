@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "reasoning/watched_game.h"
+#include "game/virtual_host.h"
 #include "rules/code_string.h"
 #include "rules/marking.h"
 
@@ -11,18 +11,19 @@ namespace {
 
 struct Transcript {
     std::vector<std::string> guesses;
-    WatchedGame::End end = WatchedGame::End::Bug;
+    Watchedend end = Watchedend::Bug;
     int attempts = 0;
 };
 
 Transcript PlayGame(const GameSettings& s, const std::string& order, const std::string& answer,
                     const std::vector<std::string>& given = {}) {
-    WatchedGame w;
-    w.game.Settings = s;
-    w.Initialize(answer, given, order);
+    Virtualhost host;
     Transcript t;
-    t.end = w.Play([&](int, const std::string& guess, const Hint&) { t.guesses.push_back(guess); });
-    t.attempts = w.game.Attempts;
+    host.mod.Probe.trialRecorded = [&](int, const std::string& guess, const Hint&) {
+        t.guesses.push_back(guess);
+    };
+    t.end = Playwatched(host, s, Gamepreset{answer, order, given});
+    t.attempts = host.mod.State().Attempts;
     return t;
 }
 
@@ -64,7 +65,7 @@ TEST(EngineGameTest, AHandTracedGame) {
     // blacks, and the only code left is 234.
     const Transcript t = PlayGame(GameSettings::Make(5, 3, true, 2, 1), "01234", "234");
     EXPECT_EQ(t.guesses, (std::vector<std::string>{"012", "340", "134", "234"}));
-    EXPECT_EQ(t.end, WatchedGame::End::Win);
+    EXPECT_EQ(t.end, Watchedend::Win);
     EXPECT_EQ(t.attempts, 4);
 }
 
@@ -92,7 +93,7 @@ TEST(EngineGameTest, AMiddleStartFromTheComputersOwnGuessesPlaysOnTheSame) {
     };
     for (const Case& c : cases) {
         const Transcript full = PlayGame(c.s, c.order, c.answer);
-        ASSERT_EQ(full.end, WatchedGame::End::Win);
+        ASSERT_EQ(full.end, Watchedend::Win);
         for (size_t start = 2; start <= std::min<size_t>(full.guesses.size(), 9); ++start) {
             std::vector<std::string> given(full.guesses.begin(),
                                            full.guesses.begin() + static_cast<long>(start - 1));
@@ -106,7 +107,7 @@ TEST(EngineGameTest, AMiddleStartFromTheComputersOwnGuessesPlaysOnTheSame) {
 TEST(EngineGameTest, GivenTrialsAreTakenInAndTheOwnGuessesAgreeWithThem) {
     const GameSettings s = GameSettings::Make(7, 4, true, 2, 1);
     const Transcript t = PlayGame(s, "6543210", "0123", {"4560", "1450", "6012"});
-    ASSERT_EQ(t.end, WatchedGame::End::Win);
+    ASSERT_EQ(t.end, Watchedend::Win);
     ASSERT_GE(t.guesses.size(), 4u);
     EXPECT_EQ(std::vector<std::string>(t.guesses.begin(), t.guesses.begin() + 3),
               (std::vector<std::string>{"4560", "1450", "6012"}));
@@ -278,36 +279,6 @@ TEST(NextcombinationTest, RunsThroughPositionSetsInLexicographicOrder) {
     EXPECT_EQ(n, 8);
     EXPECT_EQ(Expandcounts("21", "25"), "225");
     EXPECT_EQ(Expandcounts("030", "7#b"), "###");
-}
-
-}  // namespace
-}  // namespace tallimor
-
-namespace tallimor {
-namespace {
-
-TEST(ComputermarkTest, RecordsTheTrialAndEndsAtAWinOrAfterTrial27) {
-    GameState g;
-    g.Settings = GameSettings::Make(6, 4, true, 2, 1, 3, 2);
-    g.Settings.Starttrial = 4;
-    g.Answer = "0123";
-    g.Gamestatus = "Playing";
-    g.Currenttrial = 26;
-    g.Guessstr = "3210";
-    EXPECT_EQ(Computermark(g), Markstep::Nextguess);
-    EXPECT_EQ(g.Record[26].Trialguess, "3210");
-    EXPECT_EQ(g.Record[26].HintTotal, 4);
-    g.Currenttrial = 27;
-    g.Guessstr = "1230";
-    EXPECT_EQ(Computermark(g), Markstep::Gameover);
-    EXPECT_EQ(g.Gamestatus, "Gameover");
-    EXPECT_EQ(g.Finaltrial, 27);
-    g.Gamestatus = "Playing";
-    g.Currenttrial = 9;
-    g.Guessstr = "0123";
-    EXPECT_EQ(Computermark(g), Markstep::Win);
-    EXPECT_EQ(g.Attempts, 6);
-    EXPECT_EQ(g.Finaltrial, 9);
 }
 
 }  // namespace

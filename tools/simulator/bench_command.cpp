@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "commands.h"
-#include "reasoning/watched_game.h"
+#include "game/virtual_host.h"
 
 namespace tallimor::sim {
 
@@ -35,26 +35,28 @@ int Benchcommand(const Options& options) {
     GameSettings slowestSetting;
     std::string slowestGame;
     long totalGames = 0, wins = 0, attempts = 0, unfinished = 0;
-    WatchedGame w;
-    w.game.Random.Seed(seed);
+    Virtualhost host;
+    Tallimormod& m = host.mod;
+    m.State().Random.Seed(seed);
+    const GameSettings* current = nullptr;
+    m.Probe.searched = [&](double seconds) {
+        thinks.push_back(seconds);
+        if (seconds > slowest) {
+            slowest = seconds;
+            slowestSetting = *current;
+            slowestGame = "answer " + m.State().Answer + ", colour order " + m.Tables().ColourOrder +
+                          ", trial " + std::to_string(m.State().Currenttrial);
+        }
+    };
     const auto started = std::chrono::steady_clock::now();
     for (const GameSettings& s : settings) {
+        current = &s;
         for (int n = 0; n < games; ++n) {
-            w.game.Settings = s;
-            w.Initialize();
-            const auto end = w.Play(nullptr, [&](double seconds) {
-                thinks.push_back(seconds);
-                if (seconds > slowest) {
-                    slowest = seconds;
-                    slowestSetting = s;
-                    slowestGame = "answer " + w.game.Answer + ", colour order " + w.tables.ColourOrder +
-                                  ", trial " + std::to_string(w.game.Currenttrial);
-                }
-            });
+            const Watchedend end = Playwatched(host, s);
             ++totalGames;
-            if (end == WatchedGame::End::Win) {
+            if (end == Watchedend::Win) {
                 ++wins;
-                attempts += w.game.Attempts;
+                attempts += m.State().Attempts;
             } else {
                 ++unfinished;
             }

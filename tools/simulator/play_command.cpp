@@ -3,7 +3,7 @@
 #include <sstream>
 
 #include "commands.h"
-#include "reasoning/watched_game.h"
+#include "game/virtual_host.h"
 #include "rules/code_string.h"
 #include "rules/marking.h"
 
@@ -34,43 +34,42 @@ int Markcommand(const Options& options) {
 }
 
 int Play(const Options& options) {
-    WatchedGame w;
-    w.game.Settings = options.Setting();
-    const GameSettings& s = w.game.Settings;
+    const GameSettings s = options.Setting();
     const std::string order = options.Text("colour-order");
     std::string sortedOrder = order;
     std::sort(sortedOrder.begin(), sortedOrder.end());
     if (sortedOrder != Colourdigits(s))
         throw UsageError("--colour-order must hold each of the digits " + Colourdigits(s) + " once");
-    const std::string answer = Validcode(s, "answer", options.Text("answer"));
+    Gamepreset preset;
+    preset.colourOrder = order;
+    preset.answer = Validcode(s, "answer", options.Text("answer"));
 
-    std::vector<std::string> given;
     if (options.Has("start") || options.Has("given")) {
         const long start = options.Number("start", 2, 9);
         std::stringstream list(options.Text("given"));
         for (std::string code; std::getline(list, code, ',');) {
             Validcode(s, "given", code);
-            if (code == answer) throw UsageError("a given guess equals the answer");
-            if (std::find(given.begin(), given.end(), code) != given.end())
+            if (code == preset.answer) throw UsageError("a given guess equals the answer");
+            if (std::find(preset.given.begin(), preset.given.end(), code) != preset.given.end())
                 throw UsageError("the given guess " + code + " appears twice");
-            given.push_back(code);
+            preset.given.push_back(code);
         }
-        if (static_cast<long>(given.size()) != start - 1)
+        if (static_cast<long>(preset.given.size()) != start - 1)
             throw UsageError("--given must list " + std::to_string(start - 1) + " guesses for --start " +
                              std::to_string(start));
     }
-    w.Initialize(answer, given, order);
-    const WatchedGame::End end = w.Play([](int trial, const std::string& guess, const Hint& hint) {
+    Virtualhost host;
+    host.mod.Probe.trialRecorded = [](int trial, const std::string& guess, const Hint& hint) {
         std::printf("%d %s %d %d\n", trial, guess.c_str(), hint.Blacks, hint.Whites);
-    });
-    switch (end) {
-        case WatchedGame::End::Win:
-            std::printf("win %d\n", w.game.Attempts);
+    };
+    switch (Playwatched(host, s, preset)) {
+        case Watchedend::Win:
+            std::printf("win %d\n", host.mod.State().Attempts);
             break;
-        case WatchedGame::End::Lost:
+        case Watchedend::Lost:
             std::printf("lost\n");
             break;
-        case WatchedGame::End::Bug:
+        case Watchedend::Bug:
             std::printf("bug\n");
             break;
     }

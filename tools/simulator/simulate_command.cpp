@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "commands.h"
-#include "reasoning/watched_game.h"
+#include "game/virtual_host.h"
 #include "records/computer_statistics.h"
 
 namespace tallimor::sim {
@@ -35,19 +35,17 @@ int Simulatecommand(const Options& options) {
     }
 
     struct Outcome {
-        WatchedGame::End end = WatchedGame::End::Bug;
+        Watchedend end = Watchedend::Bug;
         int attempts = 0;
         int trials = 0;
     };
     std::vector<Outcome> outcomes(answers.size());
     auto work = [&](size_t first, size_t step) {
-        WatchedGame w;
+        Virtualhost host;
         for (size_t i = first; i < answers.size(); i += step) {
-            w.game.Settings = s;
-            w.Initialize(answers[i], {}, orders[i]);
-            outcomes[i].end = w.Play();
-            outcomes[i].attempts = w.game.Attempts;
-            outcomes[i].trials = w.game.Currenttrial;
+            outcomes[i].end = Playwatched(host, s, Gamepreset{answers[i], orders[i], {}});
+            outcomes[i].attempts = host.mod.State().Attempts;
+            outcomes[i].trials = host.mod.State().Currenttrial;
         }
     };
     std::vector<std::thread> pool;
@@ -58,7 +56,7 @@ int Simulatecommand(const Options& options) {
     SimulationSummary summary;
     size_t unfinished = 0;
     for (const Outcome& o : outcomes) {
-        if (o.end == WatchedGame::End::Win)
+        if (o.end == Watchedend::Win)
             summary.Add(o.attempts, o.trials);
         else
             ++unfinished;

@@ -2,7 +2,7 @@
 #include <cstdio>
 
 #include "commands.h"
-#include "reasoning/watched_game.h"
+#include "game/virtual_host.h"
 #include "records/computer_statistics.h"
 #include "records/winners_file.h"
 
@@ -24,16 +24,15 @@ int Initstatscommand(const Options& options) {
         }
     }
 
-    WatchedGame w;
-    w.game.Random.Seed(seed);
+    Virtualhost host;
+    host.mod.State().Random.Seed(seed);
     GameSettings s = Firststatsetting();
     int gamecount = 1;
     long played = 0, counted = 0;
     do {
-        w.game.Settings = s;
-        w.Initialize();
-        if (w.Play() == WatchedGame::End::Win) {
-            Updatestatistics(records[static_cast<size_t>(s.Colours)], w.game.Settings, w.game.Attempts);
+        if (Playwatched(host, s) == Watchedend::Win) {
+            Updatestatistics(records[static_cast<size_t>(s.Colours)], host.mod.State().Settings,
+                             host.mod.State().Attempts);
             ++counted;
         }
         ++played;

@@ -1,4 +1,4 @@
-#include "ui/guess_row.h"
+#include "game/guess_row.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/wait_states.h"
+#include "game/wait_states.h"
 
 #include <array>
 #include <cmath>

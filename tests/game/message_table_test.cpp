@@ -1,8 +1,8 @@
-#include "ui/message_table.h"
+#include "game/message_table.h"
 
 #include <gtest/gtest.h>
 
-#include "ui/wait_states.h"
+#include "game/wait_states.h"
 
 namespace tallimor {
 namespace {

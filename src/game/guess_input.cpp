@@ -1,0 +1,134 @@
+// The player's input of a guess: the prompt, the Colour Panel and the guess
+// row (mouse), the typed digits (keyboard), the switch between the two, and
+// the submitted guess.
+
+#include "game/tallimormod.h"
+#include "rules/code_string.h"
+#include "rules/marking.h"
+
+namespace tallimor {
+
+void Tallimormod::Getstring() {
+    const GameSettings& s = g_.Settings;
+    Showsetting();
+    if (g_.Playing() && g_.Currenttrial > 0) {
+        menus_.Mnusaving = menus_.Mnuend = menus_.Mnuoption = true;
+        Settlb();
+    }
+    row_.Reset(s);
+    prompts_ = Getstringprompts(g_);
+    Show(Panel::Frerror, prompts_.errorButton);
+    Show(Panel::Frgetstring, !keyboard_);
+    Show(Panel::Frinput, keyboard_);
+    inputText_.clear();
+    typed_.Clear();
+    Show(Panel::Frcolour);
+    subcol_ = subnum_ = false;
+    g_.Guessblanks = s.Codelength;
+    if (s.Who == 1) {
+        wait_.Setdirect("Frgetstring1");
+        Showstatus();
+    } else {
+        Setwait(300, "Frgetstring2");
+    }
+}
+
+void Tallimormod::Mnumouse_Click() {
+    if (!keyboard_) return;
+    keyboard_ = false;
+    if (!Entering()) return;
+    Hide(Panel::Frinput);
+    row_.Clear();
+    Show(Panel::Frgetstring);
+    Submitok();
+}
+
+void Tallimormod::Mnukey_Click() {
+    if (keyboard_) return;
+    keyboard_ = true;
+    if (!Entering()) return;
+    Hide(Panel::Frgetstring);
+    Show(Panel::Frinput);
+    inputText_.clear();
+    typed_.Clear();
+    row_.Clear();
+    subnum_ = false;
+}
+
+void Tallimormod::Setdisplay(Displaymode mode) {
+    // The board and the answer keep what they show and draw it in the new mode.
+    display_ = mode;
+}
+
+void Tallimormod::Rowchanged() { Submitok(); }
+
+void Tallimormod::Submitok() {
+    g_.Guessblanks = static_cast<int16_t>(row_.Guessblanks());
+    subcol_ = row_.Submitok();
+}
+
+void Tallimormod::Lblcolour_DblClick(int colour) {
+    if (!Isshown(Panel::Frgetstring)) return;
+    if (row_.Fillcolour(colour)) Rowchanged();
+}
+
+void Tallimormod::Lblstring_DblClick(int position) {
+    if (!Isshown(Panel::Frgetstring)) return;
+    if (row_.Emptyposition(position)) Rowchanged();
+}
+
+void Tallimormod::Lblstring_DragDrop(DragSource source, int position) {
+    if (!Isshown(Panel::Frgetstring)) return;
+    const bool changed = source.kind == DragSource::Colour ? row_.Dropcolour(source.index, position)
+                                                           : row_.Moveposition(source.index, position);
+    if (changed) Rowchanged();
+}
+
+void Tallimormod::Frcolour_DragDrop(DragSource source) {
+    if (!Isshown(Panel::Frgetstring) || source.kind != DragSource::Position) return;
+    if (row_.Emptyposition(source.index)) Rowchanged();
+}
+
+void Tallimormod::Cmdsubcol_Click() {
+    if (!Isshown(Panel::Frgetstring) || !subcol_) return;
+    g_.Guessstr = row_.Codestring();
+    Submitguess();
+}
+
+void Tallimormod::Txtinput_Change(const std::string& text) {
+    if (!Isshown(Panel::Frinput)) return;
+    const TypedInput::Outcome out = typed_.Txtinput_Change(g_.Settings, text);
+    inputText_ = out.text;
+    subnum_ = out.submitEnabled;
+}
+
+void Tallimormod::Cmdsubnum_Click() {
+    if (!Isshown(Panel::Frinput) || !subnum_) return;
+    g_.Guessstr = inputText_;
+    g_.Guessblanks = static_cast<int16_t>(Countchar(g_.Guessstr, kBlank));
+    Submitguess();
+}
+
+void Tallimormod::Submitguess() {
+    for (Panel p : {Panel::Frsetting, Panel::Frgetstring, Panel::Frinput, Panel::Frcolour, Panel::Frerror})
+        Hide(p);
+    menus_.Mnusaving = false;
+    if (g_.Playing()) menus_.Mnuend = menus_.Mnuoption = false;
+    Settlb();
+    const Refusal refusal = Checksubmission(g_, false);
+    if (refusal != Refusal::None) {
+        Messagebox("Same", Refusaltext(refusal), Afterbox::Getstring);
+        return;
+    }
+    if (g_.Settings.Who != 1) return;  // the computer's game takes the string with its own flow
+    const bool showHint = Mark(g_);
+    if (Iswin(g_)) {
+        Showrecord(g_.Currenttrial);
+        Processmark(g_);
+        Win();
+    } else if (showHint) {
+        Showresult();
+    }
+}
+
+}  // namespace tallimor

@@ -1,0 +1,69 @@
+// The hint of a trial: the result panel, its OK, and what follows it (the
+// next trial, the warning before the last one, or the end after trial 27);
+// with the board, the answer and the setting summary it writes to.
+
+#include "game/tallimormod.h"
+#include "rules/marking.h"
+
+namespace tallimor {
+
+void Tallimormod::Showresult() {
+    Show(Panel::Frshowresult);
+    result_ = Showresulttexts(g_);
+    resultHint_ = g_.Result;
+    Setwait(60, "Frshowresult");
+}
+
+void Tallimormod::Cmdshowresult_Click() {
+    if (!Isshown(Panel::Frshowresult)) return;
+    Setwait(0, "");
+    Hide(Panel::Frshowresult);
+    Showrecord(g_.Currenttrial);
+    Processmark(g_);
+    if (g_.Currenttrial == kLastTrial - 1 && clock_.Timespent < kGameSeconds) {
+        Messagebox("Warning", kLastchancetext, Afterbox::Nexttrial);
+        return;
+    }
+    Nexttrial();
+}
+
+void Tallimormod::Nexttrial() {
+    // A hint is shown only for a guess that did not win, so after the hint of
+    // the last trial the game is over, whatever the counts: with blanks, or
+    // in a "Fixed order" game, a miss can count as many colours as a win.
+    if (g_.Currenttrial >= kLastTrial) {
+        Showrecord(kLastTrial);
+        Processmark(g_);
+        Gameover();
+    } else {
+        Getguess();
+    }
+}
+
+// The hint on display is recorded before the hour ends the game.
+void Tallimormod::Acceptpendinghint() {
+    if (!Isshown(Panel::Frshowresult)) return;
+    Setwait(0, "");
+    Hide(Panel::Frshowresult);
+    Showrecord(g_.Currenttrial);
+    Processmark(g_);
+}
+
+void Tallimormod::Showrecord(int trial) {
+    if (trial < 1 || trial > kLastTrial) return;
+    board_.rows[trial] = TrialRecord{g_.Guessstr, g_.Result.Blacks, g_.Result.Whites, 0};
+}
+
+void Tallimormod::Showanswer(const std::string& caption) {
+    answerCaption_ = caption;
+    answerShown_ = g_.Answer;
+    Show(Panel::Franswer);
+    Hide(Panel::Frerror);
+}
+
+void Tallimormod::Showsetting() {
+    settingStatus_ = g_.Gamestatus;
+    Show(Panel::Frsetting);
+}
+
+}  // namespace tallimor

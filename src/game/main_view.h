@@ -1,0 +1,129 @@
+#pragma once
+// What the main window shows, as plain data: the module fills it in, the
+// window draws it.  Nothing here knows of widgets.
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/message_table.h"
+#include "rules/game_record.h"
+
+namespace tallimor {
+
+enum class Displaymode { Colour, Number };
+
+// What a drag carries: a colour of the Colour Panel or a position of the guess row.
+struct DragSource {
+    enum Kind { Colour, Position };
+    Kind kind = Colour;
+    int index = 0;
+    friend bool operator==(const DragSource&, const DragSource&) = default;
+};
+
+// The panels of the main window that come and go during a game.
+enum class Panel {
+    Picfore,       // the idle picture
+    Picupper,      // the heading over the board
+    Picrecord,     // the board
+    Frmenu,        // the Game Setting Menu
+    Frsetting,     // the setting summary
+    Lbltime,       // the time spent
+    Franswer,      // the answer
+    Frcolour,      // the Colour Panel
+    Frgetstring,   // mouse input of a guess
+    Frinput,       // keyboard input of a guess
+    Frerror,       // the Error button
+    Frshowresult,  // the hint of a trial
+};
+constexpr int kPanels = 12;
+
+// Which commands the menus offer.  Held for every command of the program, so
+// the availability rules stay whole; the window copies it onto the items it has.
+struct Menustate {
+    bool Mnugame = true, Mnumedia = true, Mnuoption = true, Mnuhelp = true;
+    bool Mnuset = true, Mnunew = true, Mnuload = true, Mnusaving = false, Mnuend = false, Mnudemo = true,
+         Mnuquit = true;
+    friend bool operator==(const Menustate&, const Menustate&) = default;
+};
+
+// The controls of the main window that take Enter or the focus.
+enum class Control { None, Cmdstart, Cmdsubcol, Cmdsubnum, Cmdshowresult, Txtinput };
+
+// The open message box.  A new box gets a new serial, so two boxes with the
+// same text in a row are still two boxes.
+struct Boxview {
+    unsigned serial = 0;
+    std::string id;  // the message identifier (the box's Tag)
+    std::string title;
+    std::string text;
+    char icon = 0;
+    int buttons = 1;                      // 1: Cmdmid; 2: Cmdl2, Cmdr2; 3: Cmdl3, Cmdmid, Cmdr3
+    std::array<std::string, 5> captions;  // Cmdl2, Cmdl3, Cmdmid, Cmdr3, Cmdr2
+    Msgbutton defaultButton = Msgbutton::Cmdmid;
+    bool saveOffered = false;  // "Save File" can be pressed
+    friend bool operator==(const Boxview&, const Boxview&) = default;
+};
+
+struct Listview {
+    std::vector<std::string> items;
+    int shown = 0;
+    friend bool operator==(const Listview&, const Listview&) = default;
+};
+
+// The board: the rows drawn so far, and how they are laid out.
+struct Boardview {
+    std::map<int, TrialRecord> rows;
+    int codelength = 4;
+    bool fixedOrder = true;
+    std::string heading = "RECORD";
+    friend bool operator==(const Boardview&, const Boardview&) = default;
+};
+
+struct Mainview {
+    std::string title;   // the window caption
+    std::string status;  // the status bar, padded as it is shown
+    std::array<bool, kPanels> shown{};
+    bool Shown(Panel p) const { return shown[static_cast<size_t>(p)]; }
+
+    Menustate menus;
+    bool keyboard = false;  // Options > Input Method
+    Displaymode display = Displaymode::Colour;
+
+    // The Game Setting Menu: Cbwho, Cbcolour, Cbstart, Cblength, Cbhint, Cborder, Cbrepeat.
+    std::array<Listview, 7> lists;
+    bool startEnabled = true;
+
+    std::string setcontent;  // the setting summary's values
+    std::string timelabel;
+    std::string answercaption;
+    std::string answer;
+
+    // The Colour Panel and the guess row.
+    int colours = 10;                     // colour boxes shown
+    std::array<bool, 10> colourBorder{};  // a colour that may still be taken
+    int rowlength = 0;
+    std::array<int, 8> row{};  // a colour, or 99 for an empty position
+    std::string getstringPrompt, inputPrompt;
+    std::string inputText;  // what the keyboard panel's text box holds
+    bool subcolEnabled = false, subnumEnabled = false;
+    bool errorEnabled = false;
+
+    // The result panel.
+    std::string trials, correct, wrong;
+    int blacks = 0, whites = 0;
+    bool fixedOrder = true;  // one count only, drawn in grey
+
+    Boardview board;
+    // Enter presses the default button of the panel on show, and only one;
+    // the focus goes to the guess's text box or to that button.
+    Control defaultControl = Control::None;
+    Control focus = Control::None;
+    std::optional<Boxview> box;
+    bool quit = false;  // the player confirmed Quit
+};
+
+}  // namespace tallimor

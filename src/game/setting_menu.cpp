@@ -1,0 +1,54 @@
+// The Game Setting Menu: opening it, the picks of its lists, its Start and
+// Cancel, and New Game, which starts the setting of the last game again.
+
+#include "game/tallimormod.h"
+
+namespace tallimor {
+
+bool Tallimormod::Roleavailable() const {
+    // The computer's side of a game is played in the window once its panels
+    // are there; until then only the player guesses.
+    return lists_.Cbwho.Text() == "You guess";
+}
+
+void Tallimormod::Mnuset_Click() {
+    if (!menus_.Mnuset) return;
+    saved_ = lists_.Save();
+    Show(Panel::Frmenu);
+    menus_.Mnuset = menus_.Mnunew = menus_.Mnuload = menus_.Mnusaving = menus_.Mnuend = menus_.Mnudemo =
+        false;
+    Settlb();
+    Setwait(300, "Frmenu");
+}
+
+void Tallimormod::Cblist_Click(SettingList list, const std::string& text) {
+    if (!Isshown(Panel::Frmenu)) return;
+    lists_.Choose(list, text);
+}
+
+void Tallimormod::Mnunew_Click() {
+    if (menus_.Mnunew) Startfromlists();
+}
+
+void Tallimormod::Cmdstart_Click() {
+    // The button goes with its menu: hidden, it starts nothing.
+    if (Isshown(Panel::Frmenu)) Startfromlists();
+}
+
+void Tallimormod::Startfromlists() {
+    if (!Roleavailable()) return;
+    GameSettings s = g_.Settings;
+    lists_.Updatesetting(s);
+    Newgame(s);
+}
+
+void Tallimormod::Cmdcancel_Click() {
+    Setwait(0, "");
+    Setdisplay(display_);
+    // Only an open menu has texts to put back; otherwise the lists stand as chosen.
+    if (Isshown(Panel::Frmenu)) lists_.Restore(saved_);
+    Hide(Panel::Frmenu);
+    Finishgame();
+}
+
+}  // namespace tallimor

@@ -1,0 +1,129 @@
+#include "game/tallimormod.h"
+
+#include "rules/game_settings.h"
+
+namespace tallimor {
+
+Tallimormod::Tallimormod(std::string recordsFolder, TimeSource clock)
+    : recordsFolder_(std::move(recordsFolder)),
+      clock_(clock ? clock : Steadytime()),
+      wait_(clock ? clock : Steadytime()) {
+    timers_[static_cast<size_t>(Timerid::Tmrwait)].interval = 1000;
+    timers_[static_cast<size_t>(Timerid::Tmrrec)].interval = 100;
+    timers_[static_cast<size_t>(Timerid::Tmrbuffer)].interval = 1;
+    timers_[static_cast<size_t>(Timerid::Tmrdelay)].interval = 1;
+    // The load ends on the idle screen, with mouse input and colour display.
+    Finishgame();
+}
+
+// ------------------------------------------------------------------ timers
+
+void Tallimormod::Starttimer(Timerid t) {
+    Logicaltimer& timer = timers_[static_cast<size_t>(t)];
+    timer.enabled = true;
+    ++timer.generation;
+}
+
+void Tallimormod::Stoptimer(Timerid t) { timers_[static_cast<size_t>(t)].enabled = false; }
+
+void Tallimormod::Fire(Timerid timer) {
+    if (!timers_[static_cast<size_t>(timer)].enabled) return;
+    switch (timer) {
+        case Timerid::Tmrwait:
+            Tmrwait_Timer();
+            break;
+        case Timerid::Tmrrec:
+            Tmrrec_Timer();
+            break;
+        case Timerid::Tmrbuffer:
+            Tmrbuffer_Timer();
+            break;
+        case Timerid::Tmrdelay:
+            Tmrdelay_Timer();
+            break;
+    }
+}
+
+// ------------------------------------------------------------------ Enter
+
+Control Tallimormod::Defaultcontrol() const {
+    if (box_) return Control::None;  // the box takes Enter itself
+    if (Isshown(Panel::Frshowresult)) return Control::Cmdshowresult;
+    if (Isshown(Panel::Frmenu)) return Roleavailable() ? Control::Cmdstart : Control::None;
+    if (Isshown(Panel::Frinput)) return subnum_ ? Control::Cmdsubnum : Control::None;
+    if (Isshown(Panel::Frgetstring)) return subcol_ ? Control::Cmdsubcol : Control::None;
+    return Control::None;
+}
+
+void Tallimormod::Enter_Keypress() {
+    switch (Defaultcontrol()) {
+        case Control::Cmdstart:
+            Cmdstart_Click();
+            break;
+        case Control::Cmdsubcol:
+            Cmdsubcol_Click();
+            break;
+        case Control::Cmdsubnum:
+            Cmdsubnum_Click();
+            break;
+        case Control::Cmdshowresult:
+            Cmdshowresult_Click();
+            break;
+        case Control::Txtinput:
+        case Control::None:
+            break;
+    }
+}
+
+// ------------------------------------------------------------ description
+
+Mainview Tallimormod::Describe() const {
+    Mainview v;
+    v.title = title_;
+    v.status = Padstatus(Statustext(shownStack_.substr(0, shownStack_.find('+')),
+                                    shownStack_.find('+') != std::string::npos, wait_.Starttrial));
+    v.shown = shown_;
+    v.menus = menus_;
+    v.keyboard = keyboard_;
+    v.display = display_;
+
+    const std::array<const ChoiceList*, 7> lists{&lists_.Cbwho,    &lists_.Cbcolour, &lists_.Cbstart,
+                                                 &lists_.Cblength, &lists_.Cbhint,   &lists_.Cborder,
+                                                 &lists_.Cbrepeat};
+    for (size_t i = 0; i < lists.size(); ++i) v.lists[i] = {lists[i]->items, lists[i]->shown};
+    v.startEnabled = Roleavailable();
+
+    v.setcontent = Setcontenttext(g_.Settings, settingStatus_);
+    v.timelabel = Timelabeltext(clock_.Timetext);
+    v.answercaption = answerCaption_;
+    v.answer = answerShown_;
+
+    v.colours = g_.Settings.Colours;
+    // The panel is not used for typing, so no colour offers itself then.
+    for (int c = 0; c < 10; ++c) v.colourBorder[static_cast<size_t>(c)] = !keyboard_ && row_.Hasborder(c);
+    v.rowlength = row_.Length();
+    for (int p = 0; p < kRowcells; ++p) v.row[static_cast<size_t>(p)] = row_.Cell(p);
+    v.getstringPrompt = prompts_.getstring;
+    v.inputPrompt = prompts_.input;
+    v.inputText = inputText_;
+    v.subcolEnabled = subcol_;
+    v.subnumEnabled = subnum_;
+    v.errorEnabled = false;  // claims of a wrong hint come with the computer's wrong hints
+
+    v.trials = result_.trials;
+    v.correct = result_.correct;
+    v.wrong = result_.wrong;
+    v.blacks = resultHint_.Blacks;
+    v.whites = resultHint_.Whites;
+    v.fixedOrder = g_.Settings.fixedOrder();
+
+    v.board = board_;
+    v.defaultControl = Defaultcontrol();
+    v.focus = !box_ && Isshown(Panel::Frinput) && !Isshown(Panel::Frshowresult) ? Control::Txtinput
+                                                                                : v.defaultControl;
+    v.box = box_;
+    v.quit = quit_;
+    return v;
+}
+
+}  // namespace tallimor

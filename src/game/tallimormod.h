@@ -1,0 +1,199 @@
+#pragma once
+// Tallimormod: the game module.  It holds all the state a run has and every
+// procedure that moves a game on; the main window forwards each event to a
+// handler named by control and event and then draws what Describe() says.
+// No window and no real time here: the clock is injected and the timers are
+// logical, so a test plays an hour-long game in milliseconds.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/guess_row.h"
+#include "game/logical_timers.h"
+#include "game/main_view.h"
+#include "game/message_table.h"
+#include "game/wait_states.h"
+#include "reasoning/engine.h"
+#include "records/winners_file.h"
+#include "rules/code_input.h"
+#include "rules/game_clock.h"
+#include "rules/game_state.h"
+#include "rules/player_game.h"
+#include "rules/setting_lists.h"
+
+namespace tallimor {
+
+// What a game is given instead of drawing it, for the simulator and for
+// replays: the secret code, the computer's colour order, and the guesses of
+// the trials before the start trial.  Empty fields are drawn as usual.
+struct Gamepreset {
+    std::string answer;
+    std::string colourOrder;
+    std::vector<std::string> given;
+};
+
+// Observers for the simulator and the benchmark; empty in the program.
+struct Gameprobe {
+    // A trial of the computer's game has got its hint (given trials too).
+    std::function<void(int trial, const std::string& guess, const Hint& hint)> trialRecorded;
+    // One search of the computer took this many seconds.
+    std::function<void(double seconds)> searched;
+};
+
+class Tallimormod {
+   public:
+    // `recordsFolder`: where the records files live, ending in "/".
+    // `clock`: the time the game clock and the time-outs read.
+    explicit Tallimormod(std::string recordsFolder = "", TimeSource clock = {});
+
+    // What the window shows now.
+    Mainview Describe() const;
+
+    // ---- menus
+    void Mnuset_Click();
+    void Mnunew_Click();
+    void Mnuend_Click();
+    void Mnuquit_Click();
+    void Mnumouse_Click();
+    void Mnukey_Click();
+    void Mnucolour_Click() { Setdisplay(Displaymode::Colour); }
+    void Mnunumber_Click() { Setdisplay(Displaymode::Number); }
+
+    // ---- the Game Setting Menu
+    void Cblist_Click(SettingList list, const std::string& text);
+    void Cmdstart_Click();
+    void Cmdcancel_Click();
+
+    // ---- input of a guess
+    void Lblcolour_DblClick(int colour);
+    void Lblstring_DblClick(int position);
+    void Lblstring_DragDrop(DragSource source, int position);  // dropped on a position of the row
+    void Frcolour_DragDrop(DragSource source);                 // dropped back on the Colour Panel
+    void Cmdsubcol_Click();
+    void Txtinput_Change(const std::string& text);
+    void Cmdsubnum_Click();
+    void Cmdshowresult_Click();
+
+    // The Enter key in the main window: presses the default button of the panel on show.
+    void Enter_Keypress();
+
+    // ---- the open message box
+    void Messagebutton_Click(Msgbutton button);
+
+    // ---- timers: a host calls Fire when a running timer is due
+    const Timerset& Timers() const { return timers_; }
+    void Fire(Timerid timer);
+    void Tmrwait_Timer();
+    void Tmrrec_Timer();
+    void Tmrbuffer_Timer();
+    void Tmrdelay_Timer();
+
+    // ---- procedures of a game
+    // Starts a game with this setting, as "Start  Game" does with the lists'.
+    void Newgame(const GameSettings& settings);
+    WinnersResult Initialize();
+    void Startgame();
+    void Getguess();
+    void Getstring();
+    void Submitguess();
+    void Showresult();
+    void Win();
+    void Gameover();
+    void Finishgame();
+    void Setdisplay(Displaymode mode);
+    void Setwait(int16_t timeout, const std::string& state);
+    void Showstatus();
+
+    // ---- state, for the window, the simulator and tests
+    GameState& State() { return g_; }
+    const GameState& State() const { return g_; }
+    GameClock& Clock() { return clock_; }
+    const WaitStack& Waitstack() const { return wait_; }
+    SettingLists& Lists() { return lists_; }
+    const EngineTables& Tables() const { return tables_; }
+    const WrongHintState& Wronghints() const { return wrong_; }
+    const GuessRow& Row() const { return row_; }
+    const std::optional<Boxview>& Box() const { return box_; }
+    bool Keyboardinput() const { return keyboard_; }
+    Displaymode Display() const { return display_; }
+    const std::string& Recordsfolder() const { return recordsFolder_; }
+
+    Gamepreset Preset;
+    Gameprobe Probe;
+
+   private:
+    // The steps that follow a box once it is unloaded, as the code after a
+    // modal show would: named, so the box itself stays plain data.
+    enum class Afterbox { None, Startplay, Getstring, Nexttrial, Fiveminutes };
+
+    bool Roleavailable() const;
+    Control Defaultcontrol() const;
+    void Startfromlists();
+    void Refreshlists();
+    void Startplay();
+    void Settlb() {}  // the window copies Menus on every render
+    void Show(Panel p, bool shown = true) { shown_[static_cast<size_t>(p)] = shown; }
+    void Hide(Panel p) { Show(p, false); }
+    bool Isshown(Panel p) const { return shown_[static_cast<size_t>(p)]; }
+    bool Entering() const { return Isshown(Panel::Frgetstring) || Isshown(Panel::Frinput); }
+    void Showsetting();
+    void Showrecord(int trial);
+    void Showanswer(const std::string& caption);
+    void Rowchanged();
+    void Submitok();
+    void Nexttrial();
+    void Acceptpendinghint();
+    void Computerguess();
+    void Showbug(const std::string& guess);
+
+    void Starttimer(Timerid t);
+    void Stoptimer(Timerid t);
+    void Syncwait();
+    void Messagebox(const std::string& id, const std::string& text, Afterbox after = Afterbox::None);
+    void Unloadbox();
+    bool Closesecondary(bool runAfter);
+    void Runafter(Afterbox after);
+
+    std::string recordsFolder_;
+    GameState g_;
+    GameClock clock_;
+    WaitStack wait_;
+    EngineTables tables_;
+    WrongHintState wrong_;
+    std::optional<Engine> engine_;
+    SettingLists lists_;
+    SavedSetting saved_;
+    Menustate menus_;
+    GuessRow row_;
+    TypedInput typed_;
+    std::string inputText_;
+    WinnersRecord winners_;
+    bool keyboard_ = false;
+    Displaymode display_ = Displaymode::Colour;
+    bool warned_ = false;         // the five-minute warning of this game has been given
+    bool bufferPending_ = false;  // the deferred closing step is due
+    bool quit_ = false;
+
+    // What the panels show.
+    std::array<bool, kPanels> shown_{};
+    std::string title_ = "Tallimor";
+    std::string settingStatus_;  // the game status the setting summary was drawn with
+    std::string shownStack_;     // the wait stack the status bar was written for
+    std::string answerCaption_ = "Answer", answerShown_;
+    Prompts prompts_;
+    bool subcol_ = false, subnum_ = false;
+    ResultTexts result_;
+    Hint resultHint_;
+    Boardview board_;
+
+    std::optional<Boxview> box_;
+    Afterbox after_ = Afterbox::None;          // of the open box
+    Afterbox unloadedAfter_ = Afterbox::None;  // of the box a button has just unloaded
+    unsigned boxes_ = 0;
+
+    Timerset timers_;
+};
+
+}  // namespace tallimor

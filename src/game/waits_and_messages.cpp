@@ -1,0 +1,211 @@
+// Waiting and messages: the wait states with their time-outs and status
+// text, the open message box, and what each of its buttons does.
+
+#include "game/tallimormod.h"
+
+namespace tallimor {
+
+void Tallimormod::Setwait(int16_t timeout, const std::string& state) {
+    wait_.Setwait(timeout, state);
+    Syncwait();
+}
+
+void Tallimormod::Syncwait() {
+    // A running wait timer keeps its beat; the time-out counts from the wait's own start.
+    if (!wait_.Timerenabled())
+        Stoptimer(Timerid::Tmrwait);
+    else if (!timers_[static_cast<size_t>(Timerid::Tmrwait)].enabled)
+        Starttimer(Timerid::Tmrwait);
+    Showstatus();
+}
+
+void Tallimormod::Showstatus() { shownStack_ = wait_.Stack(); }
+
+void Tallimormod::Tmrwait_Timer() {
+    switch (wait_.Tmrwait_Timer()) {
+        case WaitAction::Cmdcancel:
+            Cmdcancel_Click();
+            break;
+        case WaitAction::Givepreparation:
+        case WaitAction::Finishgame:
+            Finishgame();
+            break;
+        case WaitAction::Cmdshowresult:
+            Cmdshowresult_Click();
+            break;
+        case WaitAction::PressCmdmid:
+            Messagebutton_Click(Msgbutton::Cmdmid);
+            break;
+        case WaitAction::PressCmdr2:
+            Messagebutton_Click(Msgbutton::Cmdr2);
+            break;
+        case WaitAction::PressCmdr3:
+            Messagebutton_Click(Msgbutton::Cmdr3);
+            break;
+        // The demo, the Top Five list and its name entry, the file window and
+        // the About and Instructions windows come with their own flows.
+        case WaitAction::Startdemo:
+        case WaitAction::Cmdcontinue:
+        case WaitAction::Cmdokname:
+        case WaitAction::Filecancel:
+        case WaitAction::Cmdokabout:
+        case WaitAction::Cmdokinstr:
+        case WaitAction::None:
+            break;
+    }
+}
+
+void Tallimormod::Messagebox(const std::string& id, const std::string& text, Afterbox after) {
+    const MessageInfo* info = Findmessage(id);
+    if (!info) return;
+    if (box_) Closesecondary(false);
+    Boxview box;
+    box.serial = ++boxes_;
+    box.id = id;
+    box.title = info->title;
+    box.text = text;
+    box.icon = info->icon;
+    box.buttons = info->buttons;
+    for (size_t i = 0; i < box.captions.size(); ++i) box.captions[i] = info->captions[i];
+    box.defaultButton = info->defaultButton;
+    // Saving comes with the file window; until then the box does not offer it.
+    box.saveOffered = false;
+    box_ = std::move(box);
+    after_ = after;
+    Setwait(info->timeout, std::string(info->wait));
+}
+
+void Tallimormod::Unloadbox() {
+    if (!box_) return;
+    box_.reset();
+    unloadedAfter_ = after_;
+    after_ = Afterbox::None;
+}
+
+bool Tallimormod::Closesecondary(bool runAfter) {
+    if (!box_) return false;
+    Unloadbox();
+    Setwait(0, "");
+    const Afterbox after = unloadedAfter_;
+    unloadedAfter_ = Afterbox::None;
+    if (runAfter) Runafter(after);
+    return true;
+}
+
+void Tallimormod::Runafter(Afterbox after) {
+    switch (after) {
+        case Afterbox::None:
+            break;
+        case Afterbox::Startplay:
+            Startplay();
+            break;
+        case Afterbox::Getstring:
+            Getstring();
+            break;
+        case Afterbox::Nexttrial:
+            Nexttrial();
+            break;
+        case Afterbox::Fiveminutes:
+            if (Isshown(Panel::Frshowresult)) {
+                Cmdshowresult_Click();
+            } else if (Entering() && g_.Settings.Who == 1) {
+                wait_.Setdirect("Frgetstring1");
+                Showstatus();
+            }
+            break;
+    }
+}
+
+namespace {
+
+bool Buttonshown(const Boxview& box, Msgbutton b) {
+    switch (box.buttons) {
+        case 1:
+            return b == Msgbutton::Cmdmid;
+        case 2:
+            return b == Msgbutton::Cmdl2 || b == Msgbutton::Cmdr2;
+        default:
+            return b == Msgbutton::Cmdl3 || b == Msgbutton::Cmdmid || b == Msgbutton::Cmdr3;
+    }
+}
+
+}  // namespace
+
+void Tallimormod::Messagebutton_Click(Msgbutton button) {
+    if (!box_ || !Buttonshown(*box_, button)) return;
+    if (button == Msgbutton::Cmdl3 && !box_->saveOffered) return;
+    unloadedAfter_ = Afterbox::None;
+    const std::string id = box_->id;
+    switch (Buttonaction(button, id)) {
+        case MessageAction::Endgameok:
+            Unloadbox();
+            Stoptimer(Timerid::Tmrrec);
+            for (Panel p :
+                 {Panel::Lbltime, Panel::Frgetstring, Panel::Frinput, Panel::Frcolour, Panel::Frshowresult})
+                Hide(p);
+            if (g_.Settings.Who == 1 && g_.Currenttrial >= 1) {
+                g_.Gamestatus = "End Game";
+                Showsetting();
+                Showanswer("Answer");
+                clock_.Timespent = kGameSeconds;
+                bufferPending_ = true;
+                Starttimer(Timerid::Tmrbuffer);
+            } else {
+                Setwait(0, "");
+                Finishgame();
+            }
+            break;
+        case MessageAction::Quitok:
+            Unloadbox();
+            quit_ = true;
+            break;
+        case MessageAction::Toggledisplay:
+            Setdisplay(display_ == Displaymode::Colour ? Displaymode::Number : Displaymode::Colour);
+            break;
+        case MessageAction::Gameover0ok:
+        case MessageAction::End:
+        case MessageAction::Winend:
+            // A player's win enters the Top Five check once the lists are built.
+            Setwait(0, "");
+            Unloadbox();
+            Finishgame();
+            break;
+        case MessageAction::Close:
+            Unloadbox();
+            break;
+        case MessageAction::Endgamecancel:
+            Unloadbox();
+            wait_.R3();
+            Syncwait();
+            break;
+        case MessageAction::Quitcancel:
+            Unloadbox();
+            wait_.R2();
+            Syncwait();
+            break;
+        case MessageAction::Finish:
+            Setwait(0, "");
+            Unloadbox();
+            Cmdcancel_Click();
+            break;
+        // Saving, the file window's messages, a loaded game and the corrected
+        // game come with their own flows.
+        case MessageAction::Savefile:
+        case MessageAction::Nofileyes:
+        case MessageAction::Overwriteyes:
+        case MessageAction::Deleteyes:
+        case MessageAction::Notreadyok:
+        case MessageAction::Notexistok:
+        case MessageAction::Notenterok:
+        case MessageAction::Continueplayingok:
+        case MessageAction::Nofileno:
+        case MessageAction::Filenorestore:
+        case MessageAction::None:
+            break;
+    }
+    const Afterbox after = unloadedAfter_;
+    unloadedAfter_ = Afterbox::None;
+    Runafter(after);
+}
+
+}  // namespace tallimor

@@ -1,0 +1,481 @@
+// Whole games played through the game module on a virtual clock, without a
+// window: what the player would see is read from the module's description.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "game/virtual_host.h"
+#include "records/winners_file.h"
+#include "rules/marking.h"
+
+namespace tallimor {
+namespace {
+
+using L = SettingList;
+using Picks = std::vector<std::pair<SettingList, std::string>>;
+
+const Picks kSixFour{{L::Colour, "6"}, {L::Length, "4"}, {L::Order, "Random order"}};
+
+std::string Trim(const std::string& s) {
+    const size_t first = s.find_first_not_of(' ');
+    return first == std::string::npos ? "" : s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+struct Game {
+    std::filesystem::path folder;
+    Virtualhost h;
+    Tallimormod& m = h.mod;
+
+    explicit Game(const std::string& name = "")
+        : folder(name.empty() ? "" : std::filesystem::temp_directory_path() / ("tallimor-flow-" + name)),
+          h(name.empty() ? "" : folder.string() + "/") {
+        if (!name.empty()) {
+            std::filesystem::remove_all(folder);
+            std::filesystem::create_directories(folder / "Winners");
+        }
+    }
+    ~Game() {
+        if (!folder.empty()) std::filesystem::remove_all(folder);
+    }
+
+    Mainview V() const { return m.Describe(); }
+    std::string Status() const { return Trim(V().status); }
+    std::string Stack() const { return m.Waitstack().Stack(); }
+    std::string Boxid() const { return m.Box() ? m.Box()->id : ""; }
+    std::string Boxtext() const { return m.Box() ? m.Box()->text : ""; }
+    bool Shown(Panel p) const { return V().Shown(p); }
+    bool Running(Timerid t) const { return m.Timers()[static_cast<size_t>(t)].enabled; }
+
+    void Start(const Picks& picks, const std::string& answer = "") {
+        m.Mnuset_Click();
+        for (const auto& [list, text] : picks) m.Cblist_Click(list, text);
+        m.Preset.answer = answer;
+        m.Cmdstart_Click();
+    }
+    // Places each colour on its position with the mouse and submits.
+    void Drop(const std::string& code) {
+        for (size_t p = 0; p < code.size(); ++p)
+            if (code[p] != 'b')
+                m.Lblstring_DragDrop({DragSource::Colour, code[p] - '0'}, static_cast<int>(p));
+        m.Cmdsubcol_Click();
+    }
+    // Types a guess key by key and presses Enter.
+    void Type(const std::string& code) {
+        for (size_t n = 1; n <= code.size(); ++n) m.Txtinput_Change(m.Describe().inputText + code[n - 1]);
+        m.Enter_Keypress();
+    }
+    void Press(Msgbutton b) { m.Messagebutton_Click(b); }
+};
+
+// Distinct codes of five different colours, none of them 01234.
+std::vector<std::string> Fivecolourmisses(size_t count) {
+    std::vector<std::string> out;
+    for (int mask = 0; mask < 1024 && out.size() < count; ++mask) {
+        if (__builtin_popcount(static_cast<unsigned>(mask)) != 5 || mask == 0x1F) continue;
+        std::string code;
+        for (int c = 0; c < 10; ++c)
+            if (mask & (1 << c)) code += static_cast<char>('0' + c);
+        out.push_back(code);
+    }
+    return out;
+}
+
+TEST(GameFlow, APlayerWinsAtTrialThreeByMouse) {
+    Game g;
+    g.Start(kSixFour, "0123");
+    Mainview v = g.V();
+    EXPECT_EQ(v.title, "New Game - Unsaved");
+    EXPECT_TRUE(v.Shown(Panel::Frgetstring) && v.Shown(Panel::Frcolour) && !v.Shown(Panel::Frinput));
+    EXPECT_FALSE(v.Shown(Panel::Picfore));
+    EXPECT_EQ(v.getstringPrompt, "Input your guess by dragging or double-clicking the colours.");
+    EXPECT_EQ(v.timelabel, "Time spent:  0 second");
+    EXPECT_TRUE(v.setcontent.ends_with("\nPlaying"));
+    EXPECT_EQ(g.Status(),
+              "Input your guess.  Please notice you are allowed to try at most 27 times or 1 hour.");
+
+    const std::pair<std::string, std::string> misses[] = {
+        {"1230",
+         "You have got 0 correct colours in correct position.|"
+         "You have got 4 correct colours in wrong position."},
+        {"0321",
+         "You have got 2 correct colours in correct position.|"
+         "You have got 2 correct colours in wrong position."}};
+    int trial = 0;
+    for (const auto& [guess, texts] : misses) {
+        g.Drop(guess);
+        v = g.V();
+        ++trial;
+        EXPECT_TRUE(v.Shown(Panel::Frshowresult) && !v.Shown(Panel::Frgetstring));
+        EXPECT_EQ(v.trials, "Trial: " + std::to_string(trial));
+        EXPECT_EQ(v.correct + "|" + v.wrong, texts);
+        EXPECT_EQ(
+            g.Status(),
+            "Press the OK button.  Please notice the OK button is pressed automatically in one minute.");
+        g.m.Cmdshowresult_Click();
+        EXPECT_EQ(g.V().board.rows.at(trial).Trialguess, guess);
+    }
+    EXPECT_EQ(g.V().board.rows.at(2).Trialblack, 2);
+    g.h.Advance(125);
+    g.Drop("0123");
+    v = g.V();
+    ASSERT_TRUE(v.box);
+    EXPECT_EQ(v.box->title, "Win");
+    EXPECT_EQ(v.box->text,
+              "Win!  You have tried 3 times and spent 2 minutes 5 seconds.\nPlease choose one option below.");
+    EXPECT_EQ(v.box->captions[1] + "|" + v.box->captions[2] + "|" + v.box->captions[3],
+              "Save File|Change Display|End");
+    EXPECT_EQ(v.box->icon, '!');
+    EXPECT_EQ(g.Stack(), "Win");
+    EXPECT_TRUE(v.Shown(Panel::Franswer) && !v.Shown(Panel::Lbltime));
+    EXPECT_EQ(v.answer, "0123");
+    EXPECT_TRUE(v.setcontent.ends_with("\nWin"));
+    EXPECT_EQ(v.board.rows.size(), 3u);
+
+    g.Press(Msgbutton::Cmdmid);  // Change Display: the box stays
+    EXPECT_EQ(g.Boxid(), "Win");
+    EXPECT_EQ(g.V().display, Displaymode::Number);
+    g.Press(Msgbutton::Cmdl3);  // saving is not offered yet
+    EXPECT_EQ(g.Boxid(), "Win");
+    g.Press(Msgbutton::Cmdr3);
+    v = g.V();
+    EXPECT_FALSE(v.box);
+    EXPECT_TRUE(v.Shown(Panel::Picfore) && !v.Shown(Panel::Picrecord) && !v.Shown(Panel::Franswer));
+    EXPECT_EQ(v.title, "Tallimor");
+    EXPECT_EQ(g.Stack(), "Picfore");
+    EXPECT_FALSE(g.Running(Timerid::Tmrrec));
+}
+
+TEST(GameFlow, TypedGuessesAreFilteredAndEnterSubmitsThenAccepts) {
+    Game g;
+    g.m.Mnukey_Click();
+    g.Start(kSixFour, "2503");
+    EXPECT_TRUE(g.Shown(Panel::Frinput) && !g.Shown(Panel::Frgetstring));
+    EXPECT_EQ(g.V().focus, Control::Txtinput);
+    EXPECT_EQ(g.V().inputPrompt, "Input your guess below. Use numbers to represent colours.");
+    g.m.Txtinput_Change("b");  // no blank in a fixed length
+    g.m.Txtinput_Change("9");  // no colour 9 of six
+    EXPECT_EQ(g.V().inputText, "");
+    g.m.Txtinput_Change("113");  // no repetition
+    EXPECT_EQ(g.V().inputText, "");
+    g.m.Txtinput_Change("1");
+    g.m.Txtinput_Change("11");
+    EXPECT_EQ(g.V().inputText, "1");
+    g.m.Enter_Keypress();  // not yet a whole guess: Enter does nothing
+    EXPECT_TRUE(g.Shown(Panel::Frinput));
+    for (const char* text : {"10", "102", "1023"}) g.m.Txtinput_Change(text);
+    EXPECT_TRUE(g.V().subnumEnabled);
+    EXPECT_EQ(g.V().defaultControl, Control::Cmdsubnum);
+    g.m.Enter_Keypress();  // one Enter submits and shows the hint
+    EXPECT_TRUE(g.Shown(Panel::Frshowresult));
+    EXPECT_TRUE(g.V().board.rows.empty());
+    EXPECT_EQ(g.V().focus, Control::Cmdshowresult);
+    g.m.Enter_Keypress();  // the next one accepts it
+    EXPECT_EQ(g.V().board.rows.at(1).Trialguess, "1023");
+    EXPECT_TRUE(g.Shown(Panel::Frinput));
+    g.h.Advance(61);
+    g.Type("2503");
+    EXPECT_EQ(g.Boxtext(),
+              "Win!  You have tried 2 times and spent 1 minute 1 second.\nPlease choose one option below.");
+}
+
+// After the hint of trial 27 a guess that did not win ends the game, even
+// when it counts as many colours as a win would (answer 012bb, guess 01234).
+TEST(GameFlow, TheHintOfTrialTwentySevenEndsTheGameInBothOrderTypes) {
+    for (const char* order : {"Fixed order", "Random order"}) {
+        SCOPED_TRACE(order);
+        Game g;
+        g.Start({{L::Length, "Unspecified (3 - 5)"}, {L::Order, order}}, "012bb");
+        const std::vector<std::string> misses = Fivecolourmisses(26);
+        for (int trial = 1; trial <= 27; ++trial) {
+            const std::string guess = trial == 27 ? "01234" : misses[static_cast<size_t>(trial - 1)];
+            for (char c : guess) g.m.Lblcolour_DblClick(c - '0');
+            g.m.Cmdsubcol_Click();
+            ASSERT_EQ(g.V().trials, "Trial: " + std::to_string(trial));
+            g.m.Cmdshowresult_Click();
+            if (trial == 26) {
+                EXPECT_EQ(g.Boxid(), "Warning");
+                EXPECT_EQ(g.Boxtext(), "Please notice you only have one more chance to guess!");
+                EXPECT_FALSE(g.Shown(Panel::Frgetstring));  // the next guess waits for the OK
+                g.Press(Msgbutton::Cmdmid);
+                EXPECT_TRUE(g.Shown(Panel::Frgetstring));
+            } else if (trial < 26) {
+                ASSERT_FALSE(g.m.Box());
+            }
+        }
+        EXPECT_EQ(g.m.State().Record[27].Trialblack, 3);
+        const Mainview v = g.V();
+        EXPECT_EQ(g.Boxid(), "Gameover1");
+        EXPECT_EQ(g.Boxtext(),
+                  "Gameover! You have already reached the last trial.\nPlease choose one option below.");
+        EXPECT_EQ(v.answer, "012bb");
+        EXPECT_TRUE(v.Shown(Panel::Franswer) && !v.Shown(Panel::Frgetstring) && !v.Shown(Panel::Frcolour));
+        EXPECT_EQ(v.board.rows.size(), 27u);
+        EXPECT_EQ(g.m.State().Finaltrial, 27);
+        EXPECT_TRUE(v.setcontent.ends_with("\nGameover"));
+    }
+}
+
+TEST(GameFlow, FiveMinutesBeforeTheHourTheWarningAcceptsTheHintOnDisplay) {
+    Game g;
+    g.Start(kSixFour, "0123");
+    g.h.Advance(3290);
+    g.Drop("1230");
+    g.h.Advance(9);
+    EXPECT_FALSE(g.m.Box());
+    EXPECT_EQ(g.V().timelabel, "Time spent:  54 minutes 59 seconds");
+    g.h.Advance(1);
+    EXPECT_EQ(g.Boxid(), "Warning");
+    EXPECT_EQ(g.Boxtext(), "Please notice this game is over in five minutes!");
+    EXPECT_EQ(g.Stack(), "Warning");
+    EXPECT_TRUE(g.Shown(Panel::Frshowresult));
+    g.h.Advance(0.9);  // the same second ticks on: one warning is enough
+    g.Press(Msgbutton::Cmdmid);
+    EXPECT_FALSE(g.m.Box());
+    EXPECT_EQ(g.V().board.rows.count(1), 1u);
+    EXPECT_TRUE(g.Shown(Panel::Frgetstring));
+    EXPECT_TRUE(g.Status().starts_with("Input your guess."));
+
+    // The hour ends the game, recording the hint on display first.
+    g.h.Advance(290);
+    g.Drop("0321");
+    g.h.Advance(11);
+    EXPECT_EQ(g.Boxid(), "Gameover1");
+    EXPECT_EQ(g.Boxtext(), "Gameover! You have already spent one hour.\nPlease choose one option below.");
+    EXPECT_EQ(g.m.State().Record[2].Trialguess, "0321");
+    EXPECT_TRUE(g.Shown(Panel::Franswer) && !g.Shown(Panel::Frshowresult));
+    g.h.Advance(900);  // "End" of the game over
+    EXPECT_TRUE(g.Shown(Panel::Picfore));
+}
+
+TEST(GameFlow, AnHourWithoutAGuessShowsNoAnswer) {
+    Game g;
+    g.Start(kSixFour);
+    g.h.Advance(3300);
+    EXPECT_EQ(g.Boxid(), "Warning");
+    g.h.Advance(60);  // its time-out presses OK
+    EXPECT_FALSE(g.m.Box());
+    EXPECT_TRUE(g.Shown(Panel::Frgetstring));
+    g.h.Advance(241);
+    const Mainview v = g.V();
+    ASSERT_TRUE(v.box);
+    EXPECT_EQ(v.box->id, "Gameover0");
+    EXPECT_EQ(v.box->text, "Gameover! You have already spent one hour.");
+    EXPECT_EQ(v.box->buttons, 1);
+    EXPECT_FALSE(v.Shown(Panel::Franswer) || v.Shown(Panel::Frgetstring) || v.Shown(Panel::Lbltime));
+    EXPECT_FALSE(g.Running(Timerid::Tmrrec));
+    g.h.Advance(60);
+    EXPECT_TRUE(g.Shown(Panel::Picfore));
+    EXPECT_EQ(g.Stack(), "Picfore");
+}
+
+TEST(GameFlow, ARepeatedGuessIsRefusedAndAskedForAgain) {
+    Game g;
+    g.Start(kSixFour, "0123");
+    g.Drop("1230");
+    g.h.Advance(60);  // the hint's OK presses itself
+    EXPECT_TRUE(g.Shown(Panel::Frgetstring));
+    EXPECT_FALSE(g.Running(Timerid::Tmrwait));  // the guess itself waits without a time-out
+    g.Drop("1230");
+    EXPECT_EQ(g.Boxid(), "Same");
+    EXPECT_EQ(g.m.Box()->title, "Inappropriate Input");
+    EXPECT_EQ(g.Boxtext(), "Hey!  The string you input is the same as a previous one. Input again!");
+    EXPECT_EQ(g.Stack(), "Same");
+    EXPECT_FALSE(g.Shown(Panel::Frgetstring));
+    g.h.Advance(899);
+    EXPECT_TRUE(g.m.Box());
+    g.h.Advance(1);
+    EXPECT_FALSE(g.m.Box());
+    EXPECT_TRUE(g.Shown(Panel::Frgetstring));
+    EXPECT_EQ(g.m.Row().Guessblanks(), 4);  // an empty row for the same trial
+    EXPECT_EQ(g.m.State().Currenttrial, 1);
+    EXPECT_EQ(g.Stack(), "Frgetstring1");
+}
+
+TEST(GameFlow, EndGameAsksAndShowsTheAnswerOrCancelsBack) {
+    Game g;
+    g.Start(kSixFour);
+    EXPECT_TRUE(g.V().menus.Mnuend);
+    g.m.Mnuend_Click();  // before the first guess: nothing to show
+    EXPECT_EQ(g.m.Box()->title, "End Game?");
+    g.Press(Msgbutton::Cmdl2);
+    EXPECT_TRUE(g.Shown(Panel::Picfore) && !g.Shown(Panel::Franswer));
+
+    g.Start(kSixFour, "0123");
+    g.Drop("1230");
+    EXPECT_FALSE(g.V().menus.Mnuend || g.V().menus.Mnuoption);
+    g.m.Cmdshowresult_Click();
+    EXPECT_TRUE(g.V().menus.Mnuend && g.V().menus.Mnuoption && g.V().menus.Mnusaving);
+    g.m.Mnuend_Click();
+    EXPECT_EQ(g.Boxtext(), "Are you sure you want to end this game?");
+    EXPECT_EQ(g.Stack(), "Mnuend+Frgetstring1");
+    g.h.Advance(60);  // unanswered, it cancels: the game goes on
+    EXPECT_FALSE(g.m.Box());
+    EXPECT_EQ(g.Stack(), "Frgetstring1");
+    EXPECT_FALSE(g.Running(Timerid::Tmrwait));
+    EXPECT_TRUE(g.Shown(Panel::Frgetstring));
+
+    g.m.Mnuend_Click();
+    g.Press(Msgbutton::Cmdl2);
+    EXPECT_FALSE(g.m.Box());
+    EXPECT_TRUE(!g.Shown(Panel::Frgetstring) && g.Shown(Panel::Franswer));
+    EXPECT_EQ(g.m.State().Gamestatus, "End Game");
+    g.h.Advance(0.001);     // the deferred step opens its box once the handler is done
+    g.m.Tmrbuffer_Timer();  // a late tick opens no second box
+    EXPECT_EQ(g.m.Box()->title, "Show Answer");
+    EXPECT_EQ(g.Boxtext(),
+              "You may see the answer in the Answer Frame now.\nPlease choose one option below.");
+    EXPECT_EQ(g.m.Box()->icon, 'i');
+    g.Press(Msgbutton::Cmdr3);
+    EXPECT_TRUE(g.Shown(Panel::Picfore));
+
+    // F2 starts a new game with the setting of the last one.
+    g.m.Mnunew_Click();
+    EXPECT_EQ(g.m.State().Settings.Colours, 6);
+    EXPECT_EQ(g.m.State().Currenttrial, 0);
+    EXPECT_TRUE(g.Shown(Panel::Frgetstring));
+}
+
+TEST(GameFlow, QuitAsksFirstAndCancelRestoresTheIdleWait) {
+    Game g;
+    g.m.Mnuquit_Click();
+    EXPECT_EQ(g.m.Box()->title, "Quit Programme?");
+    EXPECT_EQ(g.Boxtext(), "Are you sure you want to quit this programme?");
+    EXPECT_EQ(g.Stack(), "Mnuquit+Picfore");
+    EXPECT_TRUE(g.Status().starts_with("Press one button."));
+    g.Press(Msgbutton::Cmdr2);
+    EXPECT_EQ(g.Stack(), "Picfore");
+    EXPECT_EQ(g.m.Waitstack().Timeout(), 300);
+    EXPECT_TRUE(g.Running(Timerid::Tmrwait));
+    g.m.Mnuquit_Click();
+    g.h.Advance(60);  // unanswered: cancelled
+    EXPECT_FALSE(g.m.Box());
+    EXPECT_FALSE(g.V().quit);
+    g.m.Mnuquit_Click();
+    g.Press(Msgbutton::Cmdl2);
+    EXPECT_TRUE(g.V().quit);
+}
+
+TEST(GameFlow, TheSettingMenuStartsOnlyWhileItIsShownAndItsTimeOutCancels) {
+    Game g;
+    Mainview v = g.V();
+    EXPECT_TRUE(v.menus.Mnuset && v.menus.Mnunew && !v.menus.Mnuend);
+    EXPECT_EQ(g.Status(),
+              "Choose an option from the pulldown menu or the toolbar. Demo will start automatically in five "
+              "minutes.");
+    g.m.Mnuset_Click();
+    EXPECT_EQ(g.Stack(), "Frmenu");
+    EXPECT_FALSE(g.V().menus.Mnuset || g.V().menus.Mnunew);
+    g.m.Cblist_Click(L::Length, "8");
+    EXPECT_EQ(g.V().lists[1].items, std::vector<std::string>{"10"});
+    g.m.Cblist_Click(L::Who, "Watch computer play");
+    EXPECT_FALSE(g.V().startEnabled);  // the computer's game is not offered in the window yet
+    EXPECT_EQ(g.V().defaultControl, Control::None);
+    g.m.Cblist_Click(L::Who, "You guess");
+    EXPECT_EQ(g.V().defaultControl, Control::Cmdstart);
+    g.h.Advance(299);
+    EXPECT_TRUE(g.Shown(Panel::Frmenu));
+    g.h.Advance(1);
+    v = g.V();
+    EXPECT_FALSE(v.Shown(Panel::Frmenu));
+    EXPECT_EQ(v.lists[3].items[static_cast<size_t>(v.lists[3].shown)], "3");  // the lists are put back
+
+    g.m.Cmdstart_Click();  // a hidden Start starts nothing
+    EXPECT_TRUE(g.Shown(Panel::Picfore));
+    g.m.Mnuset_Click();
+    g.m.Enter_Keypress();  // Enter presses Start
+    EXPECT_TRUE(g.Shown(Panel::Frgetstring));
+    const std::string answer = g.m.State().Answer;
+    g.m.Enter_Keypress();  // nothing to submit yet: the game stays
+    g.m.Cmdstart_Click();
+    EXPECT_EQ(g.m.State().Answer, answer);
+    EXPECT_EQ(g.V().timelabel, "Time spent:  0 second");
+}
+
+TEST(GameFlow, MouseInputFollowsTheRowAndTheInputMethodStartsItAfresh) {
+    Game g;
+    g.Start({{L::Length, "4"}});  // ten colours, fixed order, no repetition
+    for (int c : {7, 2, 5}) g.m.Lblcolour_DblClick(c);
+    Mainview v = g.V();
+    EXPECT_EQ(std::vector<int>(v.row.begin(), v.row.begin() + 4), (std::vector<int>{2, 5, 7, 99}));
+    EXPECT_TRUE(!v.colourBorder[7] && v.colourBorder[3]);
+    EXPECT_FALSE(v.subcolEnabled);
+    g.m.Frcolour_DragDrop({DragSource::Position, 0});  // back to the panel
+    g.m.Lblcolour_DblClick(9);
+    g.m.Lblcolour_DblClick(0);
+    EXPECT_EQ(g.V().defaultControl, Control::Cmdsubcol);
+    g.m.Mnukey_Click();
+    v = g.V();
+    EXPECT_TRUE(v.keyboard && v.Shown(Panel::Frinput) && !v.Shown(Panel::Frgetstring) &&
+                v.Shown(Panel::Frcolour));
+    for (bool border : v.colourBorder) EXPECT_FALSE(border);
+    g.m.Lblcolour_DblClick(3);  // the panel takes no double-click while typing
+    g.m.Txtinput_Change("15");
+    g.m.Mnumouse_Click();
+    v = g.V();
+    EXPECT_TRUE(v.Shown(Panel::Frgetstring) && !v.Shown(Panel::Frinput));
+    EXPECT_EQ(g.m.Row().Guessblanks(), 4);
+    g.m.Enter_Keypress();
+    g.m.Mnunumber_Click();
+    EXPECT_EQ(g.V().display, Displaymode::Number);
+    for (int c : {9, 0, 4, 7}) g.m.Lblcolour_DblClick(c);
+    g.m.Enter_Keypress();
+    EXPECT_EQ(g.m.State().Guessstr, "0479");
+    EXPECT_EQ(g.m.State().Currenttrial, 1);
+}
+
+TEST(GameFlow, AMiddleStartPlaysTheEarlyTrialsAndCountsFromTheStart) {
+    Game g("middle");
+    WinnersRecord record;
+    record.Average[static_cast<size_t>(Settingindex(3, 1, 1, 1, 1))] = 12.0f;
+    ASSERT_TRUE(Writewinners(g.folder, 10, record).Usable());
+    g.Start({{L::Start, "Middle"}});
+    EXPECT_EQ(g.m.State().Settings.Starttrial, 9);
+    EXPECT_EQ(g.V().board.rows.size(), 8u);
+    EXPECT_EQ(g.Status(),
+              "Input your guess.  Please notice you are allowed to try at most 19 times or 1 hour.");
+    EXPECT_NE(g.V().setcontent.find("\nMiddle (Trial 9)\n"), std::string::npos);
+    // Fixed order: any arrangement of the right colours wins.
+    for (char c : g.m.State().Answer) g.m.Lblcolour_DblClick(c - '0');
+    g.m.Cmdsubcol_Click();
+    EXPECT_EQ(g.Boxtext(),
+              "Win!  You have tried 1 time and spent 0 second.\nPlease choose one option below.");
+}
+
+TEST(GameFlow, ADamagedRecordsFileIsReportedAndLeftAlone) {
+    Game g("damaged");
+    const std::string junk(kWinnersRecordLength, '\xFF');
+    std::ofstream(g.folder / "Winners" / "Winners10", std::ios::binary) << junk;
+    g.Start({{L::Start, "Middle"}});
+    EXPECT_EQ(g.m.Box()->title, "Records File");
+    EXPECT_NE(g.Boxtext().find("damaged"), std::string::npos);
+    EXPECT_FALSE(g.Running(Timerid::Tmrrec));  // the clock waits for the player
+    g.Press(Msgbutton::Cmdmid);
+    EXPECT_TRUE(g.Running(Timerid::Tmrrec));
+    EXPECT_EQ(g.m.State().Settings.Starttrial, 1);
+    EXPECT_TRUE(g.Shown(Panel::Frgetstring));
+    std::ifstream in(g.folder / "Winners" / "Winners10", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), junk);
+}
+
+TEST(GameFlow, TheComputerPlaysByItselfOnTheDelayTimer) {
+    Virtualhost h;
+    std::vector<std::string> lines;
+    h.mod.Probe.trialRecorded = [&](int t, const std::string& guess, const Hint& hint) {
+        lines.push_back(std::to_string(t) + " " + guess + " " + std::to_string(hint.Blacks) +
+                        std::to_string(hint.Whites));
+    };
+    h.mod.Preset = {"5512", "310524", {}};
+    h.mod.Newgame(GameSettings::Make(6, 4, true, 2, 4, 3));
+    EXPECT_EQ(h.mod.Describe().answer, "5512");
+    EXPECT_FALSE(h.mod.Describe().menus.Mnugame);
+    EXPECT_TRUE(lines.empty());  // each trial waits for its tick
+    h.Runcomputer();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines, (std::vector<std::string>{"1 3310 10", "2 0000 00", "3 1111 10", "4 5512 40"}));
+    EXPECT_EQ(h.mod.Box()->text, "Win!  I have tried 4 times.\nPlease choose one option below.");
+}
+
+}  // namespace
+}  // namespace tallimor
