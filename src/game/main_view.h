@@ -106,6 +106,7 @@ struct Mainview {
     int colours = 10;                     // colour boxes shown
     std::array<bool, 10> colourBorder{};  // a colour that may still be taken
     int rowlength = 0;
+    bool blanks = false;       // an empty position is submitted as a blank
     std::array<int, 8> row{};  // a colour, or 99 for an empty position
     std::string getstringPrompt, inputPrompt;
     std::string inputText;  // what the keyboard panel's text box holds

@@ -102,6 +102,7 @@ Mainview Tallimormod::Describe() const {
     // The panel is not used for typing, so no colour offers itself then.
     for (int c = 0; c < 10; ++c) v.colourBorder[static_cast<size_t>(c)] = !keyboard_ && row_.Hasborder(c);
     v.rowlength = row_.Length();
+    v.blanks = g_.Settings.Blankroom > 0;
     for (int p = 0; p < kRowcells; ++p) v.row[static_cast<size_t>(p)] = row_.Cell(p);
     v.getstringPrompt = prompts_.getstring;
     v.inputPrompt = prompts_.input;

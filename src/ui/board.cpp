@@ -32,6 +32,17 @@ void Drawdigit(QPainter& p, const QRect& r, char ch, const QColor& colour, int p
 
 }  // namespace
 
+void Drawblank(QPainter& p, const QRect& box) {
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QBrush(QColor(110, 110, 110), Qt::BDiagPattern));
+    p.drawRect(box);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(70, 70, 70), 1, Qt::DashLine));
+    p.drawRect(box.adjusted(0, 0, -1, -1));
+    p.restore();
+}
+
 QColor Panelcolour(int colour) {
     static const std::array<QColor, 10> table{
         QColor(255, 0, 0),   QColor(255, 128, 0),  QColor(255, 255, 0), QColor(0, 255, 0),
@@ -113,8 +124,7 @@ void RecordBoard::paintEvent(QPaintEvent*) {
                 p.setPen(QColor(60, 60, 60));
                 p.drawRect(box.adjusted(0, 0, -1, -1));
             } else {
-                p.setPen(kLineColour);
-                p.drawRect(box.adjusted(0, 0, -1, -1));
+                Drawblank(p, box);
             }
         }
         const int hintTop = top + (rh - kHintBox) / 2;
@@ -162,6 +172,8 @@ void CodeView::paintEvent(QPaintEvent*) {
             p.fillRect(box, Panelcolour(ch - '0'));
             p.setPen(QColor(60, 60, 60));
             p.drawRect(box.adjusted(0, 0, -1, -1));
+        } else {
+            Drawblank(p, box);
         }
     }
 }

@@ -4,6 +4,7 @@
 // last given, so a change of display mode only needs a repaint.
 
 #include <QColor>
+#include <QPainter>
 #include <QWidget>
 #include <map>
 #include <string>
@@ -18,6 +19,8 @@ namespace tallimor {
 QColor Panelcolour(int colour);
 // The main window's background, which an empty position shows.
 QColor Backgroundcolour();
+// A blank position of a code: a hatched, outlined box, whatever the colours.
+void Drawblank(QPainter& p, const QRect& box);
 
 // Picrecord: one row per trial drawn, the trial number, the guess and the hint.
 class RecordBoard : public QWidget {

@@ -448,7 +448,10 @@ void Fmmain::Renderrow(const Mainview& v) {
         PieceCell* cell = stringcells_[static_cast<size_t>(p)];
         cell->setVisible(p < v.rowlength);
         const int colour = v.row[static_cast<size_t>(p)];
-        cell->Setcolour(colour == kEmptycell ? Backgroundcolour() : Panelcolour(colour));
+        if (colour == kEmptycell && v.blanks)
+            cell->Setblank();
+        else
+            cell->Setcolour(colour == kEmptycell ? Backgroundcolour() : Panelcolour(colour));
         cell->Setcaption(colour == kEmptycell ? QString() : QString::number(colour));
     }
     Settext(lblgetstring_, v.getstringPrompt);

@@ -72,6 +72,13 @@ void PieceCell::Setcolour(const QColor& colour) {
     box_->setPalette(pal);
 }
 
+void PieceCell::Setblank() {
+    colour_ = QColor(110, 110, 110);
+    QPalette pal = box_->palette();
+    pal.setBrush(QPalette::Window, QBrush(colour_, Qt::BDiagPattern));
+    box_->setPalette(pal);
+}
+
 void PieceCell::Setborder(bool border) {
     border_ = border;
     box_->setFrameShape(border ? QFrame::Box : QFrame::NoFrame);

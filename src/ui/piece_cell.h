@@ -30,6 +30,8 @@ class PieceCell : public QWidget {
     PieceCell(DragSource source, const QString& boxName, const QString& labelName, QWidget* parent);
 
     void Setcolour(const QColor& colour);
+    // An empty position that would be submitted as a blank: hatched.
+    void Setblank();
     void Setborder(bool border);
     void Setcaption(const QString& caption);
     bool Hasborder() const { return border_; }
