@@ -10,64 +10,58 @@ namespace {
 using A = MessageAction;
 using B = Msgbutton;
 
-TEST(Messagetable, ClosingBoxesOfferSaveChangeDisplayAndEnd) {
+TEST(Messagetable, ButtonsOfEachKindOfBox) {
+    // Closing boxes offer Save File, Change Display and End; the time-out of
+    // their wait presses "End".
     for (const char* id : {"Win", "Gameover1", "Franswer", "Error Detected", "Wrong Detection"}) {
         const MessageInfo* m = Findmessage(id);
         ASSERT_NE(m, nullptr) << id;
-        EXPECT_EQ(m->buttons, 3);
-        EXPECT_EQ(m->captions[1], "Save File");
-        EXPECT_EQ(m->captions[2], "Change Display");
-        EXPECT_EQ(m->captions[3], "End");
-        EXPECT_EQ(m->defaultButton, B::Cmdr3);
-        EXPECT_EQ(m->timeout, 900);
-        EXPECT_EQ(Buttonaction(B::Cmdl3, id), A::Savefile);
-        EXPECT_EQ(Buttonaction(B::Cmdmid, id), A::Toggledisplay);
-        // The time-out of the box's wait presses its "End".
-        EXPECT_EQ(Findplainstate(m->wait)->action, WaitAction::PressCmdr3);
+        EXPECT_EQ(std::tuple(m->buttons, m->captions[1], m->captions[2], m->captions[3], m->defaultButton,
+                             m->timeout),
+                  std::tuple(3, "Save File", "Change Display", "End", B::Cmdr3, 900))
+            << id;
+        EXPECT_EQ(std::pair(Buttonaction(B::Cmdl3, id), Buttonaction(B::Cmdmid, id)),
+                  std::pair(A::Savefile, A::Toggledisplay))
+            << id;
+        EXPECT_EQ(Findplainstate(m->wait)->action, WaitAction::PressCmdr3) << id;
     }
-    EXPECT_EQ(Buttonaction(B::Cmdr3, "Win"), A::Winend);
-    EXPECT_EQ(Buttonaction(B::Cmdr3, "Gameover1"), A::End);
-    EXPECT_EQ(Findmessage("Franswer")->title, "Show Answer");
-    EXPECT_EQ(Findmessage("Franswer")->icon, 'i');
-    EXPECT_EQ(Findmessage("Win")->icon, '!');
-}
-
-TEST(Messagetable, ConfirmationsArePushedQuestions) {
-    const MessageInfo* end = Findmessage("Mnuend");
-    ASSERT_NE(end, nullptr);
-    EXPECT_EQ(end->title, "End Game?");
-    EXPECT_EQ(end->icon, '?');
-    EXPECT_EQ(end->wait, "Mnuend+");
-    EXPECT_EQ(end->captions[0], "OK");
-    EXPECT_EQ(end->captions[4], "Cancel");
-    EXPECT_EQ(Findmessage("Mnuquit")->title, "Quit Programme?");
-    EXPECT_EQ(Buttonaction(B::Cmdl2, "Mnuend"), A::Endgameok);
-    EXPECT_EQ(Buttonaction(B::Cmdr2, "Mnuend"), A::Endgamecancel);
-    EXPECT_EQ(Buttonaction(B::Cmdl2, "Mnuquit"), A::Quitok);
-    EXPECT_EQ(Buttonaction(B::Cmdr2, "Mnuquit"), A::Quitcancel);
-}
-
-TEST(Messagetable, SingleButtonMessagesAndTheirOk) {
+    // Single-button messages: an OK in the middle, pressed by the time-out.
     for (const char* id : {"Same", "Warning", "Gameover0"}) {
         const MessageInfo* m = Findmessage(id);
         ASSERT_NE(m, nullptr) << id;
-        EXPECT_EQ(m->buttons, 1);
-        EXPECT_EQ(m->captions[2], "OK");
-        EXPECT_EQ(m->icon, '!');
-        EXPECT_EQ(Findplainstate(m->wait)->action, WaitAction::PressCmdmid);
+        EXPECT_EQ(std::tuple(m->buttons, m->captions[2], m->icon), std::tuple(1, "OK", '!')) << id;
+        EXPECT_EQ(Findplainstate(m->wait)->action, WaitAction::PressCmdmid) << id;
     }
+    // Confirmations are pushed questions.
+    const MessageInfo* end = Findmessage("Mnuend");
+    ASSERT_NE(end, nullptr);
+    EXPECT_EQ(std::tuple(end->title, end->icon, end->wait, end->captions[0], end->captions[4]),
+              std::tuple("End Game?", '?', "Mnuend+", "OK", "Cancel"));
+    EXPECT_EQ(Findmessage("Mnuquit")->title, "Quit Programme?");
+    EXPECT_EQ(std::tuple(Findmessage("Franswer")->title, Findmessage("Franswer")->icon),
+              std::tuple("Show Answer", 'i'));
+    EXPECT_EQ(Findmessage("Win")->icon, '!');
     EXPECT_EQ(Findmessage("Same")->title, "Inappropriate Input");
     EXPECT_EQ(Findmessage("Gameover0")->title, "Gameover");
-    EXPECT_EQ(Buttonaction(B::Cmdmid, "Same"), A::Close);
-    EXPECT_EQ(Buttonaction(B::Cmdmid, "Warning"), A::Close);
-    EXPECT_EQ(Buttonaction(B::Cmdmid, "Gameover0"), A::Gameover0ok);
+    EXPECT_EQ(Findmessage("Unknown"), nullptr);
 }
 
-TEST(Messagetable, AButtonNotListedForAMessageDoesNothing) {
-    EXPECT_EQ(Buttonaction(B::Cmdr3, "Mnuend"), A::None);
-    EXPECT_EQ(Buttonaction(B::Cmdl2, "Win"), A::None);
-    EXPECT_EQ(Buttonaction(B::Cmdmid, "Unknown"), A::None);
-    EXPECT_EQ(Findmessage("Unknown"), nullptr);
+TEST(Messagetable, WhatEachButtonDoes) {
+    // A button not listed for a message does nothing.
+    const std::vector<std::tuple<B, const char*, A>> cases = {{B::Cmdr3, "Win", A::Winend},
+                                                              {B::Cmdr3, "Gameover1", A::End},
+                                                              {B::Cmdl2, "Mnuend", A::Endgameok},
+                                                              {B::Cmdr2, "Mnuend", A::Endgamecancel},
+                                                              {B::Cmdl2, "Mnuquit", A::Quitok},
+                                                              {B::Cmdr2, "Mnuquit", A::Quitcancel},
+                                                              {B::Cmdmid, "Same", A::Close},
+                                                              {B::Cmdmid, "Warning", A::Close},
+                                                              {B::Cmdmid, "Gameover0", A::Gameover0ok},
+                                                              {B::Cmdr3, "Mnuend", A::None},
+                                                              {B::Cmdl2, "Win", A::None},
+                                                              {B::Cmdmid, "Unknown", A::None}};
+    for (const auto& [button, id, action] : cases)
+        EXPECT_EQ(Buttonaction(button, id), action) << id << " button " << static_cast<int>(button);
 }
 
 TEST(Messagetable, EveryMessageWaitIsAKnownStateAndEveryIconHasAFile) {

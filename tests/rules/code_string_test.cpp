@@ -2,80 +2,53 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
-#include <deque>
+#include <tuple>
+
+#include "rules/every_setting.h"
 
 namespace tallimor {
 namespace {
 
-GameSettings Setting(int colours, int length, bool fixed, int order, int repeat) {
-    return GameSettings::Make(colours, length, fixed, order, repeat);
-}
-
 TEST(SortcodeTest, DigitsAscendingBlanksLast) {
-    std::string code = "b3b102";
-    Sortcode(code);
-    EXPECT_EQ(code, "0123bb");
-    code = "9bb";
-    Sortcode(code);
-    EXPECT_EQ(code, "9bb");
-    code = "bbb98";
-    Sortcode(code);
-    EXPECT_EQ(code, "89bbb");
+    for (auto [code, sorted] :
+         {std::pair<std::string, std::string>{"b3b102", "0123bb"}, {"9bb", "9bb"}, {"bbb98", "89bbb"}}) {
+        Sortcode(code);
+        EXPECT_EQ(code, sorted);
+    }
 }
 
 TEST(CheckinputTest, TypedTextRules) {
-    const std::string alphabet6 = "012345b";
-    GameSettings fixedOrder = Setting(6, 4, true, 1, 4);
-    EXPECT_TRUE(Checkinput(fixedOrder, "1", alphabet6));
-    EXPECT_FALSE(Checkinput(fixedOrder, "10", alphabet6)) << "out of order in a Fixed order game";
-    EXPECT_TRUE(Checkinput(fixedOrder, "01", alphabet6));
-    EXPECT_FALSE(Checkinput(fixedOrder, "b", alphabet6)) << "no blanks in a fixed length";
-    EXPECT_FALSE(Checkinput(fixedOrder, "01234", alphabet6)) << "longer than the code";
-    EXPECT_FALSE(Checkinput(fixedOrder, "016", alphabet6)) << "colour not in play";
-
-    GameSettings unspecified = Setting(7, 5, false, 2, 5);
-    const std::string alphabet7 = "0123456b";
-    EXPECT_FALSE(Checkinput(unspecified, "01bbb", alphabet7)) << "three blanks exceed the room of two";
-    EXPECT_TRUE(Checkinput(unspecified, "0b1b2", alphabet7));
-    EXPECT_TRUE(Checkinput(unspecified, "bb", alphabet7));
-
-    GameSettings noRepeat = Setting(10, 4, true, 2, 1);
-    EXPECT_TRUE(Checkinput(noRepeat, "93", "0123456789b"));
-    EXPECT_FALSE(Checkinput(noRepeat, "933", "0123456789b"));
-    GameSettings twice = Setting(10, 5, true, 2, 2);
-    EXPECT_TRUE(Checkinput(twice, "3303", "0123456789b") == false);
-    EXPECT_TRUE(Checkinput(twice, "3403", "0123456789b"));
-
-    GameSettings fixedOrderBlanks = Setting(8, 6, false, 1, 6);
-    EXPECT_TRUE(Checkinput(fixedOrderBlanks, "0117bb", "01234567b"));
-    EXPECT_FALSE(Checkinput(fixedOrderBlanks, "01b7", "01234567b")) << "blanks come last";
+    const GameSettings settings[] = {
+        GameSettings::Make(6, 4, true, 1, 4), GameSettings::Make(7, 5, false, 2, 5),
+        GameSettings::Make(10, 4, true, 2, 1), GameSettings::Make(10, 5, true, 2, 2),
+        GameSettings::Make(8, 6, false, 1, 6)};
+    // Setting, text, valid.  Fixed order: "10" is out of order, blanks come
+    // last.  No blanks in a fixed length, nothing longer than the code, no
+    // colour not in play; three blanks exceed a room of two.
+    const std::vector<std::tuple<int, const char*, bool>> cases = {
+        {0, "1", true},    {0, "10", false},    {0, "01", true},    {0, "b", false},     {0, "01234", false},
+        {0, "016", false}, {1, "01bbb", false}, {1, "0b1b2", true}, {1, "bb", true},     {2, "93", true},
+        {2, "933", false}, {3, "3303", false},  {3, "3403", true},  {4, "0117bb", true}, {4, "01b7", false}};
+    for (const auto& [setting, text, valid] : cases) {
+        const GameSettings& s = settings[setting];
+        const std::string alphabet =
+            std::string("0123456789").substr(0, static_cast<size_t>(s.Colours)) + "b";
+        EXPECT_EQ(Checkinput(s, text, alphabet), valid) << text << " in setting " << setting;
+    }
 }
 
 TEST(MakecodeTest, EveryCodeIsValidInEverySetting) {
-    RandomSource random(12345);
-    for (int colours = 5; colours <= 10; ++colours) {
-        for (int length = 3; length <= colours - 2; ++length) {
-            for (bool fixed : {true, false}) {
-                if (!fixed && length < 4) continue;
-                for (int order = 1; order <= 2; ++order) {
-                    for (int repeat = 1; repeat <= length; ++repeat) {
-                        GameState g;
-                        g.Settings = Setting(colours, length, fixed, order, repeat);
-                        g.Random = random;
-                        for (int n = 0; n < 40; ++n) {
-                            Makecode(g, MakeTarget::Answer);
-                            ASSERT_TRUE(Isvalidcode(g.Settings, g.Answer))
-                                << g.Answer << " colours " << colours << " length " << length;
-                            ASSERT_EQ(g.Answerblanks, Countchar(g.Answer, kBlank));
-                            std::string sorted = g.Answer;
-                            if (order == 1) Sortcode(sorted);
-                            ASSERT_EQ(sorted, g.Answer);
-                        }
-                        random = g.Random;
-                    }
-                }
-            }
+    GameState g;
+    g.Random.Seed(12345);
+    for (const GameSettings& s : Everysetting(5, 10)) {
+        g.Settings = s;
+        for (int n = 0; n < 40; ++n) {
+            Makecode(g, MakeTarget::Answer);
+            ASSERT_TRUE(Isvalidcode(s, g.Answer)) << g.Answer << " colours " << s.Colours;
+            ASSERT_EQ(g.Answerblanks, Countchar(g.Answer, kBlank));
+            ASSERT_TRUE(s.randomOrder() || std::is_sorted(g.Answer.begin(), g.Answer.end())) << g.Answer;
         }
     }
 }
@@ -85,22 +58,19 @@ TEST(MakecodeTest, FollowsTheDrawsStepByStep) {
     // index 0.5*6=3 -> '3'; copies 0.4*4=1 -> 2; positions 0.0 -> '1', 0.99*3=2
     // -> position 4; next colour from "01245": 0.0 -> '0'; copies 0.0 -> 1;
     // position from "23": 0.6*2=1 -> 3; colour 0.99*4 -> '5'; copies 1; position 2.
-    std::deque<double> draws = {0.5, 0.4, 0.0, 0.99, 0.0, 0.0, 0.6, 0.99, 0.0, 0.0};
+    const std::vector<double> draws = {0.5, 0.4, 0.0, 0.99, 0.0, 0.0, 0.6, 0.99, 0.0, 0.0};
+    size_t next = 0;
     GameState g;
-    g.Settings = Setting(6, 4, true, 2, 4);
-    g.Random = RandomSource([&] {
-        double d = draws.front();
-        draws.pop_front();
-        return d;
-    });
+    g.Settings = GameSettings::Make(6, 4, true, 2, 4);
+    g.Random = RandomSource([&] { return draws.at(next++); });
     Makecode(g, MakeTarget::Answer);
     EXPECT_EQ(g.Answer, "3503");
-    EXPECT_TRUE(draws.empty());
+    EXPECT_EQ(next, draws.size());
 }
 
 TEST(MakecodeTest, BlankCountIsUniformOverTheRoom) {
     GameState g;
-    g.Settings = Setting(10, 8, false, 2, 8);
+    g.Settings = GameSettings::Make(10, 8, false, 2, 8);
     g.Random = RandomSource(777);
     std::array<int, 6> counts{};
     const int games = 12000;
@@ -109,15 +79,12 @@ TEST(MakecodeTest, BlankCountIsUniformOverTheRoom) {
         ASSERT_LE(g.Answerblanks, 5);
         ++counts[static_cast<size_t>(g.Answerblanks)];
     }
-    for (int c : counts) {
-        EXPECT_GT(c, games / 6 - 250);
-        EXPECT_LT(c, games / 6 + 250);
-    }
+    for (int c : counts) EXPECT_NEAR(c, games / 6, 250);
 }
 
 TEST(MakecodeTest, RandomGuessDiffersFromAnswerAndEarlierGuesses) {
     GameState g;
-    g.Settings = Setting(5, 3, true, 1, 1);  // only 10 codes in all
+    g.Settings = GameSettings::Make(5, 3, true, 1, 1);  // only 10 codes in all
     g.Random = RandomSource(99);
     Makecode(g, MakeTarget::Answer);
     for (int t = 1; t <= 9; ++t) {
@@ -132,10 +99,8 @@ TEST(MakecodeTest, RandomGuessDiffersFromAnswerAndEarlierGuesses) {
 TEST(IsnewguessTest, ThePlayerAndTheComputerCountTrialsDifferently) {
     GameState g;
     g.Record[1].Trialguess = "012";
-    g.Record[2].Trialguess = "345";
-    g.Guessstr = "345";
+    g.Record[2].Trialguess = g.Guessstr = "345";
     g.Currenttrial = 2;
-    g.Settings.Who = 1;
     EXPECT_FALSE(Isnewguess(g));
     g.Settings.Who = 2;  // the computer's counter already counts the trial being made
     EXPECT_TRUE(Isnewguess(g));

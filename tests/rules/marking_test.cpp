@@ -2,37 +2,37 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "rules/texts.h"
 
 namespace tallimor {
 namespace {
 
-Hint H(int b, int w, int bh) {
+Hint H(int b, int w, int bh = 0) {
     return Hint{static_cast<int16_t>(b), static_cast<int16_t>(w), static_cast<int16_t>(bh)};
 }
 
 TEST(MarkcodeTest, BlacksWhitesAndBlankHits) {
-    GameSettings random4 = GameSettings::Make(6, 4, true, 2, 4);
-    EXPECT_EQ(Markcode(random4, "1312", "1123"), H(1, 3, 0));
-    EXPECT_EQ(Markcode(random4, "1123", "1123"), H(4, 0, 0));
-    EXPECT_EQ(Markcode(random4, "4444", "1123"), H(0, 0, 0));
-    EXPECT_EQ(Markcode(random4, "1111", "1123"), H(2, 0, 0)) << "each answer position is used once";
-    EXPECT_EQ(Markcode(random4, "2211", "1123"), H(0, 3, 0));
+    const GameSettings random4 = GameSettings::Make(6, 4, true, 2, 4);
+    const GameSettings unspecified = GameSettings::Make(7, 5, false, 2, 5);
+    const GameSettings fixedOrder = GameSettings::Make(6, 4, true, 1, 4);
+    // Each answer position is used once ("1111"); a blank paired with a blank
+    // elsewhere counts nothing but uses both up ("0b12b").  In a fixed-order
+    // game the blacks count every correct colour, the whites stay as counted
+    // before adding.
+    const std::vector<std::tuple<GameSettings, const char*, const char*, Hint>> cases = {
+        {random4, "1312", "1123", H(1, 3)},    {random4, "1123", "1123", H(4, 0)},
+        {random4, "4444", "1123", H(0, 0)},    {random4, "1111", "1123", H(2, 0)},
+        {random4, "2211", "1123", H(0, 3)},    {unspecified, "0b12b", "012bb", H(1, 2, 1)},
+        {fixedOrder, "0112", "0113", H(3, 0)}, {fixedOrder, "0123", "1234", H(3, 3)},
+    };
+    for (const auto& [s, guess, answer, hint] : cases) EXPECT_EQ(Markcode(s, guess, answer), hint) << guess;
 
-    GameSettings unspecified = GameSettings::Make(7, 5, false, 2, 5);
-    // A blank paired with a blank elsewhere counts nothing but uses both up.
-    EXPECT_EQ(Markcode(unspecified, "0b12b", "012bb"), H(1, 2, 1));
     EXPECT_FALSE(Iswin(unspecified, H(1, 2, 1), 2));
     EXPECT_TRUE(Iswin(unspecified, Markcode(unspecified, "012bb", "012bb"), 2));
     EXPECT_FALSE(Iswin(unspecified, Markcode(unspecified, "0120b", "012bb"), 2))
         << "a colour where the answer has a blank is no win";
-
-    GameSettings fixedOrder = GameSettings::Make(6, 4, true, 1, 4);
-    Hint fixed = Markcode(fixedOrder, "0112", "0113");
-    EXPECT_EQ(fixed.Blacks, 3);
-    EXPECT_EQ(fixed.Whites, 0);
-    EXPECT_EQ(Markcode(fixedOrder, "0123", "1234").Blacks, 3);
-    EXPECT_EQ(Markcode(fixedOrder, "0123", "1234").Whites, 3) << "whites stay as counted before adding";
 }
 
 GameState Playing(int who) {
@@ -43,30 +43,24 @@ GameState Playing(int who) {
     return g;
 }
 
+// Marks `guess` in a game of that status: whether the hint is to be shown,
+// and the trial counter after.
+std::pair<bool, int> MarkAs(GameState& g, const char* status, const char* guess) {
+    g.Gamestatus = status;
+    g.Guessstr = guess;
+    const bool shown = Mark(g);
+    return {shown, g.Currenttrial};
+}
+
 TEST(MarkTest, AdvancesThePlayersCounterAndSaysWhenToShowTheHint) {
     GameState g = Playing(1);
-    g.Guessstr = "1312";
-    EXPECT_TRUE(Mark(g));
-    EXPECT_EQ(g.Currenttrial, 1);
-    EXPECT_EQ(g.Result, H(1, 3, 0));
-    g.Guessstr = "1123";
-    EXPECT_FALSE(Mark(g)) << "a win shows no hint panel";
-    EXPECT_EQ(g.Currenttrial, 2);
-
-    g.Gamestatus = "Continue Playing";
-    g.Guessstr = "0000";
-    EXPECT_TRUE(Mark(g));
-    EXPECT_EQ(g.Currenttrial, 3);
-
-    g.Gamestatus = "Preparation";  // the early trials of a middle start
-    EXPECT_FALSE(Mark(g));
-    EXPECT_EQ(g.Currenttrial, 3);
-
-    GameState computer = Playing(2);
-    computer.Currenttrial = 4;
-    computer.Guessstr = "0000";
-    EXPECT_FALSE(Mark(computer));
-    EXPECT_EQ(computer.Currenttrial, 4);
+    EXPECT_EQ(MarkAs(g, "Playing", "1312"), std::pair(true, 1));
+    EXPECT_EQ(g.Result, H(1, 3));
+    EXPECT_EQ(MarkAs(g, "Playing", "1123"), std::pair(false, 2)) << "a win shows no hint panel";
+    EXPECT_EQ(MarkAs(g, "Continue Playing", "0000"), std::pair(true, 3));
+    EXPECT_EQ(MarkAs(g, "Preparation", "0000"), std::pair(false, 3)) << "the early trials of a middle start";
+    g.Settings.Who = 2;
+    EXPECT_EQ(MarkAs(g, "Playing", "0000"), std::pair(false, 3)) << "the computer counts its own trials";
 }
 
 TEST(MarkTest, WrongHintTrialsCallMakeerrorOnceAtTheirTrial) {
@@ -75,19 +69,16 @@ TEST(MarkTest, WrongHintTrialsCallMakeerrorOnceAtTheirTrial) {
     int calls = 0;
     g.Makeerror = [&](GameState& state) {
         ++calls;
-        state.Result.Blacks = static_cast<int16_t>(state.Result.Blacks - 1);
+        --state.Result.Blacks;
     };
-    g.Guessstr = "0000";
-    Mark(g);  // trial 1
+    MarkAs(g, "Playing", "0000");
     EXPECT_EQ(calls, 0);
-    g.Guessstr = "1123";
-    EXPECT_TRUE(Mark(g)) << "an exact guess with a falsified hint goes on";
-    EXPECT_EQ(calls, 1);
-    EXPECT_EQ(g.Result.Blacks, 3);
-
+    EXPECT_EQ(MarkAs(g, "Playing", "1123"), std::pair(true, 2))
+        << "an exact guess with a falsified hint goes on";
+    EXPECT_EQ(std::pair(calls, g.Result), std::pair(1, H(3, 0)));
     g.Settings.Hinterrors = 1;  // no wrong hints in a "No error" game
     g.Currenttrial = 3;
-    Mark(g);
+    MarkAs(g, "Playing", "0000");
     EXPECT_EQ(calls, 1);
 }
 
@@ -95,26 +86,22 @@ TEST(ProcessmarkTest, HintTotalDependsOnTheOrderType) {
     GameState g = Playing(1);
     g.Currenttrial = 5;
     g.Guessstr = "1312";
-    g.Result = H(1, 3, 0);
+    g.Result = H(1, 3);
     Processmark(g);
-    EXPECT_EQ(g.Record[5].Trialguess, "1312");
-    EXPECT_EQ(g.Record[5].Trialblack, 1);
-    EXPECT_EQ(g.Record[5].Trialwhite, 3);
-    EXPECT_EQ(g.Record[5].HintTotal, 4);
+    const TrialRecord& row = g.Record[5];
+    EXPECT_EQ(std::tuple(row.Trialguess, row.Trialblack, row.Trialwhite, row.HintTotal),
+              std::tuple("1312", 1, 3, 4));
     g.Settings.Ordertype = 1;
-    g.Result = H(4, 3, 0);
+    g.Result = H(4, 3);
     Processmark(g);
     EXPECT_EQ(g.Record[5].HintTotal, 4);
 }
 
 TEST(PluralTest, AgreesWithTheCount) {
-    EXPECT_EQ(Plural("colour", 1), "colour");
-    EXPECT_EQ(Plural("colour", 0), "colours");
-    EXPECT_EQ(Plural("colour", 2), "colours");
-    EXPECT_EQ(Plural("is", 1), "is");
-    EXPECT_EQ(Plural("is", 3), "are");
-    EXPECT_EQ(Plural("has", 2), "have");
-    EXPECT_EQ(Plural("hint", 2), "hints");
+    const std::vector<std::tuple<const char*, int, const char*>> cases = {
+        {"colour", 1, "colour"}, {"colour", 0, "colours"}, {"colour", 2, "colours"}, {"is", 1, "is"},
+        {"is", 3, "are"},        {"has", 2, "have"},       {"hint", 2, "hints"}};
+    for (const auto& [word, n, plural] : cases) EXPECT_EQ(Plural(word, n), plural) << word << n;
 }
 
 }  // namespace

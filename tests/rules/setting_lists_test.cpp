@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -18,55 +19,67 @@ Items Lengths(std::initializer_list<int> fixed, std::initializer_list<int> unspe
     return items;
 }
 
+// A player's pick written "List=item text"; false when the list does not offer it.
+bool Pick(SettingLists& lists, const std::string& pick) {
+    static const std::map<std::string, SettingList> names = {
+        {"Who", SettingList::Who},       {"Colour", SettingList::Colour}, {"Start", SettingList::Start},
+        {"Length", SettingList::Length}, {"Hint", SettingList::Hint},     {"Order", SettingList::Order},
+        {"Repeat", SettingList::Repeat}};
+    const size_t eq = pick.find('=');
+    return lists.Choose(names.at(pick.substr(0, eq)), pick.substr(eq + 1));
+}
+
+SettingLists Picked(const Items& picks) {
+    SettingLists lists;
+    for (const std::string& pick : picks) EXPECT_TRUE(Pick(lists, pick)) << pick;
+    return lists;
+}
+
+GameSettings Updated(const SettingLists& lists) {
+    GameSettings s;
+    lists.Updatesetting(s);
+    return s;
+}
+
+const Items kAllLengths = Lengths({3, 4, 5, 6, 7, 8}, {4, 5, 6, 7, 8});
+
 TEST(SettingListsTest, StartContentsAndShownItems) {
     SettingLists lists;
     EXPECT_EQ(lists.Cbwho.items, (Items{"You guess", "Computer guesses", "Watch computer play"}));
-    EXPECT_EQ(lists.Cbcolour.Text(), "10");
     EXPECT_EQ(lists.Cbcolour.items, (Items{"5", "6", "7", "8", "9", "10"}));
-    EXPECT_EQ(lists.Cblength.items, Lengths({3, 4, 5, 6, 7, 8}, {4, 5, 6, 7, 8}));
-    EXPECT_EQ(lists.Cblength.Text(), "3");
+    EXPECT_EQ(lists.Cblength.items, kAllLengths);
     EXPECT_EQ(lists.Cbrepeat.items,
               (Items{"No repetition", "Each colour at most 2 times", "May be repeated any times"}));
-    EXPECT_EQ(lists.Cbstart.Text(), "Trial 1");
-    EXPECT_EQ(lists.Cbhint.Text(), "No error");
-    EXPECT_EQ(lists.Cborder.Text(), "Fixed order");
-    EXPECT_EQ(lists.Minlength, 3);
-    EXPECT_EQ(lists.Maxlength, 8);
-
-    GameSettings s;
-    lists.Updatesetting(s);
-    EXPECT_EQ(s, GameSettings{});
+    EXPECT_EQ((Items{lists.Cbcolour.Text(), lists.Cblength.Text(), lists.Cbstart.Text(), lists.Cbhint.Text(),
+                     lists.Cborder.Text()}),
+              (Items{"10", "3", "Trial 1", "No error", "Fixed order"}));
+    EXPECT_EQ(std::pair(lists.Minlength, lists.Maxlength), std::pair(3, 8));
+    EXPECT_EQ(Updated(lists), GameSettings{});
 }
 
 TEST(SettingListsTest, ColourCountLimitsTheLengths) {
     SettingLists lists;
-    ASSERT_TRUE(lists.Choose(SettingList::Colour, "5"));
-    EXPECT_EQ(lists.Cblength.items, Lengths({3}, {}));
-    EXPECT_EQ(lists.Maxlength, 3);
-    ASSERT_TRUE(lists.Choose(SettingList::Colour, "6"));
-    EXPECT_EQ(lists.Cblength.items, Lengths({3, 4}, {4}));
-    ASSERT_TRUE(lists.Choose(SettingList::Colour, "10"));
-    EXPECT_EQ(lists.Cblength.items, Lengths({3, 4, 5, 6, 7, 8}, {4, 5, 6, 7, 8}));
+    for (const auto& [colour, lengths, longest] : std::vector<std::tuple<std::string, Items, int>>{
+             {"5", Lengths({3}, {}), 3}, {"6", Lengths({3, 4}, {4}), 4}, {"10", kAllLengths, 8}}) {
+        ASSERT_TRUE(Pick(lists, std::string("Colour=") + colour));
+        EXPECT_EQ(lists.Cblength.items, lengths) << colour;
+        EXPECT_EQ(lists.Maxlength, longest) << colour;
+    }
     EXPECT_EQ(lists.Cblength.Text(), "3");
 }
 
-TEST(SettingListsTest, LongestLengthsLeaveOnlyTenColoursAndOfferEveryLimit) {
+TEST(SettingListsTest, LengthsGiveAndTakeColoursAndRepetitionLimits) {
+    Items repeat{"No repetition"};
+    for (int k = 2; k <= 7; ++k) repeat.push_back(SettingLists::AtMostText(k));
+    repeat.push_back("May be repeated any times");
     for (const std::string length : {"8", "Unspecified (3 - 8)"}) {
-        SettingLists lists;
-        ASSERT_TRUE(lists.Choose(SettingList::Length, length));
+        const SettingLists lists = Picked({std::string("Length=") + length});
         EXPECT_EQ(lists.Cbcolour.items, Items{"10"}) << length;
-        Items repeat{"No repetition"};
-        for (int k = 2; k <= 7; ++k) repeat.push_back(SettingLists::AtMostText(k));
-        repeat.push_back("May be repeated any times");
         EXPECT_EQ(lists.Cbrepeat.items, repeat) << length;
     }
-}
-
-TEST(SettingListsTest, ShorterLengthGivesBackColoursAndTakesAwayLimits) {
-    SettingLists lists;
-    lists.Choose(SettingList::Length, "8");
-    lists.Choose(SettingList::Repeat, "May be repeated any times");
-    ASSERT_TRUE(lists.Choose(SettingList::Length, "Unspecified (3 - 4)"));
+    // A shorter length gives colours back and takes limits away.
+    const SettingLists lists =
+        Picked({"Length=8", "Repeat=May be repeated any times", "Length=Unspecified (3 - 4)"});
     EXPECT_EQ(lists.Cbcolour.items, (Items{"6", "7", "8", "9", "10"}));
     EXPECT_EQ(lists.Cbcolour.Text(), "10");
     EXPECT_EQ(lists.Cbrepeat.items, (Items{"No repetition", "Each colour at most 2 times",
@@ -75,84 +88,55 @@ TEST(SettingListsTest, ShorterLengthGivesBackColoursAndTakesAwayLimits) {
 }
 
 TEST(SettingListsTest, RepetitionLimitRaisesTheShortestLength) {
-    SettingLists lists;
-    lists.Choose(SettingList::Length, "6");
-    ASSERT_TRUE(lists.Choose(SettingList::Repeat, "Each colour at most 4 times"));
+    SettingLists lists = Picked({"Length=6", "Repeat=Each colour at most 4 times"});
     EXPECT_EQ(lists.Cblength.items, Lengths({5, 6, 7, 8}, {5, 6, 7, 8}));
-    EXPECT_EQ(lists.Minlength, 5);
-    EXPECT_EQ(lists.Cblength.Text(), "6");
+    EXPECT_EQ(std::pair(lists.Minlength, lists.Cblength.Text()), std::pair(5, std::string("6")));
     // Going back to "No repetition" puts the short lengths back in order.
-    ASSERT_TRUE(lists.Choose(SettingList::Repeat, "No repetition"));
-    EXPECT_EQ(lists.Cblength.items, Lengths({3, 4, 5, 6, 7, 8}, {4, 5, 6, 7, 8}));
-    EXPECT_EQ(lists.Minlength, 3);
-    EXPECT_EQ(lists.Cblength.Text(), "6");
-}
+    ASSERT_TRUE(Pick(lists, "Repeat=No repetition"));
+    EXPECT_EQ(lists.Cblength.items, kAllLengths);
+    EXPECT_EQ(std::pair(lists.Minlength, lists.Cblength.Text()), std::pair(3, std::string("6")));
 
-TEST(SettingListsTest, RepetitionLimitThenFewerColours) {
-    SettingLists lists;
-    lists.Choose(SettingList::Length, "Unspecified (3 - 5)");
-    lists.Choose(SettingList::Repeat, "Each colour at most 4 times");
-    EXPECT_EQ(lists.Cblength.items, Lengths({5, 6, 7, 8}, {5, 6, 7, 8}));
-    lists.Choose(SettingList::Colour, "7");
+    // With the limit kept, fewer colours cut the lengths from the top only.
+    lists = Picked({"Length=Unspecified (3 - 5)", "Repeat=Each colour at most 4 times", "Colour=7"});
     EXPECT_EQ(lists.Cblength.items, Lengths({5}, {5}));
-    lists.Choose(SettingList::Colour, "9");
+    ASSERT_TRUE(Pick(lists, "Colour=9"));
     EXPECT_EQ(lists.Cblength.items, Lengths({5, 6, 7}, {5, 6, 7}));
-    GameSettings s;
-    lists.Updatesetting(s);
-    EXPECT_EQ(s.Colours, 9);
-    EXPECT_EQ(s.Codelength, 5);
-    EXPECT_EQ(s.Fixedlength, 0);
-    EXPECT_EQ(s.Blankroom, 2);
-    EXPECT_EQ(s.MaxRepeat, 4);
-    EXPECT_EQ(s.Lengthclass, 10);
+    const GameSettings s = Updated(lists);
+    EXPECT_EQ(std::tuple(s.Colours, s.Codelength, s.Fixedlength, s.Blankroom, s.MaxRepeat, s.Lengthclass),
+              std::tuple(9, 5, 0, 2, 4, 10));
 }
 
 TEST(SettingListsTest, ComputerGuessesAndWrongHintsExcludeEachOther) {
-    SettingLists lists;
-    ASSERT_TRUE(lists.Choose(SettingList::Who, "Computer guesses"));
+    SettingLists lists = Picked({"Who=Computer guesses"});
     EXPECT_EQ(lists.Cbhint.items, Items{"No error"});
     EXPECT_FALSE(lists.TopFiveAvailable());
-    ASSERT_TRUE(lists.Choose(SettingList::Who, "Watch computer play"));
+    ASSERT_TRUE(Pick(lists, "Who=Watch computer play"));
     EXPECT_EQ(lists.Cbhint.items, (Items{"No error", "May contain error(s)"}));
 
-    ASSERT_TRUE(lists.Choose(SettingList::Hint, "May contain error(s)"));
+    ASSERT_TRUE(Pick(lists, "Hint=May contain error(s)"));
     EXPECT_EQ(lists.Cbwho.items, (Items{"You guess", "Watch computer play"}));
     EXPECT_EQ(lists.Cbwho.Text(), "Watch computer play");
-    EXPECT_FALSE(lists.Choose(SettingList::Who, "Computer guesses"));
-    ASSERT_TRUE(lists.Choose(SettingList::Hint, "No error"));
+    EXPECT_FALSE(Pick(lists, "Who=Computer guesses"));
+    ASSERT_TRUE(Pick(lists, "Hint=No error"));
     EXPECT_EQ(lists.Cbwho.items, (Items{"You guess", "Computer guesses", "Watch computer play"}));
     EXPECT_EQ(lists.Cbwho.Text(), "Watch computer play");
-
-    GameSettings s;
-    lists.Updatesetting(s);
-    EXPECT_EQ(s.Who, 3);
-    ASSERT_TRUE(lists.Choose(SettingList::Who, "You guess"));
+    EXPECT_EQ(Updated(lists).Who, 3);
+    ASSERT_TRUE(Pick(lists, "Who=You guess"));
     EXPECT_TRUE(lists.TopFiveAvailable());
 }
 
-TEST(SettingListsTest, AnyTimesWithUnspecifiedLengthStoresTheMaximum) {
-    SettingLists lists;
-    lists.Choose(SettingList::Length, "Unspecified (3 - 6)");
-    lists.Choose(SettingList::Repeat, "May be repeated any times");
-    lists.Choose(SettingList::Order, "Random order");
-    lists.Choose(SettingList::Start, "Middle");
-    GameSettings s;
-    lists.Updatesetting(s);
-    EXPECT_EQ(s.MaxRepeat, 6);
-    EXPECT_EQ(s.Ordertype, 2);
-    EXPECT_EQ(s.Startfrom, 2);
-    EXPECT_EQ(s.Lengthclass, 11);
+TEST(SettingListsTest, SummaryTextsAndAnyTimesStoredAsTheMaximum) {
+    GameSettings s = Updated(Picked({"Length=Unspecified (3 - 6)", "Repeat=May be repeated any times",
+                                     "Order=Random order", "Start=Middle"}));
+    EXPECT_EQ(std::tuple(s.MaxRepeat, s.Ordertype, s.Startfrom, s.Lengthclass), std::tuple(6, 2, 2, 11));
     s.Starttrial = 4;
     EXPECT_EQ(Setcontenttext(s, "Playing"),
               "You guess\n10\nMiddle (Trial 4)\nUnspecified (3 - 6)\nNo error\nRandom order\n"
               "May be repeated any times\nPlaying");
-}
-
-TEST(SettingListsTest, SummaryTexts) {
     EXPECT_EQ(Settitletext(),
               "Who guesses?\nNumber of colours:\nStart from:\nLength of code:\n"
               "Hints contain error(s)?\nOrder type:\nColour repeated? \nGame status:");
-    GameSettings s = GameSettings::Make(7, 5, true, 1, 3, 1, 1, 2);
+    s = GameSettings::Make(7, 5, true, 1, 3, 1, 1, 2);
     EXPECT_EQ(Setcontenttext(s, "Preparation"),
               "You guess\n7\nTrial 1\n5\nMay contain error(s)\nFixed order\n"
               "Each colour at most 3 times\nPreparation");
@@ -164,21 +148,17 @@ TEST(SettingListsTest, SummaryTexts) {
 // length offers, through the rules alone, as a player picking in the menu.
 TEST(SettingListsTest, EveryAllowedCombinationCountsTo178And1424Variations) {
     std::set<std::tuple<int, std::string, std::string>> seen;
-    SettingLists colours;
-    for (const std::string& colour : Items(colours.Cbcolour.items)) {
-        SettingLists byColour;
-        ASSERT_TRUE(byColour.Choose(SettingList::Colour, colour));
-        for (const std::string& length : Items(byColour.Cblength.items)) {
-            SettingLists byLength = byColour;
-            ASSERT_TRUE(byLength.Choose(SettingList::Length, length));
-            for (const std::string& repeat : Items(byLength.Cbrepeat.items)) {
+    for (const std::string& colour : SettingLists().Cbcolour.items) {
+        const SettingLists byColour = Picked({std::string("Colour=") + colour});
+        for (const std::string& length : byColour.Cblength.items) {
+            const SettingLists byLength =
+                Picked({std::string("Colour=") + colour, std::string("Length=") + length});
+            for (const std::string& repeat : byLength.Cbrepeat.items) {
                 SettingLists lists = byLength;
-                ASSERT_TRUE(lists.Choose(SettingList::Repeat, repeat));
+                ASSERT_TRUE(Pick(lists, std::string("Repeat=") + repeat));
                 // The pick of repetition never takes the shown length or colour away.
-                ASSERT_EQ(lists.Cbcolour.Text(), colour);
-                ASSERT_EQ(lists.Cblength.Text(), length);
-                GameSettings s;
-                lists.Updatesetting(s);
+                ASSERT_EQ(std::pair(lists.Cbcolour.Text(), lists.Cblength.Text()), std::pair(colour, length));
+                const GameSettings s = Updated(lists);
                 ASSERT_GE(s.Colours, s.Codelength + 2);
                 ASSERT_LE(s.MaxRepeat, s.Codelength);
                 seen.insert({s.Colours, length, repeat});
@@ -187,56 +167,36 @@ TEST(SettingListsTest, EveryAllowedCombinationCountsTo178And1424Variations) {
     }
     EXPECT_EQ(seen.size(), 178u);
     SettingLists lists;
-    const size_t variations =
-        seen.size() * lists.Cbstart.items.size() * lists.Cbhint.items.size() * lists.Cborder.items.size();
-    EXPECT_EQ(variations, 1424u);
+    EXPECT_EQ(
+        seen.size() * lists.Cbstart.items.size() * lists.Cbhint.items.size() * lists.Cborder.items.size(),
+        1424u);
 }
 
 TEST(SettingListsTest, RestorePutsBackEveryListAfterAnyChange) {
-    struct Case {
-        std::vector<std::pair<SettingList, std::string>> saved, changed;
+    // The picks before the menu was opened, then the picks before its Cancel.
+    const std::vector<std::pair<Items, Items>> cases = {
+        {{"Colour=6"}, {"Colour=10", "Length=8", "Repeat=Each colour at most 6 times"}},
+        {{"Length=8", "Repeat=Each colour at most 7 times"},
+         {"Repeat=No repetition", "Length=3", "Colour=5"}},
+        {{"Colour=8", "Length=Unspecified (3 - 6)", "Repeat=May be repeated any times",
+          "Who=Computer guesses", "Order=Random order"},
+         {"Who=You guess", "Hint=May contain error(s)", "Repeat=No repetition", "Length=4", "Colour=6"}},
+        {{"Length=7", "Repeat=Each colour at most 5 times", "Hint=May contain error(s)"},
+         {"Repeat=No repetition", "Length=3", "Colour=5", "Hint=No error", "Who=Computer guesses"}},
     };
-    const std::vector<Case> cases = {
-        {{{SettingList::Colour, "6"}},
-         {{SettingList::Colour, "10"},
-          {SettingList::Length, "8"},
-          {SettingList::Repeat, "Each colour at most 6 times"}}},
-        {{{SettingList::Length, "8"}, {SettingList::Repeat, "Each colour at most 7 times"}},
-         {{SettingList::Repeat, "No repetition"}, {SettingList::Length, "3"}, {SettingList::Colour, "5"}}},
-        {{{SettingList::Colour, "8"},
-          {SettingList::Length, "Unspecified (3 - 6)"},
-          {SettingList::Repeat, "May be repeated any times"},
-          {SettingList::Who, "Computer guesses"},
-          {SettingList::Order, "Random order"}},
-         {{SettingList::Who, "You guess"},
-          {SettingList::Hint, "May contain error(s)"},
-          {SettingList::Repeat, "No repetition"},
-          {SettingList::Length, "4"},
-          {SettingList::Colour, "6"}}},
-        {{{SettingList::Length, "7"},
-          {SettingList::Repeat, "Each colour at most 5 times"},
-          {SettingList::Hint, "May contain error(s)"}},
-         {{SettingList::Repeat, "No repetition"},
-          {SettingList::Length, "3"},
-          {SettingList::Colour, "5"},
-          {SettingList::Hint, "No error"},
-          {SettingList::Who, "Computer guesses"}}},
-    };
-    for (size_t i = 0; i < cases.size(); ++i) {
-        SettingLists expected;
-        for (const auto& [list, text] : cases[i].saved) ASSERT_TRUE(expected.Choose(list, text)) << i;
+    for (const auto& [before, changes] : cases) {
+        SettingLists expected = Picked(before);
         SettingLists lists = expected;
-        SavedSetting saved = lists.Save();
-        for (const auto& [list, text] : cases[i].changed) ASSERT_TRUE(lists.Choose(list, text)) << i;
+        const SavedSetting saved = lists.Save();
+        for (const std::string& pick : changes) ASSERT_TRUE(Pick(lists, pick)) << pick;
         lists.Restore(saved);
-        for (SettingList list :
-             {SettingList::Who, SettingList::Colour, SettingList::Start, SettingList::Length,
-              SettingList::Hint, SettingList::Order, SettingList::Repeat}) {
-            EXPECT_EQ(lists.List(list).items, expected.List(list).items) << "case " << i;
-            EXPECT_EQ(lists.List(list).Text(), expected.List(list).Text()) << "case " << i;
+        for (int list = 0; list <= static_cast<int>(SettingList::Repeat); ++list) {
+            const ChoiceList& got = lists.List(SettingList(list));
+            const ChoiceList& want = expected.List(SettingList(list));
+            EXPECT_EQ(std::pair(got.items, got.Text()), std::pair(want.items, want.Text())) << before.back();
         }
-        EXPECT_EQ(lists.Minlength, expected.Minlength) << i;
-        EXPECT_EQ(lists.Maxlength, expected.Maxlength) << i;
+        EXPECT_EQ(std::pair(lists.Minlength, lists.Maxlength),
+                  std::pair(expected.Minlength, expected.Maxlength));
     }
 }
 
