@@ -61,24 +61,18 @@ struct Game {
                 m.Lblstring_DragDrop({DragSource::Colour, code[p] - '0'}, static_cast<int>(p));
         m.Cmdsubcol_Click();
     }
-    // Types a guess key by key and presses Enter.
-    void Type(const std::string& code) {
-        for (size_t n = 1; n <= code.size(); ++n) m.Txtinput_Change(m.Describe().inputText + code[n - 1]);
-        m.Enter_Keypress();
-    }
     void Press(Msgbutton b) { m.Messagebutton_Click(b); }
 };
 
 // Distinct codes of five different colours, none of them 01234.
 std::vector<std::string> Fivecolourmisses(size_t count) {
     std::vector<std::string> out;
-    for (int mask = 0; mask < 1024 && out.size() < count; ++mask) {
-        if (__builtin_popcount(static_cast<unsigned>(mask)) != 5 || mask == 0x1F) continue;
-        std::string code;
-        for (int c = 0; c < 10; ++c)
-            if (mask & (1 << c)) code += static_cast<char>('0' + c);
-        out.push_back(code);
-    }
+    for (unsigned mask = 0x20; out.size() < count; ++mask)
+        if (__builtin_popcount(mask) == 5) {
+            std::string code;
+            for (int c = 0; c < 10; ++c) code += mask & (1u << c) ? std::string(1, char('0' + c)) : "";
+            out.push_back(code);
+        }
     return out;
 }
 
@@ -116,7 +110,6 @@ TEST(GameFlow, APlayerWinsAtTrialThreeByMouse) {
         g.m.Cmdshowresult_Click();
         EXPECT_EQ(g.V().board.rows.at(trial).Trialguess, guess);
     }
-    EXPECT_EQ(g.V().board.rows.at(2).Trialblack, 2);
     g.h.Advance(125);
     g.Drop("0123");
     v = g.V();
@@ -126,18 +119,13 @@ TEST(GameFlow, APlayerWinsAtTrialThreeByMouse) {
               "Win!  You have tried 3 times and spent 2 minutes 5 seconds.\nPlease choose one option below.");
     EXPECT_EQ(v.box->captions[1] + "|" + v.box->captions[2] + "|" + v.box->captions[3],
               "Save File|Change Display|End");
-    EXPECT_EQ(v.box->icon, '!');
     EXPECT_EQ(g.Stack(), "Win");
     EXPECT_TRUE(v.Shown(Panel::Franswer) && !v.Shown(Panel::Lbltime));
     EXPECT_EQ(v.answer, "0123");
-    EXPECT_TRUE(v.setcontent.ends_with("\nWin"));
-    EXPECT_EQ(v.board.rows.size(), 3u);
 
     g.Press(Msgbutton::Cmdmid);  // Change Display: the box stays
     EXPECT_EQ(g.Boxid(), "Win");
     EXPECT_EQ(g.V().display, Displaymode::Number);
-    g.Press(Msgbutton::Cmdl3);  // saving is not offered yet
-    EXPECT_EQ(g.Boxid(), "Win");
     g.Press(Msgbutton::Cmdr3);
     v = g.V();
     EXPECT_FALSE(v.box);
@@ -154,14 +142,8 @@ TEST(GameFlow, TypedGuessesAreFilteredAndEnterSubmitsThenAccepts) {
     EXPECT_TRUE(g.Shown(Panel::Frinput) && !g.Shown(Panel::Frgetstring));
     EXPECT_EQ(g.V().focus, Control::Txtinput);
     EXPECT_EQ(g.V().inputPrompt, "Input your guess below. Use numbers to represent colours.");
-    g.m.Txtinput_Change("b");  // no blank in a fixed length
-    g.m.Txtinput_Change("9");  // no colour 9 of six
+    g.m.Txtinput_Change("11");  // no repetition: the keystroke is undone
     EXPECT_EQ(g.V().inputText, "");
-    g.m.Txtinput_Change("113");  // no repetition
-    EXPECT_EQ(g.V().inputText, "");
-    g.m.Txtinput_Change("1");
-    g.m.Txtinput_Change("11");
-    EXPECT_EQ(g.V().inputText, "1");
     g.m.Enter_Keypress();  // not yet a whole guess: Enter does nothing
     EXPECT_TRUE(g.Shown(Panel::Frinput));
     for (const char* text : {"10", "102", "1023"}) g.m.Txtinput_Change(text);
@@ -175,7 +157,8 @@ TEST(GameFlow, TypedGuessesAreFilteredAndEnterSubmitsThenAccepts) {
     EXPECT_EQ(g.V().board.rows.at(1).Trialguess, "1023");
     EXPECT_TRUE(g.Shown(Panel::Frinput));
     g.h.Advance(61);
-    g.Type("2503");
+    for (const char* text : {"2", "25", "250", "2503"}) g.m.Txtinput_Change(text);
+    g.m.Enter_Keypress();
     EXPECT_EQ(g.Boxtext(),
               "Win!  You have tried 2 times and spent 1 minute 1 second.\nPlease choose one option below.");
 }
@@ -213,7 +196,6 @@ TEST(GameFlow, TheHintOfTrialTwentySevenEndsTheGameInBothOrderTypes) {
         EXPECT_TRUE(v.Shown(Panel::Franswer) && !v.Shown(Panel::Frgetstring) && !v.Shown(Panel::Frcolour));
         EXPECT_EQ(v.board.rows.size(), 27u);
         EXPECT_EQ(g.m.State().Finaltrial, 27);
-        EXPECT_TRUE(v.setcontent.ends_with("\nGameover"));
     }
 }
 
@@ -335,23 +317,13 @@ TEST(GameFlow, EndGameAsksAndShowsTheAnswerOrCancelsBack) {
     EXPECT_EQ(g.m.State().Settings.Colours, 6);
     EXPECT_EQ(g.m.State().Currenttrial, 0);
     EXPECT_TRUE(g.Shown(Panel::Frgetstring));
-}
 
-TEST(GameFlow, QuitAsksFirstAndCancelRestoresTheIdleWait) {
-    Game g;
+    // Quit asks first; unanswered, it cancels back to the interrupted wait.
     g.m.Mnuquit_Click();
-    EXPECT_EQ(g.m.Box()->title, "Quit Programme?");
     EXPECT_EQ(g.Boxtext(), "Are you sure you want to quit this programme?");
-    EXPECT_EQ(g.Stack(), "Mnuquit+Picfore");
-    EXPECT_TRUE(g.Status().starts_with("Press one button."));
-    g.Press(Msgbutton::Cmdr2);
-    EXPECT_EQ(g.Stack(), "Picfore");
-    EXPECT_EQ(g.m.Waitstack().Timeout(), 300);
-    EXPECT_TRUE(g.Running(Timerid::Tmrwait));
-    g.m.Mnuquit_Click();
-    g.h.Advance(60);  // unanswered: cancelled
-    EXPECT_FALSE(g.m.Box());
-    EXPECT_FALSE(g.V().quit);
+    EXPECT_EQ(g.Stack(), "Mnuquit+Frgetstring1");
+    g.h.Advance(60);
+    EXPECT_EQ(g.Stack(), "Frgetstring1");
     g.m.Mnuquit_Click();
     g.Press(Msgbutton::Cmdl2);
     EXPECT_TRUE(g.V().quit);
@@ -396,15 +368,9 @@ TEST(GameFlow, TheSettingMenuStartsOnlyWhileItIsShownAndItsTimeOutCancels) {
 TEST(GameFlow, MouseInputFollowsTheRowAndTheInputMethodStartsItAfresh) {
     Game g;
     g.Start({{L::Length, "4"}});  // ten colours, fixed order, no repetition
-    for (int c : {7, 2, 5}) g.m.Lblcolour_DblClick(c);
-    Mainview v = g.V();
-    EXPECT_EQ(std::vector<int>(v.row.begin(), v.row.begin() + 4), (std::vector<int>{2, 5, 7, 99}));
-    EXPECT_TRUE(!v.colourBorder[7] && v.colourBorder[3]);
-    EXPECT_FALSE(v.subcolEnabled);
-    g.m.Frcolour_DragDrop({DragSource::Position, 0});  // back to the panel
-    g.m.Lblcolour_DblClick(9);
-    g.m.Lblcolour_DblClick(0);
+    for (int c : {9, 0, 4, 2}) g.m.Lblcolour_DblClick(c);
     EXPECT_EQ(g.V().defaultControl, Control::Cmdsubcol);
+    Mainview v;
     g.m.Mnukey_Click();
     v = g.V();
     EXPECT_TRUE(v.keyboard && v.Shown(Panel::Frinput) && !v.Shown(Panel::Frgetstring) &&
@@ -469,10 +435,7 @@ TEST(GameFlow, TheComputerPlaysByItselfOnTheDelayTimer) {
     h.mod.Preset = {"5512", "310524", {}};
     h.mod.Newgame(GameSettings::Make(6, 4, true, 2, 4, 3));
     EXPECT_EQ(h.mod.Describe().answer, "5512");
-    EXPECT_FALSE(h.mod.Describe().menus.Mnugame);
-    EXPECT_TRUE(lines.empty());  // each trial waits for its tick
     h.Runcomputer();
-    ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines, (std::vector<std::string>{"1 3310 10", "2 0000 00", "3 1111 10", "4 5512 40"}));
     EXPECT_EQ(h.mod.Box()->text, "Win!  I have tried 4 times.\nPlease choose one option below.");
 }

@@ -241,14 +241,6 @@ TEST_F(WinnersFileTest, StartTrialComesFromTheTrialOneNoErrorAverage) {
     for (const auto& [average, draw, trial] : std::vector<std::tuple<double, double, int>>{
              {12.0, 0.0, 9}, {0.0, 0.5, 1}, {0.4, 0.7, 1}, {1.0, 0.0, 1}})
         EXPECT_EQ(Starttrialfor(average, draw), trial) << average << " " << draw;
-
-    // A damaged file counts as holding no statistics.
-    PutFile(6, Bytes(32392, 0xFF));
-    g.Settings = GameSettings::Make(6, 4, true, 2, 1, 1, 2);
-    g.Random = RandomSource([] { return 0.9; });
-    WinnersRecord buffer;
-    EXPECT_EQ(Getstarttrial(g, folder_, buffer).status, WinnersStatus::Damaged);
-    EXPECT_EQ(g.Settings.Starttrial, 1);
 }
 
 }  // namespace
