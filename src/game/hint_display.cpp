@@ -16,10 +16,7 @@ void Tallimormod::Showresult() {
 
 void Tallimormod::Cmdshowresult_Click() {
     if (!Isshown(Panel::Frshowresult)) return;
-    Setwait(0, "");
-    Hide(Panel::Frshowresult);
-    Showrecord(g_.Currenttrial);
-    Processmark(g_);
+    Acceptpendinghint();
     if (g_.Currenttrial == kLastTrial - 1 && clock_.Timespent < kGameSeconds) {
         Messagebox("Warning", kLastchancetext, Afterbox::Nexttrial);
         return;
@@ -40,7 +37,7 @@ void Tallimormod::Nexttrial() {
     }
 }
 
-// The hint on display is recorded before the hour ends the game.
+// The hint on display is recorded: by its OK, or before the hour ends the game.
 void Tallimormod::Acceptpendinghint() {
     if (!Isshown(Panel::Frshowresult)) return;
     Setwait(0, "");
