@@ -58,6 +58,7 @@ TEST(Messagetable, WhatEachButtonDoes) {
     // A button not listed for a message does nothing.
     EXPECT_EQ(Buttonaction(B::Cmdr3, "Mnuend"), A::None);
     EXPECT_EQ(Buttonaction(B::Cmdl2, "Win"), A::None);
+    EXPECT_EQ(Buttonaction(B::Cmdl3, "Mnuend"), A::None);
     EXPECT_EQ(Buttonaction(B::Cmdmid, "Unknown"), A::None);
 }
 

@@ -65,15 +65,13 @@ TEST(EngineFirstGuessTest, FollowsTheColourOrder) {
     // two copies caps the first colour.  "Fixed order": the same colours,
     // sorted.  An unspecified length: blanks come last in the pool, so none in
     // a first guess.
-    const std::vector<std::tuple<GameSettings, const char*, const char*>> cases = {
-        {GameSettings::Make(10, 5, true, 2, 1, 3), "7302948615", "73029"},
-        {GameSettings::Make(6, 4, true, 2, 4, 3), "501234", "5501"},
-        {GameSettings::Make(10, 8, true, 2, 8, 3), "9876543210", "99998876"},
-        {GameSettings::Make(10, 7, true, 2, 2, 3), "9876543210", "9988776"},
-        {GameSettings::Make(6, 4, true, 1, 4, 3), "501234", "0155"},
-        {GameSettings::Make(7, 5, false, 2, 5, 3), "6543210", "66654"}};
-    for (const auto& [s, order, first] : cases) {
-        EngineGame game(s, order);
+    // Colours, length, fixed length, order type, repetition limit, colour order, first guess.
+    const std::vector<std::tuple<int, int, bool, int, int, const char*, const char*>> cases = {
+        {10, 5, true, 2, 1, "7302948615", "73029"},    {6, 4, true, 2, 4, "501234", "5501"},
+        {10, 8, true, 2, 8, "9876543210", "99998876"}, {10, 7, true, 2, 2, "9876543210", "9988776"},
+        {6, 4, true, 1, 4, "501234", "0155"},          {7, 5, false, 2, 5, "6543210", "66654"}};
+    for (const auto& [colours, length, fixed, ordertype, repeat, order, first] : cases) {
+        EngineGame game(GameSettings::Make(colours, length, fixed, ordertype, repeat, 3), order);
         const Conclusion c = game.engine.Getguess();
         EXPECT_EQ(std::tuple(game.g.Guessstr, c.kind, c.owntrial, game.g.Currenttrial),
                   std::tuple(first, Conclusion::Kind::Delaytimer, true, 1));
@@ -99,12 +97,13 @@ TEST(EngineGameTest, HandTracedGames) {
 TEST(EngineGameTest, AMiddleStartFromTheComputersOwnGuessesPlaysOnTheSame) {
     // Given the guesses the computer itself would have played, a game that
     // starts in the middle must go on exactly as the game from trial 1.
-    const std::vector<std::tuple<GameSettings, const char*, const char*>> cases = {
-        {GameSettings::Make(8, 5, true, 2, 2), "40731652", "14470"},
-        {GameSettings::Make(10, 6, false, 2, 6), "9081726354", "33b9b0"},
-        {GameSettings::Make(9, 6, true, 1, 3), "802461357", "001558"},
-        {GameSettings::Make(10, 8, true, 2, 8), "5190283746", "77123400"}};
-    for (const auto& [s, order, answer] : cases) {
+    const std::vector<std::tuple<int, int, bool, int, int, const char*, const char*>> cases = {
+        {8, 5, true, 2, 2, "40731652", "14470"},
+        {10, 6, false, 2, 6, "9081726354", "33b9b0"},
+        {9, 6, true, 1, 3, "802461357", "001558"},
+        {10, 8, true, 2, 8, "5190283746", "77123400"}};
+    for (const auto& [colours, length, fixed, ordertype, repeat, order, answer] : cases) {
+        const GameSettings s = GameSettings::Make(colours, length, fixed, ordertype, repeat);
         const auto [guesses, attempts] = PlayGame(s, order, answer);
         for (size_t start = 2; start <= std::min<size_t>(guesses.size(), 9); ++start) {
             const Guesses given(guesses.begin(), guesses.begin() + static_cast<long>(start - 1));

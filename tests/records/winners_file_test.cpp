@@ -129,19 +129,15 @@ TEST_F(WinnersFileTest, WrittenBytesMatchTheLayout) {
     // ones, "Ann", and element 2817 at once after it.  Then the tables, moved
     // on by the 5 name bytes.
     const size_t ann = 12 + 2 * 2815, n = 5;
+    EXPECT_EQ(std::tuple(U16At(b, 8), U16At(b, ann), U16At(b, ann + 5)), std::tuple(2, 3, 0));
     EXPECT_EQ(std::string(b.begin() + 10, b.begin() + 12), "Bo");
     EXPECT_EQ(std::string(b.begin() + ann + 2, b.begin() + ann + 5), "Ann");
-    const std::vector<std::pair<size_t, int>> words = {{8, 2},
-                                                       {ann, 3},
-                                                       {ann + 5, 0},
-                                                       {kToptime + n, 3600},
-                                                       {kToptime + n + 2 * 2816, 125},
-                                                       {kToptime + n + 2 * 3519, 0xFFFE},
-                                                       {kTopattempts + n, 27},
-                                                       {kTopattempts + n + 2 * 2816, 6},
-                                                       {kPopulation + n, 0},
-                                                       {kPopulation + n + 2 * 703, 321}};
-    for (const auto& [at, value] : words) EXPECT_EQ(U16At(b, at), value) << "at " << at;
+    // Table start, element, its 16-bit value.
+    const size_t t = kToptime + n, a = kTopattempts + n, p = kPopulation + n;
+    const std::vector<std::tuple<size_t, size_t, int>> words = {
+        {t, 0, 3600}, {t, 2816, 125}, {t, 3519, 0xFFFE}, {a, 0, 27}, {a, 2816, 6}, {p, 0, 0}, {p, 703, 321}};
+    for (const auto& [start, element, value] : words)
+        EXPECT_EQ(U16At(b, start + 2 * element), value) << start << " element " << element;
     EXPECT_EQ(FloatAt(b, kAverage + n), 3.5f);
     EXPECT_EQ(FloatAt(b, kAverage + n + 4 * 703), 4.75f);
     for (size_t i = kUnused + n; i < b.size(); ++i) ASSERT_EQ(b[i], 0) << "unused rest at " << i;
