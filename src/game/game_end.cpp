@@ -60,7 +60,6 @@ void Tallimormod::Finishgame() {
     menus_.Mnugame = menus_.Mnumedia = menus_.Mnuoption = menus_.Mnuhelp = true;
     menus_.Mnuset = menus_.Mnunew = menus_.Mnuload = menus_.Mnudemo = menus_.Mnuquit = true;
     menus_.Mnusaving = menus_.Mnuend = false;
-    Settlb();
     Setwait(300, "Picfore");
 }
 

@@ -86,7 +86,6 @@ WinnersResult Tallimormod::Initialize() {
     wait_.Starttrial = g_.Settings.Starttrial;
     menus_.Mnuset = menus_.Mnunew = menus_.Mnuload = menus_.Mnusaving = menus_.Mnudemo = false;
     menus_.Mnuend = true;
-    Settlb();
     return records;
 }
 
@@ -101,7 +100,6 @@ void Tallimormod::Startgame() {
     }
     // A game the player only watches: the delay timer carries it, a step a tick.
     menus_.Mnugame = menus_.Mnumedia = menus_.Mnuoption = menus_.Mnuhelp = false;
-    Settlb();
     Showsetting();
     Showanswer("Answer");
 }

@@ -13,7 +13,6 @@ void Tallimormod::Getstring() {
     Showsetting();
     if (g_.Playing() && g_.Currenttrial > 0) {
         menus_.Mnusaving = menus_.Mnuend = menus_.Mnuoption = true;
-        Settlb();
     }
     row_.Reset(s);
     prompts_ = Getstringprompts(g_);
@@ -60,8 +59,6 @@ void Tallimormod::Setdisplay(Displaymode mode) {
     display_ = mode;
 }
 
-void Tallimormod::Rowchanged() { Submitok(); }
-
 void Tallimormod::Submitok() {
     g_.Guessblanks = static_cast<int16_t>(row_.Guessblanks());
     subcol_ = row_.Submitok();
@@ -69,24 +66,24 @@ void Tallimormod::Submitok() {
 
 void Tallimormod::Lblcolour_DblClick(int colour) {
     if (!Isshown(Panel::Frgetstring)) return;
-    if (row_.Fillcolour(colour)) Rowchanged();
+    if (row_.Fillcolour(colour)) Submitok();
 }
 
 void Tallimormod::Lblstring_DblClick(int position) {
     if (!Isshown(Panel::Frgetstring)) return;
-    if (row_.Emptyposition(position)) Rowchanged();
+    if (row_.Emptyposition(position)) Submitok();
 }
 
 void Tallimormod::Lblstring_DragDrop(DragSource source, int position) {
     if (!Isshown(Panel::Frgetstring)) return;
     const bool changed = source.kind == DragSource::Colour ? row_.Dropcolour(source.index, position)
                                                            : row_.Moveposition(source.index, position);
-    if (changed) Rowchanged();
+    if (changed) Submitok();
 }
 
 void Tallimormod::Frcolour_DragDrop(DragSource source) {
     if (!Isshown(Panel::Frgetstring) || source.kind != DragSource::Position) return;
-    if (row_.Emptyposition(source.index)) Rowchanged();
+    if (row_.Emptyposition(source.index)) Submitok();
 }
 
 void Tallimormod::Cmdsubcol_Click() {
@@ -114,7 +111,6 @@ void Tallimormod::Submitguess() {
         Hide(p);
     menus_.Mnusaving = false;
     if (g_.Playing()) menus_.Mnuend = menus_.Mnuoption = false;
-    Settlb();
     const Refusal refusal = Checksubmission(g_, false);
     if (refusal != Refusal::None) {
         Messagebox("Same", Refusaltext(refusal), Afterbox::Getstring);

@@ -17,7 +17,6 @@ void Tallimormod::Mnuset_Click() {
     Show(Panel::Frmenu);
     menus_.Mnuset = menus_.Mnunew = menus_.Mnuload = menus_.Mnusaving = menus_.Mnuend = menus_.Mnudemo =
         false;
-    Settlb();
     Setwait(300, "Frmenu");
 }
 

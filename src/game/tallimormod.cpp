@@ -80,8 +80,7 @@ void Tallimormod::Enter_Keypress() {
 Mainview Tallimormod::Describe() const {
     Mainview v;
     v.title = title_;
-    v.status = Padstatus(Statustext(shownStack_.substr(0, shownStack_.find('+')),
-                                    shownStack_.find('+') != std::string::npos, wait_.Starttrial));
+    v.status = Statusline(shownStack_, wait_.Starttrial);
     v.shown = shown_;
     v.menus = menus_;
     v.keyboard = keyboard_;

@@ -133,7 +133,6 @@ class Tallimormod {
     void Startfromlists();
     void Refreshlists();
     void Startplay();
-    void Settlb() {}  // the window copies Menus on every render
     void Show(Panel p, bool shown = true) { shown_[static_cast<size_t>(p)] = shown; }
     void Hide(Panel p) { Show(p, false); }
     bool Isshown(Panel p) const { return shown_[static_cast<size_t>(p)]; }
@@ -141,7 +140,6 @@ class Tallimormod {
     void Showsetting();
     void Showrecord(int trial);
     void Showanswer(const std::string& caption);
-    void Rowchanged();
     void Submitok();
     void Nexttrial();
     void Acceptpendinghint();

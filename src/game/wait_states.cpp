@@ -196,8 +196,11 @@ WaitAction WaitStack::Tmrwait_Timer() const {
     return info ? info->action : WaitAction::None;
 }
 
-std::string WaitStack::Statusline() const {
-    return Padstatus(Statustext(Current(), Currentpushed(), Starttrial));
+std::string Statusline(const std::string& stack, int starttrial) {
+    const size_t plus = stack.find('+');
+    return Padstatus(Statustext(stack.substr(0, plus), plus != std::string::npos, starttrial));
 }
+
+std::string WaitStack::Statusline() const { return tallimor::Statusline(stack_, Starttrial); }
 
 }  // namespace tallimor

@@ -50,6 +50,9 @@ std::string Statustext(std::string_view state, bool pushed, int starttrial);
 // Ten blanks, the text, and blanks up to 230 characters in all.
 std::string Padstatus(const std::string& text);
 
+// The padded status line for the current state of a stack string.
+std::string Statusline(const std::string& stack, int starttrial);
+
 class WaitStack {
    public:
     explicit WaitStack(TimeSource now);
