@@ -1,6 +1,6 @@
 // The computer as Codebreaker: each guess comes from the consistency search,
-// and while the computer marks its own guesses the delay timer carries the
-// game on, one trial a tick.
+// whose end decides the next step; while the computer marks its own guesses
+// the delay timer carries the game on, one trial a tick.
 
 #include <chrono>
 
@@ -12,28 +12,33 @@ namespace tallimor {
 void Tallimormod::Computerguess() {
     wait_.Setdirect("Thinking");
     Showstatus();
-    engine_->Setcomputermarks(g_.Settings.Who == 3);
-    Conclusion c;
-    if (Probe.searched) {
-        const auto started = std::chrono::steady_clock::now();
-        c = engine_->Getguess();
-        Probe.searched(std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
-    } else {
-        c = engine_->Getguess();
+    engine_->Setcomputermarks(computerMarks_);
+    if (!Probe.searched) {
+        Conclude(engine_->Getguess());
+        return;
     }
+    const auto started = std::chrono::steady_clock::now();
+    const Conclusion c = engine_->Getguess();
+    Probe.searched(std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
+    Conclude(c);
+}
+
+void Tallimormod::Conclude(const Conclusion& c) {
     switch (c.kind) {
         case Conclusion::Kind::Delaytimer:
             Starttimer(Timerid::Tmrdelay);
             break;
+        case Conclusion::Kind::Getresult:
+            Getresult();
+            break;
+        case Conclusion::Kind::Inconsistent:
+            Inconsistent();
+            break;
+        case Conclusion::Kind::Errorcase:
+            Errorcase();
+            break;
         case Conclusion::Kind::Showbug:
             Showbug(c.bugguess);
-            break;
-        // The player's marking and the wrong hints are played with the
-        // computer's game in the window; the roles that reach them cannot
-        // be started yet.
-        case Conclusion::Kind::Getresult:
-        case Conclusion::Kind::Inconsistent:
-        case Conclusion::Kind::Errorcase:
             break;
     }
 }
@@ -50,18 +55,26 @@ void Tallimormod::Tmrdelay_Timer() {
     Showsetting();
     Mark(g_);
     Showrecord(g_.Currenttrial);
-    Processmark(g_);
-    if (Probe.trialRecorded) Probe.trialRecorded(g_.Currenttrial, g_.Guessstr, g_.Result);
+    Record();
     if (Iswin(g_))
         Win();
     else if (g_.Currenttrial >= kLastTrial)
-        Gameover();  // a missed last trial ends the computer's game as it ends the player's
+        Gameover(true);
     else
         Getguess();
 }
 
+void Tallimormod::Record() {
+    Processmark(g_);
+    // A trial is told of once, when its hint is first recorded.
+    if (g_.Currenttrial <= reported_) return;
+    reported_ = g_.Currenttrial;
+    if (Probe.trialRecorded) Probe.trialRecorded(g_.Currenttrial, g_.Guessstr, g_.Result);
+}
+
 void Tallimormod::Showbug(const std::string& guess) {
     Stoptimer(Timerid::Tmrdelay);
+    Stoptimer(Timerid::Tmrrec);
     Messagebox("Bug", Showbugtext(guess));
 }
 

@@ -3,45 +3,82 @@
 // return to the idle screen.
 
 #include "game/tallimormod.h"
+#include "records/computer_statistics.h"
+#include "rules/texts.h"
 
 namespace tallimor {
 
 void Tallimormod::Win() {
+    const bool player = g_.Settings.Who == 1;
+    if (!player && wrong_.ErrorPending) {
+        // The computer cannot find the code past a wrong hint it has not seen through.
+        Showbug("");
+        return;
+    }
     g_.Finaltrial = g_.Currenttrial;
     g_.Attempts = static_cast<int16_t>(g_.Currenttrial - g_.Settings.Starttrial + 1);
     g_.Gamestatus = "Win";
     Showsetting();
     Stoptimer(Timerid::Tmrrec);
+    Stoptimer(Timerid::Tmrdelay);
     Hide(Panel::Lbltime);
+    if (g_.Settings.Who == 2 && !computerMarks_) {
+        // The player kept the code to himself: the winning guess is it.
+        g_.Answer = g_.Guessstr;
+        g_.Answerblanks = g_.Guessblanks;
+    }
     Showanswer("Answer");
-    std::string text;
-    if (g_.Settings.Who == 1) {
+    const bool hidden = wrong_.WinHidden && !errorRecord_.empty();
+    if (player && wrong_.ErrorPending) {
+        winText_ = Luckywintext(g_, wrong_);
+    } else if (player) {
         clock_.Calculatetime();
         clock_.Recordtime = clock_.Timespent;
         clock_.Recordtimetext = clock_.Timetext;
-        text = Wintext(g_.Attempts, clock_.Recordtimetext);
+        winText_ = hidden ? Hiddenwintext(true, wrong_) : Wintext(g_.Attempts, clock_.Recordtimetext);
     } else {
-        text =
-            "Win!  I have tried " + std::to_string(g_.Attempts) + (g_.Attempts == 1 ? " time." : " times.");
+        winText_ = hidden ? Hiddenwintext(false, wrong_)
+                          : "Win!  I have tried " + std::to_string(g_.Attempts) + Plural(" time", g_.Attempts) + ".";
     }
-    Messagebox("Win", Choosetext(text));
+    winText_ = Choosetext(winText_);
+    if (g_.Settings.Who == 3 && g_.Settings.Hinterrors == 1 && Updatecomputerstatistics()) return;
+    Winbox();
 }
 
-void Tallimormod::Gameover() {
+void Tallimormod::Winbox() { Messagebox("Win", winText_); }
+
+bool Tallimormod::Updatecomputerstatistics() {
+    if (recordsFolder_.empty()) return false;  // a run without records files
+    WinnersResult result = Readwinners(recordsFolder_, g_.Settings.Colours, winners_);
+    if (result.Usable()) {
+        Updatestatistics(winners_, g_.Settings, g_.Attempts);
+        result = Writewinners(recordsFolder_, g_.Settings.Colours, winners_);
+    }
+    if (result.Usable()) return false;
+    // The file is left as it was; the win is shown once the player has read why.
+    Messagebox("Recordsfile", result.message, Afterbox::Winbox);
+    return true;
+}
+
+void Tallimormod::Gameover(bool lasttrial) {
     if (g_.Gamestatus == "Gameover") return;  // the game ends once
-    if (g_.Settings.Who == 2) --g_.Currenttrial;
+    // Out of time, the computer's trial in progress has no hint yet.
+    if (g_.Settings.Who == 2 && !lasttrial) --g_.Currenttrial;
     g_.Finaltrial = g_.Currenttrial;
     g_.Gamestatus = "Gameover";
     Showsetting();
     clock_.Calculatetime();
     Stoptimer(Timerid::Tmrrec);
     Stoptimer(Timerid::Tmrdelay);
-    for (Panel p : {Panel::Frshowresult, Panel::Frgetstring, Panel::Frinput, Panel::Frcolour, Panel::Lbltime})
+    for (Panel p : {Panel::Frshowresult, Panel::Frgetstring, Panel::Frinput, Panel::Frgetresult, Panel::Frcolour,
+                    Panel::Lbltime})
         Hide(p);
-    const std::string text = Gameovertext(g_);
+    const std::string text = Gameovertext(g_, lasttrial);
     if (g_.Settings.Who == 1) {
         if (g_.Currenttrial > 0) Showanswer("Answer");
         if (g_.Currenttrial == kLastTrial) Showrecord(kLastTrial);
+    } else if (lasttrial && !g_.Answer.empty()) {
+        Showanswer("Answer");
     }
     if (g_.Currenttrial == 0)
         Messagebox("Gameover0", text);

@@ -5,23 +5,10 @@
 #include "game/tallimormod.h"
 #include "records/start_trial.h"
 #include "rules/code_string.h"
+#include "reasoning/wrong_hints.h"
 #include "rules/marking.h"
 
 namespace tallimor {
-
-void Tallimormod::Newgame(const GameSettings& settings) {
-    g_.Settings = settings;
-    Hide(Panel::Frmenu);
-    Setwait(0, "");
-    if (g_.Settings.Who == 2) return;  // the player's preparation panels come with the computer's game
-    const WinnersResult records = Initialize();
-    if (!records.Usable()) {
-        // The game goes on from trial 1 once the player has read why.
-        Messagebox("Recordsfile", records.message, Afterbox::Startplay);
-        return;
-    }
-    Startplay();
-}
 
 void Tallimormod::Startplay() {
     Startgame();
@@ -33,6 +20,8 @@ WinnersResult Tallimormod::Initialize() {
     Clearrec(g_);
     wrong_.Clear();
     tables_.Clear();
+    errorRecord_.clear();
+    reported_ = 0;
     engine_.emplace(g_, tables_, wrong_);
     title_ = "New Game - Unsaved";
     Hide(Panel::Picfore);
@@ -58,12 +47,23 @@ WinnersResult Tallimormod::Initialize() {
         }
     }
     g_.Gamestatus = "Preparation";
-    // Wrong hints are chosen with the computer's wrong-hint flow; until then
-    // no trial gets one.
     g_.ErrorTrials.clear();
-    if (s.Startfrom == 1 && Preset.given.empty()) {
+    if (s.Hinterrors == 2) {
+        if (Preset.errorTrials) {
+            g_.ErrorTrials = *Preset.errorTrials;
+        } else {
+            // An empty records folder is a run without records files.
+            float average = 0;
+            if (!recordsFolder_.empty()) {
+                records = Readwinners(recordsFolder_, s.Colours, winners_);
+                if (records.Usable()) average = Averageattempts(winners_, s);
+            }
+            g_.ErrorTrials = Geterrortrial(average, g_.Random);
+        }
+    }
+    if (s.Startfrom == 1 && (Preset.given.empty() || s.Who == 2)) {
         g_.Settings.Starttrial = 1;
-    } else if (!Preset.given.empty()) {
+    } else if (!Preset.given.empty() && s.Who != 2) {
         g_.Settings.Startfrom = 2;
         g_.Settings.Starttrial = static_cast<int16_t>(Preset.given.size() + 1);
         for (size_t i = 0; i < Preset.given.size(); ++i) {
@@ -74,14 +74,16 @@ WinnersResult Tallimormod::Initialize() {
             Processmark(g_);
         }
     } else if (s.Who != 2) {
-        records = Getstarttrial(g_, recordsFolder_, winners_);
+        const WinnersResult read = Getstarttrial(g_, recordsFolder_, winners_);
+        if (records.Usable()) records = read;
         Playearlytrials(g_);
         for (int t = 1; t < g_.Settings.Starttrial; ++t) board_.rows[t] = g_.Record[t];
     }
-    if (Probe.trialRecorded && s.Who != 1)
+    if (Probe.trialRecorded && s.Who != 2)
         for (int t = 1; t < g_.Settings.Starttrial; ++t)
             Probe.trialRecorded(t, g_.Record[t].Trialguess,
                                 Hint{g_.Record[t].Trialblack, g_.Record[t].Trialwhite, 0});
+    if (s.Who != 2) reported_ = g_.Settings.Starttrial - 1;
     g_.Currenttrial = static_cast<int16_t>(s.Who == 1 ? g_.Settings.Starttrial - 1 : 0);
     wait_.Starttrial = g_.Settings.Starttrial;
     menus_.Mnuset = menus_.Mnunew = menus_.Mnuload = menus_.Mnusaving = menus_.Mnudemo = false;
@@ -91,7 +93,8 @@ WinnersResult Tallimormod::Initialize() {
 
 void Tallimormod::Startgame() {
     g_.Gamestatus = "Playing";
-    if (g_.Settings.Who == 1) {
+    // The player takes part when guessing or when marking the computer's guesses.
+    if (g_.Settings.Who == 1 || (g_.Settings.Who == 2 && !computerMarks_)) {
         clock_.Start(0);
         Show(Panel::Lbltime);
         warned_ = false;

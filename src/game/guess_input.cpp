@@ -35,6 +35,7 @@ void Tallimormod::Getstring() {
 void Tallimormod::Mnumouse_Click() {
     if (!keyboard_) return;
     keyboard_ = false;
+    if (Isshown(Panel::Frgetresult)) Fillcounts();  // nothing typed is carried over
     if (!Entering()) return;
     Hide(Panel::Frinput);
     row_.Clear();
@@ -45,6 +46,7 @@ void Tallimormod::Mnumouse_Click() {
 void Tallimormod::Mnukey_Click() {
     if (keyboard_) return;
     keyboard_ = true;
+    if (Isshown(Panel::Frgetresult)) Fillcounts();  // nothing picked is carried over
     if (!Entering()) return;
     Hide(Panel::Frgetstring);
     Show(Panel::Frinput);
@@ -111,16 +113,19 @@ void Tallimormod::Submitguess() {
         Hide(p);
     menus_.Mnusaving = false;
     if (g_.Playing()) menus_.Mnuend = menus_.Mnuoption = false;
-    const Refusal refusal = Checksubmission(g_, false);
+    const Refusal refusal = Checksubmission(g_, g_.Settings.Who == 2 && computerMarks_);
     if (refusal != Refusal::None) {
         Messagebox("Same", Refusaltext(refusal), Afterbox::Getstring);
         return;
     }
-    if (g_.Settings.Who != 1) return;  // the computer's game takes the string with its own flow
+    if (g_.Settings.Who != 1) {
+        Computercode();
+        return;
+    }
     const bool showHint = Mark(g_);
     if (Iswin(g_)) {
         Showrecord(g_.Currenttrial);
-        Processmark(g_);
+        Record();
         Win();
     } else if (showHint) {
         Showresult();

@@ -30,7 +30,7 @@ void Tallimormod::Nexttrial() {
     // in a "Fixed order" game, a miss can count as many colours as a win.
     if (g_.Currenttrial >= kLastTrial) {
         Showrecord(kLastTrial);
-        Processmark(g_);
+        Record();
         Gameover();
     } else {
         Getguess();
@@ -43,7 +43,7 @@ void Tallimormod::Acceptpendinghint() {
     Setwait(0, "");
     Hide(Panel::Frshowresult);
     Showrecord(g_.Currenttrial);
-    Processmark(g_);
+    Record();
 }
 
 void Tallimormod::Showrecord(int trial) {

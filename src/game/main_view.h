@@ -38,8 +38,12 @@ enum class Panel {
     Frinput,       // keyboard input of a guess
     Frerror,       // the Error button
     Frshowresult,  // the hint of a trial
+    Frtrialno,     // the trial at which the computer starts guessing
+    Frmark,        // "Shall I do the marking for you?"
+    Fraskcode,     // the player writes a secret code down and presses Ready
+    Frgetresult,   // the player marks the computer's guess
 };
-constexpr int kPanels = 12;
+constexpr int kPanels = 16;
 
 // Which commands the menus offer.  Held for every command of the program, so
 // the availability rules stay whole; the window copies it onto the items it has.
@@ -51,7 +55,19 @@ struct Menustate {
 };
 
 // The controls of the main window that take Enter or the focus.
-enum class Control { None, Cmdstart, Cmdsubcol, Cmdsubnum, Cmdshowresult, Txtinput };
+enum class Control {
+    None,
+    Cmdstart,
+    Cmdsubcol,
+    Cmdsubnum,
+    Cmdshowresult,
+    Txtinput,
+    Cmdoktrial,
+    Cmdokmark,
+    Cmdready,
+    Cmdgetresult,
+    Txtcorrect,
+};
 
 // The open message box.  A new box gets a new serial, so two boxes with the
 // same text in a row are still two boxes.
@@ -81,6 +97,22 @@ struct Boardview {
     bool fixedOrder = true;
     std::string heading = "RECORD";
     friend bool operator==(const Boardview&, const Boardview&) = default;
+};
+
+// The marking entry: the computer's guess and the counts the player gives it.
+struct Resultentryview {
+    std::string trials;        // Lbltrials2
+    std::string myguess;       // Lblmyguess
+    std::string guess;         // Picguess
+    std::string correctLabel;  // Lblgetcorr
+    std::string wrongLabel;    // Lblgetwrong
+    bool wrongShown = false;   // Frgetwrong: a "Random order" game asks for both counts
+    // Mouse input picks from the lists, keyboard input types one digit a box.
+    Listview correct, wrong;
+    std::string correctText, wrongText;
+    bool okEnabled = false;  // Cmdgetresult
+    bool winShown = false;   // Cmdwin
+    friend bool operator==(const Resultentryview&, const Resultentryview&) = default;
 };
 
 struct Mainview {
@@ -117,6 +149,11 @@ struct Mainview {
     std::string trials, correct, wrong;
     int blacks = 0, whites = 0;
     bool fixedOrder = true;  // one count only, drawn in grey
+
+    // The preparation of the computer's game.
+    Listview trialno;     // Cbtrialno
+    bool markYes = false;  // Optyesmark is chosen (else Optnomark)
+    Resultentryview entry;
 
     Boardview board;
     // Enter presses the default button of the panel on show, and only one;

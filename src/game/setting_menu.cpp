@@ -5,12 +5,6 @@
 
 namespace tallimor {
 
-bool Tallimormod::Roleavailable() const {
-    // The computer's side of a game is played in the window once its panels
-    // are there; until then only the player guesses.
-    return lists_.Cbwho.Text() == "You guess";
-}
-
 void Tallimormod::Mnuset_Click() {
     if (!menus_.Mnuset) return;
     saved_ = lists_.Save();
@@ -35,7 +29,6 @@ void Tallimormod::Cmdstart_Click() {
 }
 
 void Tallimormod::Startfromlists() {
-    if (!Roleavailable()) return;
     GameSettings s = g_.Settings;
     lists_.Updatesetting(s);
     Newgame(s);

@@ -1,5 +1,6 @@
 #include "game/tallimormod.h"
 
+#include "reasoning/wrong_hints.h"
 #include "rules/game_settings.h"
 
 namespace tallimor {
@@ -12,6 +13,7 @@ Tallimormod::Tallimormod(std::string recordsFolder, TimeSource clock)
     timers_[static_cast<size_t>(Timerid::Tmrrec)].interval = 100;
     timers_[static_cast<size_t>(Timerid::Tmrbuffer)].interval = 1;
     timers_[static_cast<size_t>(Timerid::Tmrdelay)].interval = 1;
+    g_.Makeerror = [this](GameState& g) { tallimor::Makeerror(g, wrong_); };
     // The load ends on the idle screen, with mouse input and colour display.
     Finishgame();
 }
@@ -49,7 +51,11 @@ void Tallimormod::Fire(Timerid timer) {
 Control Tallimormod::Defaultcontrol() const {
     if (box_) return Control::None;  // the box takes Enter itself
     if (Isshown(Panel::Frshowresult)) return Control::Cmdshowresult;
-    if (Isshown(Panel::Frmenu)) return Roleavailable() ? Control::Cmdstart : Control::None;
+    if (Isshown(Panel::Frmenu)) return Control::Cmdstart;
+    if (Isshown(Panel::Frtrialno)) return Control::Cmdoktrial;
+    if (Isshown(Panel::Frmark)) return Control::Cmdokmark;
+    if (Isshown(Panel::Fraskcode)) return Control::Cmdready;
+    if (Isshown(Panel::Frgetresult)) return entry_.okEnabled ? Control::Cmdgetresult : Control::None;
     if (Isshown(Panel::Frinput)) return subnum_ ? Control::Cmdsubnum : Control::None;
     if (Isshown(Panel::Frgetstring)) return subcol_ ? Control::Cmdsubcol : Control::None;
     return Control::None;
@@ -69,7 +75,20 @@ void Tallimormod::Enter_Keypress() {
         case Control::Cmdshowresult:
             Cmdshowresult_Click();
             break;
+        case Control::Cmdoktrial:
+            Cmdoktrial_Click();
+            break;
+        case Control::Cmdokmark:
+            Cmdokmark_Click();
+            break;
+        case Control::Cmdready:
+            Cmdready_Click();
+            break;
+        case Control::Cmdgetresult:
+            Cmdgetresult_Click();
+            break;
         case Control::Txtinput:
+        case Control::Txtcorrect:
         case Control::None:
             break;
     }
@@ -90,7 +109,7 @@ Mainview Tallimormod::Describe() const {
                                                  &lists_.Cblength, &lists_.Cbhint,   &lists_.Cborder,
                                                  &lists_.Cbrepeat};
     for (size_t i = 0; i < lists.size(); ++i) v.lists[i] = {lists[i]->items, lists[i]->shown};
-    v.startEnabled = Roleavailable();
+    v.startEnabled = true;
 
     v.setcontent = Setcontenttext(g_.Settings, settingStatus_);
     v.timelabel = Timelabeltext(clock_.Timetext);
@@ -108,7 +127,7 @@ Mainview Tallimormod::Describe() const {
     v.inputText = inputText_;
     v.subcolEnabled = subcol_;
     v.subnumEnabled = subnum_;
-    v.errorEnabled = false;  // claims of a wrong hint come with the computer's wrong hints
+    v.errorEnabled = Isshown(Panel::Frerror);
 
     v.trials = result_.trials;
     v.correct = result_.correct;
@@ -117,10 +136,18 @@ Mainview Tallimormod::Describe() const {
     v.whites = resultHint_.Whites;
     v.fixedOrder = g_.Settings.fixedOrder();
 
+    v.trialno = trialno_;
+    v.markYes = computerMarks_;
+    v.entry = entry_;
+
     v.board = board_;
     v.defaultControl = Defaultcontrol();
-    v.focus = !box_ && Isshown(Panel::Frinput) && !Isshown(Panel::Frshowresult) ? Control::Txtinput
-                                                                                : v.defaultControl;
+    if (!box_ && Isshown(Panel::Frinput) && !Isshown(Panel::Frshowresult))
+        v.focus = Control::Txtinput;
+    else if (!box_ && Isshown(Panel::Frgetresult) && keyboard_)
+        v.focus = Control::Txtcorrect;
+    else
+        v.focus = v.defaultControl;
     v.box = box_;
     v.quit = quit_;
     return v;

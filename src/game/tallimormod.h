@@ -16,6 +16,7 @@
 #include "game/message_table.h"
 #include "game/wait_states.h"
 #include "reasoning/engine.h"
+#include "reasoning/wrong_hints.h"
 #include "records/winners_file.h"
 #include "rules/code_input.h"
 #include "rules/game_clock.h"
@@ -32,6 +33,9 @@ struct Gamepreset {
     std::string answer;
     std::string colourOrder;
     std::vector<std::string> given;
+    // The trials that get a wrong hint in a game whose hints may contain
+    // errors, instead of the drawn ones.
+    std::optional<std::string> errorTrials;
 };
 
 // Observers for the simulator and the benchmark; empty in the program.
@@ -40,6 +44,10 @@ struct Gameprobe {
     std::function<void(int trial, const std::string& guess, const Hint& hint)> trialRecorded;
     // One search of the computer took this many seconds.
     std::function<void(double seconds)> searched;
+    // The computer found its hints inconsistent (Checkedtrial given).
+    std::function<void(int checkedtrial)> inconsistent;
+    // The wrong hints were corrected, in the order they were given.
+    std::function<void(const Correctedhints& corrected)> corrected;
 };
 
 class Tallimormod {
@@ -76,6 +84,26 @@ class Tallimormod {
     void Cmdsubnum_Click();
     void Cmdshowresult_Click();
 
+    // ---- the preparation of the computer's game
+    void Cbtrialno_Click(const std::string& text);
+    void Cmdoktrial_Click();
+    void Optyesmark_Click();
+    void Optnomark_Click();
+    void Cmdokmark_Click();
+    void Cmdready_Click();
+
+    // ---- the player marks the computer's guess
+    void Cbcorrect_Click(const std::string& text);
+    void Cbwrong_Click(const std::string& text);
+    // A key typed into a count box: a digit, or '\b' for backspace.
+    void Txtcorrect_KeyPress(char key);
+    void Txtwrong_KeyPress(char key);
+    void Cmdgetresult_Click();
+    void Cmdwin_Click();
+
+    // ---- the player's claim that a hint is wrong
+    void Cmderror_Click();
+
     // The Enter key in the main window: presses the default button of the panel on show.
     void Enter_Keypress();
 
@@ -99,8 +127,13 @@ class Tallimormod {
     void Getstring();
     void Submitguess();
     void Showresult();
+    void Getresult();
+    void Inconsistent();
+    void Correction();
+    void Errorcase();
     void Win();
-    void Gameover();
+    // `lasttrial`: the 27th trial was missed (otherwise the hour is over).
+    void Gameover(bool lasttrial = false);
     void Finishgame();
     void Setdisplay(Displaymode mode);
     void Setwait(int16_t timeout, const std::string& state);
@@ -117,6 +150,8 @@ class Tallimormod {
     const GuessRow& Row() const { return row_; }
     const std::optional<Boxview>& Box() const { return box_; }
     bool Keyboardinput() const { return keyboard_; }
+    bool Computermarks() const { return computerMarks_; }
+    const std::string& Errorrecord() const { return errorRecord_; }
     Displaymode Display() const { return display_; }
     const std::string& Recordsfolder() const { return recordsFolder_; }
 
@@ -126,9 +161,8 @@ class Tallimormod {
    private:
     // The steps that follow a box once it is unloaded, as the code after a
     // modal show would: named, so the box itself stays plain data.
-    enum class Afterbox { None, Startplay, Getstring, Nexttrial, Fiveminutes };
+    enum class Afterbox { None, Startplay, Getstring, Nexttrial, Fiveminutes, Winbox };
 
-    bool Roleavailable() const;
     Control Defaultcontrol() const;
     void Startfromlists();
     void Refreshlists();
@@ -144,7 +178,17 @@ class Tallimormod {
     void Nexttrial();
     void Acceptpendinghint();
     void Computerguess();
+    void Conclude(const Conclusion& c);
     void Showbug(const std::string& guess);
+    void Record();  // Processmark, and the trial reported once
+    void Computercode();
+    void Askmarking();
+    void Fillcounts();
+    int Largestblack(int white) const;
+    int Largestwhite(int black) const;
+    void Resultok();
+    void Winbox();
+    bool Updatecomputerstatistics();  // true: a records problem is shown first
 
     void Starttimer(Timerid t);
     void Stoptimer(Timerid t);
@@ -169,6 +213,14 @@ class Tallimormod {
     std::string inputText_;
     WinnersRecord winners_;
     bool keyboard_ = false;
+    bool computerMarks_ = false;  // Optyesmark: the computer marks its own guesses
+    std::string errorRecord_;     // the corrected wrong hints, as saved with a game
+    int reported_ = 0;            // the last trial the probe was told of
+    std::string winText_;         // the text of the Win box, kept while a records problem is read
+    // The marking entry.
+    Listview trialno_;
+    Resultentryview entry_;
+    bool listPicked_ = false;  // a count has been picked from a list
     Displaymode display_ = Displaymode::Colour;
     bool warned_ = false;         // the five-minute warning of this game has been given
     bool bufferPending_ = false;  // the deferred closing step is due

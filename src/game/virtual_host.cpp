@@ -59,7 +59,16 @@ Watchedend Playwatched(Virtualhost& host, const GameSettings& settings, const Ga
     GameSettings s = settings;
     s.Who = 3;
     m.Newgame(s);
-    host.Runcomputer();
+    for (;;) {
+        host.Runcomputer();
+        if (m.Box() && m.Box()->id == "Continue Playing") {
+            m.Messagebutton_Click(Msgbutton::Cmdmid);  // the player lets the computer correct itself
+        } else if (m.Timers()[static_cast<size_t>(Timerid::Tmrbuffer)].enabled) {
+            host.Step();  // the win a correction uncovered
+        } else {
+            break;
+        }
+    }
     const std::string& status = m.State().Gamestatus;
     const Watchedend end = status == "Win"        ? Watchedend::Win
                            : status == "Gameover" ? Watchedend::Lost

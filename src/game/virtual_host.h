@@ -43,7 +43,8 @@ enum class Watchedend { Win, Lost, Bug };
 
 // Plays one "Watch computer play" game of `settings` from its start to its
 // closing box, which is then answered as the player would leave it (End or
-// FINISH), so the module is back on the idle screen.  State().Attempts and
+// FINISH), so the module is back on the idle screen.  A wrong hint the
+// computer detects is corrected with the OK the player would press.  State().Attempts and
 // the record keep the game.
 Watchedend Playwatched(Virtualhost& host, const GameSettings& settings, const Gamepreset& preset = {});
 

@@ -106,12 +106,19 @@ void Tallimormod::Runafter(Afterbox after) {
             Nexttrial();
             break;
         case Afterbox::Fiveminutes:
+            // The wait the warning interrupted comes back.
             if (Isshown(Panel::Frshowresult)) {
                 Cmdshowresult_Click();
             } else if (Entering() && g_.Settings.Who == 1) {
                 wait_.Setdirect("Frgetstring1");
                 Showstatus();
+            } else if (Isshown(Panel::Frgetresult)) {
+                wait_.Setdirect("Frgetresult");
+                Showstatus();
             }
+            break;
+        case Afterbox::Winbox:
+            Winbox();
             break;
     }
 }
@@ -141,7 +148,8 @@ void Tallimormod::Messagebutton_Click(Msgbutton button) {
             Unloadbox();
             Stoptimer(Timerid::Tmrrec);
             for (Panel p :
-                 {Panel::Lbltime, Panel::Frgetstring, Panel::Frinput, Panel::Frcolour, Panel::Frshowresult})
+                 {Panel::Lbltime, Panel::Frgetstring, Panel::Frinput, Panel::Frcolour, Panel::Frshowresult,
+                  Panel::Frgetresult})
                 Hide(p);
             if (g_.Settings.Who == 1 && g_.Currenttrial >= 1) {
                 g_.Gamestatus = "End Game";
@@ -183,13 +191,19 @@ void Tallimormod::Messagebutton_Click(Msgbutton button) {
             wait_.R2();
             Syncwait();
             break;
+        case MessageAction::Continueplayingok:
+            Unloadbox();
+            wait_.Setdirect("Thinking");
+            Showstatus();
+            Correction();
+            break;
         case MessageAction::Finish:
             Setwait(0, "");
             Unloadbox();
             Cmdcancel_Click();
             break;
-        // Saving, the file window's messages, a loaded game and the corrected
-        // game come with their own flows.
+        // Saving, the file window's messages and a loaded game come with
+        // their own flows.
         case MessageAction::Savefile:
         case MessageAction::Nofileyes:
         case MessageAction::Overwriteyes:
@@ -197,7 +211,6 @@ void Tallimormod::Messagebutton_Click(Msgbutton button) {
         case MessageAction::Notreadyok:
         case MessageAction::Notexistok:
         case MessageAction::Notenterok:
-        case MessageAction::Continueplayingok:
         case MessageAction::Nofileno:
         case MessageAction::Filenorestore:
         case MessageAction::None:

@@ -217,6 +217,15 @@ bool Engine::Given(int trial) const {
     return trial < game_.Settings.Starttrial || trial <= wrong_.Checkedtrial;
 }
 
+bool Engine::Fullcheck(int trial) const {
+    // The replay of an Error claim checks every recorded trial as a chosen
+    // one, arrangement included: a "Random order" game whose hints fit some
+    // colours but no placing of them is caught at the trial where it
+    // happened.  The computer's own game takes its given trials in by their
+    // colours alone.
+    return !Given(trial) || game_.Settings.Who == 1;
+}
+
 Engine::Step Engine::Searchcomposition() {
     const int L = game_.Settings.Codelength;
     for (;;) {
@@ -238,7 +247,7 @@ Engine::Step Engine::Searchcomposition() {
                 poolATotal_ = poolFTotal_ = 0;
             }
             if (consistent_) {
-                if (Given(game_.Currenttrial)) return Step::Conclude;
+                if (!Fullcheck(game_.Currenttrial)) return Step::Conclude;
                 Fillassigned();
                 return Step::Candidate;
             }

@@ -19,7 +19,7 @@ bool Engine::Conclude(Conclusion& out) {
     const int t = g.Currenttrial;
     const bool given = Given(t);
     // The previous guess again: it was not accepted as a win, so its hint is wrong.
-    if (!tables_.NoConsistentCode && !given && t >= 1 && t < kTrialRows &&
+    if (!tables_.NoConsistentCode && Fullcheck(t) && t >= 1 && t < kTrialRows &&
         g.Guessstr == g.Record[t - 1].Trialguess)
         tables_.NoConsistentCode = true;
 

@@ -80,7 +80,8 @@ class Engine {
     Step Nextfillfailure();
     void Nextfillsuccess();
     bool Conclude(Conclusion& out);  // false: go on replaying
-    bool Given(int trial) const;
+    bool Given(int trial) const;      // its recorded guess is played again
+    bool Fullcheck(int trial) const;  // it is checked as a guess of the computer's own
     void Adjustsaturation(int trial, const std::string& choice, int sign);
 
     GameState& game_;

@@ -80,8 +80,10 @@ std::string Wintext(int attempts, const std::string& recordtimetext) {
            recordtimetext + ".";
 }
 
-std::string Gameovertext(const GameState& g) {
-    if (g.Settings.Who != 1) return "Time is up! You have already spent one hour.";
+std::string Gameovertext(const GameState& g, bool lasttrial) {
+    if (g.Settings.Who != 1)
+        return lasttrial ? "Gameover! I have already reached the last trial."
+                         : "Time is up! You have already spent one hour.";
     if (g.Currenttrial == kLastTrial) return "Gameover! You have already reached the last trial.";
     return "Gameover! You have already spent one hour.";
 }

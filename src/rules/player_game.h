@@ -37,7 +37,8 @@ Prompts Getstringprompts(const GameState& g);
 
 // The closing messages of a game, without the line that asks for a choice.
 std::string Wintext(int attempts, const std::string& recordtimetext);
-std::string Gameovertext(const GameState& g);
+// `lasttrial`: the 27th trial was missed (otherwise the hour is over).
+std::string Gameovertext(const GameState& g, bool lasttrial = false);
 // A closing message followed by the line that asks for a choice.
 std::string Choosetext(const std::string& text);
 

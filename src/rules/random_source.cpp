@@ -4,8 +4,15 @@
 
 namespace tallimor {
 
-RandomSource::RandomSource()
-    : engine_(static_cast<uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count())) {}
+namespace {
+
+uint64_t Clockseed() {
+    return static_cast<uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
+}
+
+}  // namespace
+
+RandomSource::RandomSource() : engine_(Clockseed()), clockSeeded_(true) {}
 
 RandomSource::RandomSource(uint64_t seed) : engine_(seed) {}
 
@@ -19,7 +26,12 @@ double RandomSource::Draw() {
 
 void RandomSource::Seed(uint64_t seed) {
     fixed_ = nullptr;
+    clockSeeded_ = false;
     engine_.seed(seed);
+}
+
+void RandomSource::Reseed() {
+    if (clockSeeded_) engine_.seed(Clockseed());
 }
 
 }  // namespace tallimor

@@ -19,10 +19,14 @@ class RandomSource {
 
     double Draw();
     void Seed(uint64_t seed);
+    // Starts a fresh stream from the clock when this source is the clock's;
+    // a seeded or fixed source keeps its stream, so its games replay.
+    void Reseed();
 
    private:
     std::mt19937_64 engine_;
     DrawFunction fixed_;
+    bool clockSeeded_ = false;
 };
 
 }  // namespace tallimor

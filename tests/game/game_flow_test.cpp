@@ -341,10 +341,6 @@ TEST(GameFlow, TheSettingMenuStartsOnlyWhileItIsShownAndItsTimeOutCancels) {
     EXPECT_FALSE(g.V().menus.Mnuset || g.V().menus.Mnunew);
     g.m.Cblist_Click(L::Length, "8");
     EXPECT_EQ(g.V().lists[1].items, std::vector<std::string>{"10"});
-    g.m.Cblist_Click(L::Who, "Watch computer play");
-    EXPECT_FALSE(g.V().startEnabled);  // the computer's game is not offered in the window yet
-    EXPECT_EQ(g.V().defaultControl, Control::None);
-    g.m.Cblist_Click(L::Who, "You guess");
     EXPECT_EQ(g.V().defaultControl, Control::Cmdstart);
     g.h.Advance(299);
     EXPECT_TRUE(g.Shown(Panel::Frmenu));
@@ -432,7 +428,7 @@ TEST(GameFlow, TheComputerPlaysByItselfOnTheDelayTimer) {
         lines.push_back(std::to_string(t) + " " + guess + " " + std::to_string(hint.Blacks) +
                         std::to_string(hint.Whites));
     };
-    h.mod.Preset = {"5512", "310524", {}};
+    h.mod.Preset = {"5512", "310524", {}, {}};
     h.mod.Newgame(GameSettings::Make(6, 4, true, 2, 4, 3));
     EXPECT_EQ(h.mod.Describe().answer, "5512");
     h.Runcomputer();

@@ -36,7 +36,7 @@ bool PlayChecked(Virtualhost& host, const GameSettings& s, std::string answer) {
         }
         seen.emplace_back(guess, hint);
     };
-    const Watchedend end = Playwatched(host, s, Gamepreset{answer, "", {}});
+    const Watchedend end = Playwatched(host, s, Gamepreset{answer, "", {}, {}});
     EXPECT_EQ(end, Watchedend::Win) << game();
     return end == Watchedend::Win && agrees && host.mod.State().Attempts > 0;
 }

@@ -20,7 +20,7 @@ std::pair<Guesses, int> PlayGame(const GameSettings& s, const std::string& order
     host.mod.Probe.trialRecorded = [&](int, const std::string& guess, const Hint&) {
         guesses.push_back(guess);
     };
-    EXPECT_EQ(Playwatched(host, s, Gamepreset{answer, order, given}), Watchedend::Win)
+    EXPECT_EQ(Playwatched(host, s, Gamepreset{answer, order, given, {}}), Watchedend::Win)
         << answer << " with " << given.size() << " given";
     return {guesses, host.mod.State().Attempts};
 }

@@ -1,0 +1,127 @@
+// The preparation of a "Computer guesses" game: the trial at which the
+// computer starts, who marks its guesses, the secret code (or the player's
+// Ready), and the guesses of the trials before a middle start.
+
+#include "game/tallimormod.h"
+#include "rules/code_string.h"
+#include "rules/marking.h"
+
+namespace tallimor {
+
+void Tallimormod::Newgame(const GameSettings& settings) {
+    g_.Settings = settings;
+    Hide(Panel::Frmenu);
+    Setwait(0, "");
+    computerMarks_ = g_.Settings.Who == 3;
+    if (g_.Settings.Who == 2) {
+        if (g_.Settings.Startfrom == 1) {
+            g_.Settings.Starttrial = 1;
+            Askmarking();
+            return;
+        }
+        trialno_ = {{"2", "3", "4", "5", "6", "7", "8", "9"}, 0};
+        Show(Panel::Frtrialno);
+        Setwait(300, "Frtrialno");
+        return;
+    }
+    const WinnersResult records = Initialize();
+    if (!records.Usable()) {
+        // The game goes on once the player has read why.
+        Messagebox("Recordsfile", records.message, Afterbox::Startplay);
+        return;
+    }
+    Startplay();
+}
+
+void Tallimormod::Cbtrialno_Click(const std::string& text) {
+    if (!Isshown(Panel::Frtrialno)) return;
+    for (size_t i = 0; i < trialno_.items.size(); ++i)
+        if (trialno_.items[i] == text) trialno_.shown = static_cast<int>(i);
+}
+
+void Tallimormod::Cmdoktrial_Click() {
+    if (!Isshown(Panel::Frtrialno)) return;
+    g_.Settings.Starttrial = static_cast<int16_t>(std::stoi(trialno_.items[static_cast<size_t>(trialno_.shown)]));
+    Hide(Panel::Frtrialno);
+    Askmarking();
+}
+
+void Tallimormod::Askmarking() {
+    if (g_.Settings.Hinterrors == 2) {
+        // Wrong hints are the computer's to give, so it marks without asking.
+        computerMarks_ = true;
+        Show(Panel::Frmark);
+        Cmdokmark_Click();
+        return;
+    }
+    computerMarks_ = false;
+    Show(Panel::Frmark);
+    Setwait(300, "Frmark");
+}
+
+void Tallimormod::Optyesmark_Click() {
+    if (Isshown(Panel::Frmark)) computerMarks_ = true;
+}
+
+void Tallimormod::Optnomark_Click() {
+    if (Isshown(Panel::Frmark)) computerMarks_ = false;
+}
+
+void Tallimormod::Cmdokmark_Click() {
+    if (!Isshown(Panel::Frmark)) return;
+    Setwait(0, "");
+    Initialize();
+    Hide(Panel::Frmark);
+    if (computerMarks_) {
+        Getstring();  // the secret code the computer marks against
+        return;
+    }
+    row_.Reset(g_.Settings);
+    Show(Panel::Frcolour);
+    Showsetting();
+    Show(Panel::Fraskcode);
+    Setwait(300, "Fraskcode");
+}
+
+void Tallimormod::Cmdready_Click() {
+    if (!Isshown(Panel::Fraskcode)) return;
+    Setwait(0, "");
+    for (Panel p : {Panel::Fraskcode, Panel::Frcolour, Panel::Frsetting, Panel::Frgetresult}) Hide(p);
+    if (g_.Settings.Starttrial == 1) {
+        Startplay();
+    } else {
+        g_.Currenttrial = 1;
+        Getstring();
+    }
+}
+
+// A string the player has entered in a "Computer guesses" game.
+void Tallimormod::Computercode() {
+    if (!computerMarks_) {
+        Getresult();  // a trial before the start: the player gives its hint too
+        return;
+    }
+    if (g_.Currenttrial == 0) {
+        g_.Answer = g_.Guessstr;
+        g_.Answerblanks = g_.Guessblanks;
+        if (g_.Settings.Starttrial == 1) {
+            Startplay();
+        } else {
+            g_.Currenttrial = 1;
+            Getstring();
+        }
+        return;
+    }
+    Mark(g_);
+    Showrecord(g_.Currenttrial);
+    Record();
+    if (g_.Currenttrial >= g_.Settings.Starttrial - 1) {
+        g_.Currenttrial = 0;  // the computer takes these trials in as given
+        Startplay();
+    } else {
+        ++g_.Currenttrial;
+        Getstring();
+    }
+}
+
+}  // namespace tallimor
