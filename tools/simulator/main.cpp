@@ -9,7 +9,7 @@
 namespace {
 
 const char* const kUsage =
-    "usage: tallimor-sim play|simulate|mark|init-stats|bench [options] "
+    "usage: tallimor-sim play|claim|simulate|mark|init-stats|bench [options] "
     "(setting: --colours C --length L [--unspecified] --order fixed|random --repeat K)";
 
 }  // namespace
@@ -25,8 +25,13 @@ int main(int argc, char** argv) {
         };
         if (command == "play") {
             Options options(argc, argv, 2, {"unspecified"});
-            options.Allow(with({"colour-order", "answer", "start", "given"}));
+            options.Allow(with({"colour-order", "answer", "start", "given", "errors"}));
             return Play(options);
+        }
+        if (command == "claim") {
+            Options options(argc, argv, 2, {"unspecified"});
+            options.Allow(with({"colour-order", "answer", "start", "given", "errors", "guesses"}));
+            return Claimcommand(options);
         }
         if (command == "simulate") {
             Options options(argc, argv, 2, {"unspecified"});

@@ -43,7 +43,7 @@ int Simulatecommand(const Options& options) {
     auto work = [&](size_t first, size_t step) {
         Virtualhost host;
         for (size_t i = first; i < answers.size(); i += step) {
-            outcomes[i].end = Playwatched(host, s, Gamepreset{answers[i], orders[i], {}});
+            outcomes[i].end = Playwatched(host, s, Gamepreset{answers[i], orders[i], {}, {}});
             outcomes[i].attempts = host.mod.State().Attempts;
             outcomes[i].trials = host.mod.State().Currenttrial;
         }
