@@ -26,12 +26,51 @@ check "play middle" "1 012 0 1
 4 234 3 0
 win 2" "$middle"
 
+set53="--colours 5 --length 3 --order random --repeat 1 --colour-order 01234"
+check "play with a wrong hint" "1 012 0 1
+2 340 0 1
+inconsistent 2
+corrected 2:0:2
+3 134 2 0
+4 234 3 0
+win 4" "$("$sim" play $set53 --answer 234 --errors 2)"
+check "play with a hidden win" "1 012 2 0
+2 013 2 0
+3 014 2 0
+inconsistent 3
+corrected 1:3:0
+win 3 hidden 1" "$("$sim" play $set53 --answer 012 --errors 1)"
+check "fixed order shows the count and the whites" "1 012 0 1" \
+  "$("$sim" play --colours 5 --length 3 --order fixed --repeat 1 --colour-order 01234 --answer 234 --errors 1 | head -1)"
+set64="--colours 6 --length 4 --order random --repeat 1 --colour-order 012345 --answer 2541 --errors 1"
+# The first three hints fit some colours but no placing of them.
+check "claim right" "1 4051 0 2
+2 5204 0 3
+3 2543 3 0
+right
+text You are right!  In fact, there is an error in Trial 1. Press the OK button. The error will be corrected and you may continue guessing." \
+  "$("$sim" claim $set64 --guesses 4051,5204,2543)"
+check "claim late" "late 3
+text Too late!  In fact, the error occurred in Trial 1. You should have detected it in Trial 3.\\nChoose one option below." \
+  "$("$sim" claim $set64 --guesses 4051,5204,2543,2105 | tail -2)"
+check "claim consistent" "consistent 0124
+text Sorry!  The hint I gave you is consistent. You may see a possible answer in the Possible Answer Frame.\\nChoose one option below." \
+  "$("$sim" claim --colours 6 --length 4 --order random --repeat 1 --colour-order 012345 --answer 0123 --errors 1 --guesses 0123 | tail -2)"
+check "claim before the first own guess" "1 01234 0 0
+2 56789 0 4
+right" "$("$sim" claim --colours 10 --length 5 --order random --repeat 1 --colour-order 3105246789 --answer 98765 --errors 2 --start 3 --given 01234,56789 --guesses '' | head -3)"
+check "a claim needs a trial" "2" "$(status "$sim" claim $set53 --answer 234 --errors 1 --guesses '')"
+check "claim won first" "win 2" "$("$sim" claim $set53 --answer 234 --errors 1 --guesses 012,234 | tail -1)"
+
 for bad in "play --colours 4 --length 3 --order random --repeat 1 --colour-order 0123 --answer 012" \
            "play --colours 5 --length 3 --order random --repeat 1 --colour-order 01234 --answer 011" \
            "play --colours 5 --length 3 --order random --repeat 1 --colour-order 01233 --answer 012" \
            "play --colours 5 --length 3 --order random --repeat 1 --colour-order 01234 --answer 234 --start 3 --given 012" \
            "mark --colours 6 --length 5 --order sideways --repeat 1 --answer 01234 --guess 01234" \
            "simulate --colours 6 --length 4 --order random --repeat 4 --threads zero" \
+           "play $set53 --answer 234 --errors 0" "play $set53 --answer 234 --errors 123" \
+           "play $set53 --answer 234 --errors 31" "play $set53 --answer 234 --errors 33" \
+           "play $set53 --answer 234 --errors a" "claim $set53 --answer 234 --errors 1 --guesses 012,012" \
            "bench --games" "frobnicate" ""; do
   # shellcheck disable=SC2086
   check "usage error: $bad" "2" "$(status "$sim" $bad)"
