@@ -41,7 +41,8 @@ void Tallimormod::Cbtrialno_Click(const std::string& text) {
 
 void Tallimormod::Cmdoktrial_Click() {
     if (!Isshown(Panel::Frtrialno)) return;
-    g_.Settings.Starttrial = static_cast<int16_t>(std::stoi(trialno_.items[static_cast<size_t>(trialno_.shown)]));
+    g_.Settings.Starttrial =
+        static_cast<int16_t>(std::stoi(trialno_.items[static_cast<size_t>(trialno_.shown)]));
     Hide(Panel::Frtrialno);
     Askmarking();
 }

@@ -37,8 +37,9 @@ void Tallimormod::Win() {
         clock_.Recordtimetext = clock_.Timetext;
         winText_ = hidden ? Hiddenwintext(true, wrong_) : Wintext(g_.Attempts, clock_.Recordtimetext);
     } else {
-        winText_ = hidden ? Hiddenwintext(false, wrong_)
-                          : "Win!  I have tried " + std::to_string(g_.Attempts) + Plural(" time", g_.Attempts) + ".";
+        winText_ =
+            hidden ? Hiddenwintext(false, wrong_)
+                   : "Win!  I have tried " + std::to_string(g_.Attempts) + Plural(" time", g_.Attempts) + ".";
     }
     winText_ = Choosetext(winText_);
     if (g_.Settings.Who == 3 && g_.Settings.Hinterrors == 1 && Updatecomputerstatistics()) return;
@@ -70,8 +71,8 @@ void Tallimormod::Gameover(bool lasttrial) {
     clock_.Calculatetime();
     Stoptimer(Timerid::Tmrrec);
     Stoptimer(Timerid::Tmrdelay);
-    for (Panel p : {Panel::Frshowresult, Panel::Frgetstring, Panel::Frinput, Panel::Frgetresult, Panel::Frcolour,
-                    Panel::Lbltime})
+    for (Panel p : {Panel::Frshowresult, Panel::Frgetstring, Panel::Frinput, Panel::Frgetresult,
+                    Panel::Frcolour, Panel::Lbltime})
         Hide(p);
     const std::string text = Gameovertext(g_, lasttrial);
     if (g_.Settings.Who == 1) {

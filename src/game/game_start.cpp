@@ -3,9 +3,9 @@
 // or the computer's delay timer set going.
 
 #include "game/tallimormod.h"
+#include "reasoning/wrong_hints.h"
 #include "records/start_trial.h"
 #include "rules/code_string.h"
-#include "reasoning/wrong_hints.h"
 #include "rules/marking.h"
 
 namespace tallimor {

@@ -35,12 +35,13 @@ void Tallimormod::Getresult() {
     entry_.winShown = playing;
     const char* const win = "\nIf I have got the correct answer, please press WIN.";
     if (fixed) {
-        entry_.correctLabel = playing ? std::string("How many correct colours have I got?") + win
-                                      : "How many correct colours?";
+        entry_.correctLabel =
+            playing ? std::string("How many correct colours have I got?") + win : "How many correct colours?";
         entry_.wrongLabel.clear();
     } else {
-        entry_.correctLabel = playing ? std::string("How many correct colours have I got in correct position?") + win
-                                      : "How many correct colours in correct position?";
+        entry_.correctLabel =
+            playing ? std::string("How many correct colours have I got in correct position?") + win
+                    : "How many correct colours in correct position?";
         entry_.wrongLabel = playing ? "How many correct colours have I got in wrong position?"
                                     : "How many correct colours in wrong position?";
     }
@@ -79,7 +80,8 @@ void Tallimormod::Cbcorrect_Click(const std::string& text) {
     const auto it = std::find(entry_.correct.items.begin(), entry_.correct.items.end(), text);
     if (it == entry_.correct.items.end()) return;
     entry_.correct.shown = static_cast<int>(it - entry_.correct.items.begin());
-    if (g_.Settings.randomOrder()) entry_.wrong = Counts(Largestwhite(entry_.correct.shown), entry_.wrong.shown);
+    if (g_.Settings.randomOrder())
+        entry_.wrong = Counts(Largestwhite(entry_.correct.shown), entry_.wrong.shown);
     listPicked_ = true;
     Resultok();
 }
@@ -99,7 +101,8 @@ void Tallimormod::Txtcorrect_KeyPress(char key) {
     std::string& text = entry_.correctText;
     if (key == '\b') {
         if (!text.empty()) text.pop_back();
-    } else if (text.empty() && key >= '0' && key <= '9' && key - '0' <= Largestblack(Value(entry_.wrongText))) {
+    } else if (text.empty() && key >= '0' && key <= '9' &&
+               key - '0' <= Largestblack(Value(entry_.wrongText))) {
         text = key;
     } else {
         return;
@@ -125,7 +128,8 @@ void Tallimormod::Resultok() {
     if (!keyboard_)
         entry_.okEnabled = listPicked_;
     else
-        entry_.okEnabled = !entry_.correctText.empty() && (g_.Settings.fixedOrder() || !entry_.wrongText.empty());
+        entry_.okEnabled =
+            !entry_.correctText.empty() && (g_.Settings.fixedOrder() || !entry_.wrongText.empty());
 }
 
 void Tallimormod::Cmdgetresult_Click() {

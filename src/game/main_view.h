@@ -151,7 +151,7 @@ struct Mainview {
     bool fixedOrder = true;  // one count only, drawn in grey
 
     // The preparation of the computer's game.
-    Listview trialno;     // Cbtrialno
+    Listview trialno;      // Cbtrialno
     bool markYes = false;  // Optyesmark is chosen (else Optnomark)
     Resultentryview entry;
 

@@ -147,9 +147,8 @@ void Tallimormod::Messagebutton_Click(Msgbutton button) {
         case MessageAction::Endgameok:
             Unloadbox();
             Stoptimer(Timerid::Tmrrec);
-            for (Panel p :
-                 {Panel::Lbltime, Panel::Frgetstring, Panel::Frinput, Panel::Frcolour, Panel::Frshowresult,
-                  Panel::Frgetresult})
+            for (Panel p : {Panel::Lbltime, Panel::Frgetstring, Panel::Frinput, Panel::Frcolour,
+                            Panel::Frshowresult, Panel::Frgetresult})
                 Hide(p);
             if (g_.Settings.Who == 1 && g_.Currenttrial >= 1) {
                 g_.Gamestatus = "End Game";

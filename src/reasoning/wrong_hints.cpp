@@ -61,8 +61,8 @@ Correctedhints Correcthints(GameState& g, WrongHintState& w, std::string& errorr
         TrialRecord& row = g.Record[static_cast<size_t>(t)];
         row.Trialblack = static_cast<int16_t>(w.TrueBlacks[i] - '0');
         row.Trialwhite = static_cast<int16_t>(w.TrueWhites[i] - '0');
-        row.HintTotal = g.Settings.fixedOrder() ? row.Trialblack
-                                                : static_cast<int16_t>(row.Trialblack + row.Trialwhite);
+        row.HintTotal =
+            g.Settings.fixedOrder() ? row.Trialblack : static_cast<int16_t>(row.Trialblack + row.Trialwhite);
         corrected.emplace_back(t, row);
     }
     errorrecord = g.ErrorTrials + "*" + w.TrueBlacks + "*" + w.TrueWhites;
@@ -87,8 +87,8 @@ std::string Heytext(int hints) {
 std::string Rightclaimtext(const GameState& g, const WrongHintState& w) {
     const size_t n = w.TrueBlacks.size();
     const std::string& t = g.ErrorTrials;
-    const std::string where = n == 1 ? "is an error in Trial " + First(t)
-                                     : "are errors in Trials " + First(t) + " and " + Last(t);
+    const std::string where =
+        n == 1 ? "is an error in Trial " + First(t) : "are errors in Trials " + First(t) + " and " + Last(t);
     return "You are right!  In fact, there " + where + ". Press the OK button. The " +
            Plural("error", static_cast<long>(n)) + " will be corrected and you may continue guessing.";
 }

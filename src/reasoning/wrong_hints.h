@@ -38,6 +38,6 @@ std::string Detectedtext(int hints, const WrongHintState& w);  // the computer f
 std::string Latetext(const GameState& g, const WrongHintState& w);
 std::string Consistenttext(int hints);
 std::string Luckywintext(const GameState& g, const WrongHintState& w);  // a win past an unclaimed error
-std::string Hiddenwintext(bool player, const WrongHintState& w);       // a win found by the correction
+std::string Hiddenwintext(bool player, const WrongHintState& w);        // a win found by the correction
 
 }  // namespace tallimor

@@ -6,63 +6,12 @@
 #include <filesystem>
 #include <fstream>
 
-#include "game/virtual_host.h"
+#include "game/game_fixture.h"
 #include "records/winners_file.h"
 #include "rules/marking.h"
 
 namespace tallimor {
 namespace {
-
-using L = SettingList;
-using Picks = std::vector<std::pair<SettingList, std::string>>;
-
-const Picks kSixFour{{L::Colour, "6"}, {L::Length, "4"}, {L::Order, "Random order"}};
-
-std::string Trim(const std::string& s) {
-    const size_t first = s.find_first_not_of(' ');
-    return first == std::string::npos ? "" : s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
-struct Game {
-    std::filesystem::path folder;
-    Virtualhost h;
-    Tallimormod& m = h.mod;
-
-    explicit Game(const std::string& name = "")
-        : folder(name.empty() ? "" : std::filesystem::temp_directory_path() / ("tallimor-flow-" + name)),
-          h(name.empty() ? "" : folder.string() + "/") {
-        if (!name.empty()) {
-            std::filesystem::remove_all(folder);
-            std::filesystem::create_directories(folder / "Winners");
-        }
-    }
-    ~Game() {
-        if (!folder.empty()) std::filesystem::remove_all(folder);
-    }
-
-    Mainview V() const { return m.Describe(); }
-    std::string Status() const { return Trim(V().status); }
-    std::string Stack() const { return m.Waitstack().Stack(); }
-    std::string Boxid() const { return m.Box() ? m.Box()->id : ""; }
-    std::string Boxtext() const { return m.Box() ? m.Box()->text : ""; }
-    bool Shown(Panel p) const { return V().Shown(p); }
-    bool Running(Timerid t) const { return m.Timers()[static_cast<size_t>(t)].enabled; }
-
-    void Start(const Picks& picks, const std::string& answer = "") {
-        m.Mnuset_Click();
-        for (const auto& [list, text] : picks) m.Cblist_Click(list, text);
-        m.Preset.answer = answer;
-        m.Cmdstart_Click();
-    }
-    // Places each colour on its position with the mouse and submits.
-    void Drop(const std::string& code) {
-        for (size_t p = 0; p < code.size(); ++p)
-            if (code[p] != 'b')
-                m.Lblstring_DragDrop({DragSource::Colour, code[p] - '0'}, static_cast<int>(p));
-        m.Cmdsubcol_Click();
-    }
-    void Press(Msgbutton b) { m.Messagebutton_Click(b); }
-};
 
 // Distinct codes of five different colours, none of them 01234.
 std::vector<std::string> Fivecolourmisses(size_t count) {

@@ -85,7 +85,8 @@ int Play(const Options& options) {
     host.mod.Probe.inconsistent = [](int checkedtrial) { std::printf("inconsistent %d\n", checkedtrial); };
     host.mod.Probe.corrected = [](const Correctedhints& corrected) {
         std::printf("corrected");
-        for (const auto& [trial, row] : corrected) std::printf(" %d:%d:%d", trial, row.Trialblack, row.Trialwhite);
+        for (const auto& [trial, row] : corrected)
+            std::printf(" %d:%d:%d", trial, row.Trialblack, row.Trialwhite);
         std::printf("\n");
     };
     switch (Playwatched(host, s, preset)) {

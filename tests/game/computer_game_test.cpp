@@ -1,0 +1,325 @@
+// The computer's side of a game, played through the module's events: the
+// preparation, the player's marking, the computer's own marking, its wrong
+// hints and their correction, and the player's Error claim.
+
+#include <gtest/gtest.h>
+
+#include "game/game_fixture.h"
+#include "reasoning/wrong_hints.h"
+#include "records/winners_file.h"
+#include "rules/marking.h"
+
+namespace tallimor {
+namespace {
+
+const Picks kComputer{{L::Who, "Computer guesses"},
+                      {L::Colour, "6"},
+                      {L::Length, "4"},
+                      {L::Order, "Random order"},
+                      {L::Repeat, "No repetition"}};
+
+Picks With(Picks picks, SettingList list, const std::string& text) {
+    picks.emplace_back(list, text);
+    return picks;
+}
+
+void Type(Tallimormod& m, const std::string& code) {
+    m.Txtinput_Change(code);
+    m.Cmdsubnum_Click();
+}
+
+TEST(ComputerGame, ThePlayerMarksFromAMiddleStart) {
+    Game g;
+    g.Start(With(kComputer, L::Start, "Middle"));
+    Mainview v = g.V();
+    EXPECT_TRUE(v.Shown(Panel::Frtrialno));
+    EXPECT_EQ(v.trialno.items.front() + v.trialno.items.back(), "29");
+    EXPECT_EQ(g.Stack(), "Frtrialno");
+    g.m.Cbtrialno_Click("3");
+    g.m.Enter_Keypress();
+    EXPECT_TRUE(g.Shown(Panel::Frmark) && !g.V().markYes);  // the player marks unless he says otherwise
+    g.m.Cmdokmark_Click();
+    EXPECT_TRUE(g.Shown(Panel::Fraskcode) && g.Shown(Panel::Frcolour));
+    EXPECT_EQ(g.Status(),
+              "Press the Ready button when you are ready.  If you do not do so in 5 minutes, it is assumed "
+              "that you give up this game.");
+    g.m.Enter_Keypress();
+    g.m.Mnukey_Click();
+    EXPECT_EQ(g.V().inputPrompt, "Input a string for Trial 1 below. Use numbers to represent colours.");
+    Type(g.m, "0123");
+    v = g.V();
+    // The trials before the start are the player's own input.
+    EXPECT_EQ(v.entry.myguess + "|" + v.entry.correctLabel,
+              "Your input is|How many correct colours in correct position?");
+    EXPECT_FALSE(v.entry.winShown);
+    EXPECT_EQ(v.focus, Control::Txtcorrect);
+    g.m.Txtcorrect_KeyPress('0');
+    EXPECT_EQ(g.V().defaultControl, Control::None);  // both counts are needed
+    g.m.Txtwrong_KeyPress('2');
+    g.m.Enter_Keypress();
+    Type(g.m, "4501");
+    g.m.Txtcorrect_KeyPress('0');
+    g.m.Txtwrong_KeyPress('3');
+    g.m.Cmdgetresult_Click();
+    // The computer takes both in as given and guesses trial 3 itself.
+    g.h.Runcomputer();
+    v = g.V();
+    ASSERT_TRUE(v.Shown(Panel::Frgetresult));
+    EXPECT_EQ(v.entry.trials, "Trial: 3");
+    EXPECT_EQ(v.entry.myguess, "My guess is");
+    EXPECT_EQ(v.entry.correctLabel,
+              "How many correct colours have I got in correct position?\nIf I have got the correct answer, "
+              "please press WIN.");
+    EXPECT_TRUE(v.entry.winShown && v.Shown(Panel::Lbltime) && v.menus.Mnusaving && v.menus.Mnugame);
+    EXPECT_EQ(
+        g.Status(),
+        "Please tell me how many marks I have got.  This game will be ended automatically in one hour.");
+    EXPECT_EQ(v.board.rows.at(2).Trialguess, "4501");
+    const std::string guess = v.entry.guess;
+    g.m.Cmdwin_Click();
+    v = g.V();
+    EXPECT_EQ(g.Boxtext(), "Win!  I have tried 1 time.\nPlease choose one option below.");
+    EXPECT_EQ(v.answer, guess);  // the winning guess is the code the player kept
+    EXPECT_EQ(v.board.rows.at(3).Trialblack, 4);
+}
+
+TEST(ComputerGame, TheCountsOfferedNeverExceedWhatTheGuessCanGet) {
+    Game g;
+    g.Start({{L::Who, "Computer guesses"},
+             {L::Colour, "8"},
+             {L::Length, "Unspecified (3 - 6)"},
+             {L::Order, "Random order"},
+             {L::Start, "Middle"}});
+    g.m.Cmdoktrial_Click();
+    g.m.Cmdokmark_Click();
+    g.m.Cmdready_Click();
+    g.m.Mnukey_Click();
+    Type(g.m, "01bb23");
+    g.m.Mnumouse_Click();  // switching while marking refills the lists
+    Mainview v = g.V();
+    ASSERT_TRUE(v.Shown(Panel::Frgetresult));
+    EXPECT_EQ(v.entry.correct.items.back() + v.entry.wrong.items.back(), "44");  // 6 places, 2 of them blank
+    g.m.Mnuquit_Click();
+
+    Game h;
+    h.Start(With(kComputer, L::Start, "Middle"));
+    h.m.Cmdoktrial_Click();
+    h.m.Cmdokmark_Click();
+    h.m.Cmdready_Click();
+    h.m.Lblstring_DragDrop({DragSource::Colour, 0}, 0);
+    for (int p = 1; p < 4; ++p) h.m.Lblstring_DragDrop({DragSource::Colour, p}, p);
+    h.m.Cmdsubcol_Click();
+    ASSERT_TRUE(h.Shown(Panel::Frgetresult));
+    EXPECT_EQ(h.V().entry.correct.items.back(), "3");  // four blacks are given with WIN
+    EXPECT_FALSE(h.V().entry.okEnabled);
+    h.m.Cbwrong_Click("1");
+    EXPECT_EQ(h.V().entry.correct.items.back(), "2");
+    h.m.Cbwrong_Click("0");
+    h.m.Cbcorrect_Click("3");
+    EXPECT_EQ(h.V().entry.wrong.items, std::vector<std::string>{"0"});
+    EXPECT_TRUE(h.V().entry.okEnabled);
+    h.m.Mnukey_Click();  // the same limits on typed counts
+    h.m.Txtwrong_KeyPress('1');
+    h.m.Txtcorrect_KeyPress('3');
+    EXPECT_EQ(h.V().entry.correctText, "");
+    h.m.Txtcorrect_KeyPress('2');
+    h.m.Txtcorrect_KeyPress('1');  // one digit a box
+    h.m.Txtwrong_KeyPress('\b');
+    h.m.Txtwrong_KeyPress('x');
+    EXPECT_EQ(h.V().entry.correctText + "|" + h.V().entry.wrongText, "2|");
+    EXPECT_FALSE(h.V().entry.okEnabled);
+}
+
+TEST(ComputerGame, HintsThatFitNoCodeStopTheGame) {
+    for (const bool second : {false, true}) {
+        Game g;
+        g.Start(kComputer);
+        g.m.Cmdokmark_Click();
+        g.m.Cmdready_Click();
+        g.h.Runcomputer();
+        g.m.Mnukey_Click();
+        if (second) {  // all four colours, none in place: the next guess holds them too
+            g.m.Txtcorrect_KeyPress('0');
+            g.m.Txtwrong_KeyPress('4');
+            g.m.Cmdgetresult_Click();
+            g.h.Runcomputer();
+        }
+        g.m.Txtcorrect_KeyPress('0');
+        g.m.Txtwrong_KeyPress('0');  // and no colour of it at all: two colours cannot fill four places
+        g.m.Cmdgetresult_Click();
+        EXPECT_EQ(g.Boxid(), "Error Detected");
+        EXPECT_EQ(g.Boxtext(), second ? "Hey!  The hints you gave me are inconsistent!  I cannot continue. "
+                                        "Please choose one option below."
+                                      : "Hey!  The hint you gave me is inconsistent!  I cannot continue. "
+                                        "Please choose one option below.");
+        EXPECT_FALSE(g.Running(Timerid::Tmrrec));
+    }
+}
+
+TEST(ComputerGame, TheComputerMarksAgainstTheCodeThePlayerEnters) {
+    Game g;
+    g.Start(With(kComputer, L::Start, "Middle"));
+    g.m.Cbtrialno_Click("3");
+    g.m.Cmdoktrial_Click();
+    g.m.Optyesmark_Click();
+    g.m.Cmdokmark_Click();
+    g.m.Mnukey_Click();
+    EXPECT_EQ(g.V().inputPrompt, "Input a string for me to guess below. Use numbers to represent colours.");
+    Type(g.m, "5432");
+    Type(g.m, "5432");
+    EXPECT_EQ(g.Boxtext(), "Hey!  You have input the same string as the answer. Input again!");
+    g.Press(Msgbutton::Cmdmid);
+    Type(g.m, "0123");
+    Type(g.m, "0145");
+    EXPECT_EQ(g.V().board.rows.at(2).Trialwhite, 2);  // 0145 against 5432: 4 and 5 elsewhere
+    EXPECT_FALSE(g.V().menus.Mnugame);                // the player only watches now
+    g.h.Runcomputer();
+    ASSERT_EQ(g.Boxid(), "Win");
+    const GameState& s = g.m.State();
+    EXPECT_EQ(s.Record[s.Currenttrial].Trialguess, "5432");
+    EXPECT_EQ(s.Attempts, s.Currenttrial - 2);
+}
+
+struct Watched : Game {
+    explicit Watched(const std::string& answer, const std::string& errors) {
+        m.Preset = {answer, "012345", {}, errors};
+        GameSettings s = GameSettings::Make(6, 4, true, 2, 1, 3);
+        s.Hinterrors = 2;
+        m.Newgame(s);
+        h.Runcomputer();
+    }
+};
+
+TEST(ComputerGame, TheComputerFindsAndCorrectsItsOwnWrongHint) {
+    Watched g("2541", "2");
+    EXPECT_EQ(g.Boxid(), "Continue Playing");
+    const int found = g.m.State().Currenttrial;
+    EXPECT_EQ(g.Boxtext(),
+              "I have detected an error in the " + std::string(found == 1 ? "hint" : "hints") +
+                  ". Press the OK button. The error will be corrected and I will continue guessing.");
+    const std::string second = g.V().board.rows.at(2).Trialguess;
+    g.h.Advance(60);  // the OK presses itself
+    g.h.Runcomputer();
+    EXPECT_EQ(g.Boxid(), "Win");
+    const GameState& s = g.m.State();
+    EXPECT_EQ(s.Record[2].Trialguess, second);  // the earlier guesses stay
+    EXPECT_EQ(s.Record[2].Trialblack, Markcode(s.Settings, second, "2541").Blacks);
+    EXPECT_EQ(g.m.Errorrecord(), "2*" + std::string(1, char('0' + s.Record[2].Trialblack)) + "*" +
+                                     std::string(1, char('0' + s.Record[2].Trialwhite)));
+
+    Watched w("0123", "1");  // the first guess is the code, and its hint is made wrong
+    EXPECT_EQ(w.m.State().Record[1].Trialblack, 3);
+    w.Press(Msgbutton::Cmdmid);
+    w.h.Step();
+    EXPECT_EQ(w.Boxtext(),
+              "After correcting the error, it is found that I already got the correct answer at Trial "
+              "1.\nPlease choose one option below.");
+    EXPECT_EQ(w.m.State().Attempts, w.m.Wronghints().Checkedtrial);  // the trials the computer used
+}
+
+struct Claimgame : Game {
+    Claimgame(const std::string& answer, const std::string& errors, std::vector<std::string> given = {},
+              int colours = 6) {
+        m.Preset = {answer, std::string("0123456789").substr(0, static_cast<size_t>(colours)),
+                    std::move(given), errors};
+        GameSettings s = GameSettings::Make(colours, static_cast<int>(answer.size()), true, 2, 1, 1);
+        s.Hinterrors = 2;
+        m.Mnukey_Click();
+        m.Newgame(s);
+    }
+    void Guess(const std::string& code) {
+        Type(m, code);
+        m.Cmdshowresult_Click();
+    }
+};
+
+TEST(ComputerGame, TheErrorClaimIsJudgedByTheHints) {
+    Claimgame sorry("2541", "5");
+    EXPECT_FALSE(sorry.V().errorEnabled);  // nothing to claim before a hint
+    sorry.Guess("0123");
+    ASSERT_TRUE(sorry.V().errorEnabled);
+    EXPECT_EQ(sorry.V().inputPrompt,
+              "Input your guess, or press the Error button, if you think there is an error.");
+    sorry.m.Cmderror_Click();
+    Mainview v = sorry.V();
+    EXPECT_EQ(v.box->title, "Hint(s) Consistent");
+    EXPECT_EQ(v.answercaption, "Possible Answer");
+    EXPECT_EQ(Markcode(sorry.m.State().Settings, "0123", v.answer).Whites, 2);  // it fits the hint given
+    EXPECT_FALSE(sorry.Running(Timerid::Tmrrec));
+
+    // Right before the first own guess: no code fits trials 1 to 3 already, by
+    // their positions.
+    Claimgame early("2541", "1", {"4051", "5204", "2543", "2105"});
+    early.m.Cmderror_Click();
+    EXPECT_EQ(early.Boxid(), "Continue Playing");
+    EXPECT_EQ(early.Boxtext(),
+              "You are right!  In fact, there is an error in Trial 1. Press the OK button. The "
+              "error will be corrected and you may continue guessing.");
+    early.Press(Msgbutton::Cmdmid);
+    v = early.V();
+    EXPECT_EQ(v.board.rows.at(1).Trialblack, 1);  // 4051 against 2541: the 1 in place
+    EXPECT_FALSE(v.errorEnabled);                 // one correction a game
+    EXPECT_EQ(early.m.State().Currenttrial, 4);
+
+    Claimgame hidden("012", "1", {}, 5);
+    for (const char* guess : {"012", "013", "014"})
+        hidden.Guess(guess);  // the first is right, but told otherwise
+    hidden.m.Cmderror_Click();
+    hidden.Press(Msgbutton::Cmdmid);
+    hidden.h.Step();
+    EXPECT_EQ(hidden.Boxtext(),
+              "After correcting the error, it is found that you already got the correct answer at "
+              "Trial 1.\nPlease choose one option below.");
+    EXPECT_EQ(hidden.m.State().Attempts, 3);  // counted to the trial the claim came after
+
+    Claimgame lucky("2541", "1");
+    lucky.Guess("0123");
+    Type(lucky.m, "2541");
+    EXPECT_EQ(lucky.Boxtext(),
+              "Well!  You have got the correct answer by pure luck. Haven't you noticed the error "
+              "in Trial 1?\nPlease choose one option below.");
+}
+
+TEST(ComputerGame, WrongHintsAreDrawnAndMadeAsTheRulesSay) {
+    const auto draws = [](std::vector<double> d) {
+        return RandomSource([d, i = size_t{0}]() mutable { return d[i++ % d.size()]; });
+    };
+    RandomSource far = draws({0.95});
+    EXPECT_EQ(Geterrortrial(12, far), "9");  // drawn beyond trial 9
+    RandomSource two = draws({0.2, 0.751, 0.5});
+    EXPECT_EQ(Geterrortrial(10, two), "36");
+    RandomSource one = draws({0.2, 0.750});
+    EXPECT_EQ(Geterrortrial(10, one), "3");
+    RandomSource late = draws({0.8, 0.9, 0.9});
+    EXPECT_EQ(Geterrortrial(10, late), "9");  // trial 9 and no room after it
+
+    GameState g;
+    g.Settings = GameSettings::Make(6, 4, true, 2, 1, 1);
+    WrongHintState w;
+    for (const auto& [hint, made] : std::vector<std::pair<Hint, Hint>>{
+             {{0, 0, 0}, {1, 0, 0}}, {{0, 2, 0}, {0, 1, 0}}, {{4, 0, 0}, {3, 0, 0}}}) {
+        g.Result = hint;
+        Makeerror(g, w);
+        EXPECT_EQ(g.Result.Blacks * 10 + g.Result.Whites, made.Blacks * 10 + made.Whites);
+    }
+    EXPECT_EQ(w.TrueBlacks + "|" + w.TrueWhites, "004|020");
+    EXPECT_TRUE(w.WinHidden && w.ErrorPending);
+}
+
+TEST(ComputerGame, AWatchedWinWithoutErrorsCountsInTheStatistics) {
+    Game g("statistics");
+    GameSettings s = GameSettings::Make(6, 4, true, 2, 1, 3);
+    const int index = Settingindex(4, 2, 1, 1, 1);
+    ASSERT_EQ(Playwatched(g.h, s, {"2541", "012345", {}, {}}), Watchedend::Win);
+    WinnersRecord r;
+    ASSERT_TRUE(Readwinners(g.folder, 6, r).Usable());
+    EXPECT_EQ(r.Population[static_cast<size_t>(index)], 1);
+    EXPECT_FLOAT_EQ(r.Average[static_cast<size_t>(index)], g.m.State().Attempts);
+    s.Hinterrors = 2;
+    Playwatched(g.h, s, {"2541", "012345", {}, {"2"}});
+    ASSERT_TRUE(Readwinners(g.folder, 6, r).Usable());
+    EXPECT_EQ(r.Population[static_cast<size_t>(index)], 1);
+}
+
+}  // namespace
+}  // namespace tallimor
