@@ -83,6 +83,18 @@ TEST(ComputerGame, ThePlayerMarksFromAMiddleStart) {
     EXPECT_EQ(v.board.rows.at(3).Trialblack, 4);
 }
 
+TEST(ComputerGame, AnUnansweredPreparationGivesTheGameUp) {
+    Game g;
+    g.Start(With(kComputer, L::Start, "Middle"));
+    g.h.Advance(299);
+    EXPECT_TRUE(g.Shown(Panel::Frtrialno));
+    g.h.Advance(1);
+    EXPECT_TRUE(g.Shown(Panel::Picfore) && !g.Shown(Panel::Frtrialno));
+    g.Start(kComputer);
+    g.h.Advance(300);
+    EXPECT_TRUE(g.Shown(Panel::Picfore) && !g.Shown(Panel::Frmark));
+}
+
 TEST(ComputerGame, TheCountsOfferedNeverExceedWhatTheGuessCanGet) {
     Game g;
     g.Start({{L::Who, "Computer guesses"},
