@@ -118,6 +118,7 @@ struct Resultentryview {
 struct Mainview {
     std::string title;   // the window caption
     std::string status;  // the status bar, padded as it is shown
+    bool thinking = false;  // the computer is reasoning: the window shows the wait cursor
     std::array<bool, kPanels> shown{};
     bool Shown(Panel p) const { return shown[static_cast<size_t>(p)]; }
 

@@ -100,6 +100,7 @@ Mainview Tallimormod::Describe() const {
     Mainview v;
     v.title = title_;
     v.status = Statusline(shownStack_, wait_.Starttrial);
+    v.thinking = wait_.Current() == "Thinking";
     v.shown = shown_;
     v.menus = menus_;
     v.keyboard = keyboard_;

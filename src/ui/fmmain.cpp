@@ -13,53 +13,24 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 
 #include "ui/fmmessage.h"
+#include "ui/panel_widgets.h"
 
 namespace tallimor {
 
-namespace {
+using namespace panel;
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+namespace {
 
 QString Withslash(QString folder) {
     if (!folder.endsWith('/')) folder += '/';
     return folder;
 }
 
-QLabel* Makelabel(QWidget* parent, const char* name, const QRect& geometry, const QString& text = {}) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    return label;
-}
-
-QPushButton* Makebutton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setAutoDefault(false);
-    return button;
-}
-
-QGroupBox* Makeframe(QWidget* parent, const char* name, const QString& caption, const QRect& geometry) {
-    auto* frame = new QGroupBox(caption, parent);
-    frame->setObjectName(name);
-    frame->setGeometry(geometry);
-    return frame;
-}
-
-void Settext(QLabel* label, const std::string& text) {
-    const QString q = Q(text);
-    if (label->text() != q) label->setText(q);
-}
-
-constexpr int kRight = 408;  // left edge of the right-hand column
-constexpr int kRightWidth = 376;
 constexpr SettingList kListorder[7] = {SettingList::Who,    SettingList::Colour, SettingList::Start,
                                        SettingList::Length, SettingList::Hint,   SettingList::Order,
                                        SettingList::Repeat};
@@ -195,8 +166,7 @@ void Fmmain::Buildpanels() {
     }
     frcolour_->setCursor(Qt::PointingHandCursor);
 
-    const QRect inputArea(kRight, 312, kRightWidth, 136);
-    frgetstring_ = Makeframe(central, "Frgetstring", "Your Guess", inputArea);
+    frgetstring_ = Makeframe(central, "Frgetstring", "Your Guess", kInputarea);
     lblgetstring_ = Makelabel(frgetstring_, "Lblgetstring", QRect(10, 18, 356, 34));
     lblgetstring_->setWordWrap(true);
     for (int p = 0; p < 8; ++p) {
@@ -215,7 +185,7 @@ void Fmmain::Buildpanels() {
     cmdsubcol_ = Makebutton(frgetstring_, "Cmdsubcol", "Submit", QRect(296, 68, 72, 28));
     connect(cmdsubcol_, &QPushButton::clicked, this, [this] { Forward([&] { mod_.Cmdsubcol_Click(); }); });
 
-    frinput_ = Makeframe(central, "Frinput", "Your Guess", inputArea);
+    frinput_ = Makeframe(central, "Frinput", "Your Guess", kInputarea);
     lblinput_ = Makelabel(frinput_, "Lblinput", QRect(10, 18, 356, 50));
     lblinput_->setWordWrap(true);
     lblinput_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -233,6 +203,7 @@ void Fmmain::Buildpanels() {
 
     frerror_ = Makeframe(central, "Frerror", "", QRect(kRight, 450, kRightWidth, 42));
     cmderror_ = Makebutton(frerror_, "Cmderror", "Error", QRect(8, 8, 88, 28));
+    connect(cmderror_, &QPushButton::clicked, this, [this] { Forward([&] { mod_.Cmderror_Click(); }); });
 
     frshowresult_ = Makeframe(central, "Frshowresult", "Result", QRect(kRight, 312, kRightWidth, 180));
     lbltrials_ = Makelabel(frshowresult_, "Lbltrials", QRect(10, 18, 356, 18));
@@ -250,6 +221,8 @@ void Fmmain::Buildpanels() {
     cmdshowresult_ = Makebutton(frshowresult_, "Cmdshowresult", "OK", QRect(144, 154, 88, 24));
     connect(cmdshowresult_, &QPushButton::clicked, this,
             [this] { Forward([&] { mod_.Cmdshowresult_Click(); }); });
+
+    Buildcomputerpanels(central);
 
     // Two lines, so every status text can be read whole at the narrowest window.
     stbmenu_ = new QLabel(this);
@@ -314,6 +287,7 @@ bool Fmmain::eventFilter(QObject* watched, QEvent* event) {
             Forward([&] { mod_.Enter_Keypress(); });
             return true;
         }
+        if (!enter && Countkey(watched, key)) return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -346,6 +320,14 @@ QWidget* Fmmain::Panelwidget(Panel p) const {
             return frerror_;
         case Panel::Frshowresult:
             return frshowresult_;
+        case Panel::Frtrialno:
+            return frtrialno_;
+        case Panel::Frmark:
+            return frmark_;
+        case Panel::Fraskcode:
+            return fraskcode_;
+        case Panel::Frgetresult:
+            return frgetresult_;
     }
     return nullptr;
 }
@@ -360,7 +342,16 @@ QPushButton* Fmmain::Controlbutton(Control c) const {
             return cmdsubnum_;
         case Control::Cmdshowresult:
             return cmdshowresult_;
+        case Control::Cmdoktrial:
+            return cmdoktrial_;
+        case Control::Cmdokmark:
+            return cmdokmark_;
+        case Control::Cmdready:
+            return cmdready_;
+        case Control::Cmdgetresult:
+            return cmdgetresult_;
         case Control::Txtinput:
+        case Control::Txtcorrect:
         case Control::None:
             break;
     }
@@ -375,6 +366,12 @@ void Fmmain::Render() {
 
     if (all || v.title != was.title) setWindowTitle(Q(v.title));
     if (all || v.status != was.status) stbmenu_->setText(Q(v.status));
+    if (all || v.thinking != was.thinking) {
+        if (v.thinking)
+            setCursor(Qt::WaitCursor);
+        else
+            unsetCursor();
+    }
 
     if (all || !(v.menus == was.menus)) {
         mnugame_->menuAction()->setEnabled(v.menus.Mnugame);
@@ -398,6 +395,7 @@ void Fmmain::Render() {
     if (all || v.display != was.display) {
         picanswer_->Setmode(v.display);
         picrecord_->Setmode(v.display);
+        picguess_->Setmode(v.display);
     }
     if (all || !(v.board == was.board)) {
         picrecord_->Setgame(v.board.codelength, v.board.fixedOrder);
@@ -406,16 +404,22 @@ void Fmmain::Render() {
     }
     Renderrow(v);
     Renderresult(v);
+    Rendercomputer(v, all, was);
 
     for (int i = 0; i < kPanels; ++i) {
         const auto p = static_cast<Panel>(i);
         if (all || v.Shown(p) != was.Shown(p)) Panelwidget(p)->setVisible(v.Shown(p));
     }
-    if (v.Shown(Panel::Frmenu) && (all || !was.Shown(Panel::Frmenu))) frmenu_->raise();
+    // The panels that can stand over the idle picture or the board come to the front.
+    for (Panel p : {Panel::Frmenu, Panel::Frtrialno, Panel::Frmark, Panel::Fraskcode})
+        if (v.Shown(p) && (all || !was.Shown(p))) Panelwidget(p)->raise();
     cmderror_->setEnabled(v.errorEnabled);
 
-    const bool refocus =
-        all || boxClosed || v.focus != was.focus || v.Shown(Panel::Frinput) != was.Shown(Panel::Frinput);
+    // A new trial to mark starts at its first count again, wherever the player left the focus.
+    const bool refocus = all || boxClosed || v.focus != was.focus || v.keyboard != was.keyboard ||
+                         v.Shown(Panel::Frinput) != was.Shown(Panel::Frinput) ||
+                         v.Shown(Panel::Frgetresult) != was.Shown(Panel::Frgetresult) ||
+                         v.entry.trials != was.entry.trials;
     last_ = v;
     Synctimers();
     Renderbox(v);
@@ -425,15 +429,7 @@ void Fmmain::Render() {
 
 void Fmmain::Renderlists(const Mainview& v) {
     rendering_ = true;
-    for (size_t i = 0; i < listBoxes_.size(); ++i) {
-        if (last_ && v.lists[i] == last_->lists[i]) continue;
-        QComboBox* box = listBoxes_[i];
-        QStringList items;
-        for (const std::string& item : v.lists[i].items) items << Q(item);
-        box->clear();
-        box->addItems(items);
-        box->setCurrentIndex(v.lists[i].shown);
-    }
+    for (size_t i = 0; i < listBoxes_.size(); ++i) Setlist(listBoxes_[i], v.lists[i]);
     rendering_ = false;
     cmdstart_->setEnabled(v.startEnabled);
 }
@@ -456,13 +452,11 @@ void Fmmain::Renderrow(const Mainview& v) {
     }
     Settext(lblgetstring_, v.getstringPrompt);
     Settext(lblinput_, v.inputPrompt);
-    if (txtinput_->text() != Q(v.inputText)) {
-        const QSignalBlocker quiet(txtinput_);
-        txtinput_->setText(Q(v.inputText));
-    }
+    Settext(txtinput_, v.inputText);
     cmdsubcol_->setEnabled(v.subcolEnabled);
     cmdsubnum_->setEnabled(v.subnumEnabled);
-    for (Control c : {Control::Cmdstart, Control::Cmdsubcol, Control::Cmdsubnum, Control::Cmdshowresult})
+    for (Control c : {Control::Cmdstart, Control::Cmdsubcol, Control::Cmdsubnum, Control::Cmdshowresult,
+                      Control::Cmdoktrial, Control::Cmdokmark, Control::Cmdready, Control::Cmdgetresult})
         Controlbutton(c)->setDefault(c == v.defaultControl);
 }
 
@@ -497,8 +491,9 @@ void Fmmain::Renderfocus(const Mainview& v, bool boxClosed) {
     if (v.box) return;  // the box has the focus
     // Back from a box, the main window is active again, so F1 to F9 work at once.
     if (boxClosed) activateWindow();
-    QWidget* target =
-        v.focus == Control::Txtinput ? static_cast<QWidget*>(txtinput_) : Controlbutton(v.focus);
+    QWidget* target = v.focus == Control::Txtinput     ? static_cast<QWidget*>(txtinput_)
+                      : v.focus == Control::Txtcorrect ? static_cast<QWidget*>(txtcorrect_)
+                                                       : Controlbutton(v.focus);
     if (target && target->isVisible() && target->isEnabled())
         target->setFocus();
     else if (boxClosed)

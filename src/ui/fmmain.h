@@ -15,10 +15,12 @@
 class QAction;
 class QComboBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QRadioButton;
 class QTimer;
 
 namespace tallimor {
@@ -56,6 +58,8 @@ class Fmmain : public QMainWindow {
     void Buildmenus();
     void Buildpanels();
     void Buildsettingmenu(QWidget* central);
+    // The panels of the computer's game: its preparation and the player's marking.
+    void Buildcomputerpanels(QWidget* central);
     // Runs a handler of the module, then draws.
     template <class F>
     void Forward(F&& handler) {
@@ -65,6 +69,10 @@ class Fmmain : public QMainWindow {
     void Renderlists(const Mainview& v);
     void Renderrow(const Mainview& v);
     void Renderresult(const Mainview& v);
+    void Rendercomputer(const Mainview& v, bool all, const Mainview& was);
+    // A key typed into a count box goes to the module, which alone edits the
+    // box; true when the key was taken.
+    bool Countkey(QObject* watched, const QKeyEvent* key);
     void Renderbox(const Mainview& v);
     // Gives the focus to the control the module names; back from a box, to the window.
     void Renderfocus(const Mainview& v, bool boxClosed);
@@ -128,6 +136,32 @@ class Fmmain : public QMainWindow {
     QLabel* lblwrong_ = nullptr;
     HintBoxes* picwrong_ = nullptr;
     QPushButton* cmdshowresult_ = nullptr;
+
+    // The computer's game.
+    QGroupBox* frtrialno_ = nullptr;
+    QComboBox* cbtrialno_ = nullptr;
+    QPushButton* cmdoktrial_ = nullptr;
+    QGroupBox* frmark_ = nullptr;
+    QRadioButton* optyesmark_ = nullptr;
+    QRadioButton* optnomark_ = nullptr;
+    QPushButton* cmdokmark_ = nullptr;
+    QGroupBox* fraskcode_ = nullptr;
+    QPushButton* cmdready_ = nullptr;
+    QGroupBox* frgetresult_ = nullptr;
+    QLabel* lbltrials2_ = nullptr;
+    QLabel* lblmyguess_ = nullptr;
+    CodeView* picguess_ = nullptr;
+    QGroupBox* frgetcorr_ = nullptr;
+    QLabel* lblgetcorr_ = nullptr;
+    QComboBox* cbcorrect_ = nullptr;
+    QLineEdit* txtcorrect_ = nullptr;
+    QGroupBox* frgetwrong_ = nullptr;
+    QLabel* lblgetwrong_ = nullptr;
+    QComboBox* cbwrong_ = nullptr;
+    QLineEdit* txtwrong_ = nullptr;
+    QPushButton* cmdgetresult_ = nullptr;
+    QPushButton* cmdwin_ = nullptr;
+
     QLabel* stbmenu_ = nullptr;
 };
 

@@ -2,12 +2,14 @@
 // clicks, keys and drops: one key press does one thing, the focus follows the
 // panel, and the message box shows the module's box.
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -125,6 +127,49 @@ class MainWindowTest : public QObject {
         QVERIFY(bar->text().contains("will be closed automatically in 5 minutes."));
         QVERIFY(bar->heightForWidth(bar->width()) <= bar->height());
         QVERIFY(w_->frameGeometry().width() <= 800);
+    }
+
+    void theComputersGameAsksThroughItsPanelsAndTakesOnlyTheCountsTheModuleAllows() {
+        Find<QAction>("Mnukey")->trigger();
+        Key(Qt::Key_F1);
+        for (const char* list : {"Cbwho", "Cbstart", "Cborder"}) Find<QComboBox>(list)->setCurrentIndex(1);
+        Key(Qt::Key_Return);
+        QVERIFY(Visible("Frtrialno") && Visible("Picfore"));
+        QTest::keyClick(Find("Cbtrialno"), Qt::Key_Down);  // a pick of trial 3
+        Key(Qt::Key_Return);
+        QVERIFY(Visible("Frmark") && Find<QRadioButton>("Optnomark")->isChecked());
+        QTest::mouseClick(Find("Optyesmark"), Qt::LeftButton);
+        QVERIFY(w_->Module().Computermarks());
+        QTest::mouseClick(Find("Optnomark"), Qt::LeftButton);
+        Key(Qt::Key_Return);
+        QVERIFY(Visible("Fraskcode") && Find("Cmdready")->hasFocus());
+        Key(Qt::Key_Return);
+        for (const char* given : {"012", "345"}) {
+            QTest::keyClicks(Find("Txtinput"), given);
+            Key(Qt::Key_Return);
+            QVERIFY(!Visible("Cmdwin") && Visible("Txtcorrect") && !Visible("Cbcorrect"));
+            QCOMPARE(Find<CodeView>("Picguess")->Code(), std::string(given));
+            auto* correct = Find<QLineEdit>("Txtcorrect");
+            QVERIFY(correct->hasFocus());
+            QTest::keyClicks(correct, "x12");  // one digit a box, and only a digit the guess can get
+            QCOMPARE(correct->text(), QString("1"));
+            if (given[0] == '3') {  // no colour of 345 is in 012's anagrams
+                QTest::keyClick(correct, Qt::Key_Backspace);
+                QTest::keyClicks(correct, "0");
+            }
+            QTest::keyClicks(Find("Txtwrong"), given[0] == '0' ? "32" : "0");  // 3 whites are too many
+            QVERIFY(Find("Cmdgetresult")->isEnabled());
+            Key(Qt::Key_Return);
+        }
+        QCOMPARE(Find<RecordBoard>("Picrecord")->Rows().at(1).Trialwhite, 2);
+        QTRY_VERIFY(Visible("Cmdwin"));  // the computer's own guess comes on the delay timer
+        QCOMPARE(Find<QLabel>("Lblmyguess")->text(), QString("My guess is"));
+        for (const char* name : {"Lblgetcorr", "Lblgetwrong"}) {
+            auto* label = Find<QLabel>(name);
+            QVERIFY(label->heightForWidth(label->width()) <= label->height());
+        }
+        QTest::mouseClick(Find("Cmdwin"), Qt::LeftButton);
+        QVERIFY(w_->Message() && !Visible("Frgetresult"));
     }
 
     void messageBoxShowsOnlyItsButtonsAndItsIcon() {
