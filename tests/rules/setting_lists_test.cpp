@@ -53,76 +53,59 @@ TEST(SettingListsTest, StartContentsAndShownItems) {
     EXPECT_EQ((Items{lists.Cbcolour.Text(), lists.Cblength.Text(), lists.Cbstart.Text(), lists.Cbhint.Text(),
                      lists.Cborder.Text()}),
               (Items{"10", "3", "Trial 1", "No error", "Fixed order"}));
-    EXPECT_EQ(std::pair(lists.Minlength, lists.Maxlength), std::pair(3, 8));
     EXPECT_EQ(Updated(lists), GameSettings{});
 }
 
-TEST(SettingListsTest, ColourCountLimitsTheLengths) {
-    SettingLists lists;
-    for (const auto& [colour, lengths, longest] : std::vector<std::tuple<std::string, Items, int>>{
-             {"5", Lengths({3}, {}), 3}, {"6", Lengths({3, 4}, {4}), 4}, {"10", kAllLengths, 8}}) {
-        ASSERT_TRUE(Pick(lists, "Colour=" + colour));
-        EXPECT_EQ(lists.Cblength.items, lengths) << colour;
-        EXPECT_EQ(lists.Maxlength, longest) << colour;
+TEST(SettingListsTest, EachPickRebuildsTheListsItRules) {
+    using L = SettingList;
+    Items repeat8{"No repetition"};
+    for (int k = 2; k <= 7; ++k) repeat8.push_back(SettingLists::AtMostText(k));
+    repeat8.push_back("May be repeated any times");
+    const Items repeat4{repeat8[0], repeat8[1], repeat8[2], repeat8[7]};
+    const std::string four = "Repeat=Each colour at most 4 times";
+    const Items shorter{"Length=8", "Repeat=May be repeated any times", "Length=Unspecified (3 - 4)"};
+    const Items seven{"Length=Unspecified (3 - 5)", four, "Colour=7"},
+        nine{seven[0], four, seven[2], "Colour=9"};
+    const Items watch{"Who=Computer guesses", "Who=Watch computer play"};
+    const Items errors{watch[0], watch[1], "Hint=May contain error(s)"};
+    const Items who = SettingLists().Cbwho.items;
+    // Picks made in turn, then one list: the items it offers and the one it shows.
+    const std::vector<std::tuple<Items, SettingList, Items, std::string>> cases = {
+        // The colour count limits the lengths.
+        {{"Colour=5"}, L::Length, Lengths({3}, {}), "3"},
+        {{"Colour=6"}, L::Length, Lengths({3, 4}, {4}), "3"},
+        {{"Colour=5", "Colour=6", "Colour=10"}, L::Length, kAllLengths, "3"},
+        // A length takes colours and gives repetition limits; a shorter one
+        // gives colours back and takes limits away.
+        {{"Length=8"}, L::Colour, {"10"}, "10"},
+        {{"Length=8"}, L::Repeat, repeat8, "No repetition"},
+        {{"Length=Unspecified (3 - 8)"}, L::Repeat, repeat8, "No repetition"},
+        {shorter, L::Colour, {"6", "7", "8", "9", "10"}, "10"},
+        {shorter, L::Repeat, repeat4, "May be repeated any times"},
+        // A repetition limit raises the shortest length, "No repetition" puts
+        // the short ones back in order; fewer colours cut from the top only.
+        {{"Length=6", four}, L::Length, Lengths({5, 6, 7, 8}, {5, 6, 7, 8}), "6"},
+        {{"Length=6", four, "Repeat=No repetition"}, L::Length, kAllLengths, "6"},
+        {seven, L::Length, Lengths({5}, {5}), "Unspecified (3 - 5)"},
+        {nine, L::Length, Lengths({5, 6, 7}, {5, 6, 7}), "Unspecified (3 - 5)"},
+        // The computer's guesses and wrong hints exclude each other.
+        {{watch[0]}, L::Hint, {"No error"}, "No error"},
+        {watch, L::Hint, {"No error", "May contain error(s)"}, "No error"},
+        {errors, L::Who, {"You guess", "Watch computer play"}, "Watch computer play"},
+        {{watch[0], watch[1], errors[2], "Hint=No error"}, L::Who, who, "Watch computer play"},
+    };
+    for (const auto& [picks, list, items, shown] : cases) {
+        SettingLists lists = Picked(picks);
+        EXPECT_EQ(std::pair(lists.List(list).items, lists.List(list).Text()), std::pair(items, shown))
+            << picks.back();
     }
-    EXPECT_EQ(lists.Cblength.Text(), "3");
-}
-
-TEST(SettingListsTest, LengthsGiveAndTakeColoursAndRepetitionLimits) {
-    Items repeat{"No repetition"};
-    for (int k = 2; k <= 7; ++k) repeat.push_back(SettingLists::AtMostText(k));
-    repeat.push_back("May be repeated any times");
-    for (const std::string length : {"8", "Unspecified (3 - 8)"}) {
-        const SettingLists lists = Picked({"Length=" + length});
-        EXPECT_EQ(lists.Cbcolour.items, Items{"10"}) << length;
-        EXPECT_EQ(lists.Cbrepeat.items, repeat) << length;
-    }
-    // A shorter length gives colours back and takes limits away.
-    const SettingLists lists =
-        Picked({"Length=8", "Repeat=May be repeated any times", "Length=Unspecified (3 - 4)"});
-    EXPECT_EQ(lists.Cbcolour.items, (Items{"6", "7", "8", "9", "10"}));
-    EXPECT_EQ(lists.Cbcolour.Text(), "10");
-    EXPECT_EQ(lists.Cbrepeat.items, (Items{"No repetition", "Each colour at most 2 times",
-                                           "Each colour at most 3 times", "May be repeated any times"}));
-    EXPECT_EQ(lists.Cbrepeat.Text(), "May be repeated any times");
-}
-
-TEST(SettingListsTest, RepetitionLimitRaisesTheShortestLength) {
-    SettingLists lists = Picked({"Length=6", "Repeat=Each colour at most 4 times"});
-    EXPECT_EQ(lists.Cblength.items, Lengths({5, 6, 7, 8}, {5, 6, 7, 8}));
-    EXPECT_EQ(std::pair(lists.Minlength, lists.Cblength.Text()), std::pair(5, std::string("6")));
-    // Going back to "No repetition" puts the short lengths back in order.
-    ASSERT_TRUE(Pick(lists, "Repeat=No repetition"));
-    EXPECT_EQ(lists.Cblength.items, kAllLengths);
-    EXPECT_EQ(std::pair(lists.Minlength, lists.Cblength.Text()), std::pair(3, std::string("6")));
-
-    // With the limit kept, fewer colours cut the lengths from the top only.
-    lists = Picked({"Length=Unspecified (3 - 5)", "Repeat=Each colour at most 4 times", "Colour=7"});
-    EXPECT_EQ(lists.Cblength.items, Lengths({5}, {5}));
-    ASSERT_TRUE(Pick(lists, "Colour=9"));
-    EXPECT_EQ(lists.Cblength.items, Lengths({5, 6, 7}, {5, 6, 7}));
+    SettingLists lists = Picked(nine);
     const GameSettings s = Updated(lists);
     EXPECT_EQ(std::tuple(s.Colours, s.Codelength, s.Fixedlength, s.Blankroom, s.MaxRepeat, s.Lengthclass),
               std::tuple(9, 5, 0, 2, 4, 10));
-}
-
-TEST(SettingListsTest, ComputerGuessesAndWrongHintsExcludeEachOther) {
-    SettingLists lists = Picked({"Who=Computer guesses"});
-    EXPECT_EQ(lists.Cbhint.items, Items{"No error"});
-    EXPECT_FALSE(lists.TopFiveAvailable());
-    ASSERT_TRUE(Pick(lists, "Who=Watch computer play"));
-    EXPECT_EQ(lists.Cbhint.items, (Items{"No error", "May contain error(s)"}));
-
-    ASSERT_TRUE(Pick(lists, "Hint=May contain error(s)"));
-    EXPECT_EQ(lists.Cbwho.items, (Items{"You guess", "Watch computer play"}));
-    EXPECT_EQ(lists.Cbwho.Text(), "Watch computer play");
+    lists = Picked(errors);
     EXPECT_FALSE(Pick(lists, "Who=Computer guesses"));
-    ASSERT_TRUE(Pick(lists, "Hint=No error"));
-    EXPECT_EQ(lists.Cbwho.items, (Items{"You guess", "Computer guesses", "Watch computer play"}));
-    EXPECT_EQ(lists.Cbwho.Text(), "Watch computer play");
     EXPECT_EQ(Updated(lists).Who, 3);
-    ASSERT_TRUE(Pick(lists, "Who=You guess"));
-    EXPECT_TRUE(lists.TopFiveAvailable());
 }
 
 TEST(SettingListsTest, SummaryTextsAndAnyTimesStoredAsTheMaximum) {
@@ -170,8 +153,6 @@ TEST(SettingListsTest, RestorePutsBackEveryListAfterAnyChange) {
     // The picks before the menu was opened, then the picks before its Cancel.
     const std::vector<std::pair<Items, Items>> cases = {
         {{"Colour=6"}, {"Colour=10", "Length=8", "Repeat=Each colour at most 6 times"}},
-        {{"Length=8", "Repeat=Each colour at most 7 times"},
-         {"Repeat=No repetition", "Length=3", "Colour=5"}},
         {{"Colour=8", "Length=Unspecified (3 - 6)", "Repeat=May be repeated any times",
           "Who=Computer guesses", "Order=Random order"},
          {"Who=You guess", "Hint=May contain error(s)", "Repeat=No repetition", "Length=4", "Colour=6"}},

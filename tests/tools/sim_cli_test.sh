@@ -14,19 +14,13 @@ status() { "$@" >/dev/null 2>&1; echo $?; }
 check "mark" "1 3 0" "$("$sim" mark --colours 6 --length 4 --order random --repeat 4 --answer 1123 --guess 1312)"
 check "mark blanks" "1 2 1" "$("$sim" mark --colours 7 --length 5 --unspecified --order random --repeat 5 --answer 012bb --guess 0b12b)"
 
-check "play" "1 012 0 1
-2 340 0 2
-3 134 2 0
-4 234 3 0
-win 4" "$("$sim" play --colours 5 --length 3 --order random --repeat 1 --colour-order 01234 --answer 234)"
-middle=$("$sim" play --colours 5 --length 3 --order random --repeat 1 --colour-order 01234 --answer 234 --start 3 --given 012,340)
+set53="--colours 5 --length 3 --order random --repeat 1 --colour-order 01234"
+# The whole game from trial 1 is read below, with a wrong hint in it.
 check "play middle" "1 012 0 1
 2 340 0 2
 3 134 2 0
 4 234 3 0
-win 2" "$middle"
-
-set53="--colours 5 --length 3 --order random --repeat 1 --colour-order 01234"
+win 2" "$("$sim" play $set53 --answer 234 --start 3 --given 012,340)"
 check "play with a wrong hint" "1 012 0 1
 2 340 0 1
 inconsistent 2
@@ -43,13 +37,12 @@ win 3 hidden 1" "$("$sim" play $set53 --answer 012 --errors 1)"
 check "fixed order shows the count and the whites" "1 012 0 1" \
   "$("$sim" play --colours 5 --length 3 --order fixed --repeat 1 --colour-order 01234 --answer 234 --errors 1 | head -1)"
 set64="--colours 6 --length 4 --order random --repeat 1 --colour-order 012345 --answer 2541 --errors 1"
-# The first three hints fit some colours but no placing of them.
+# The first three hints fit some colours but no placing of them (the text of
+# this verdict is read in the computer's game tests).
 check "claim right" "1 4051 0 2
 2 5204 0 3
 3 2543 3 0
-right
-text You are right!  In fact, there is an error in Trial 1. Press the OK button. The error will be corrected and you may continue guessing." \
-  "$("$sim" claim $set64 --guesses 4051,5204,2543)"
+right" "$("$sim" claim $set64 --guesses 4051,5204,2543 | head -4)"
 check "claim late" "late 3
 text Too late!  In fact, the error occurred in Trial 1. You should have detected it in Trial 3.\\nChoose one option below." \
   "$("$sim" claim $set64 --guesses 4051,5204,2543,2105 | tail -2)"
@@ -79,10 +72,7 @@ for bad in "play --colours 4 --length 3 --order random --repeat 1 --colour-order
 done
 
 summary=$("$sim" simulate --colours 5 --length 3 --order random --repeat 1 --seed 7)
-case "$summary" in
-  "Average number of attempts: "*" / 60 = "*) ;;
-  *) echo "FAIL simulate count: $summary"; failures=$((failures + 1)) ;;
-esac
+check "simulate count" "60" "$(echo "$summary" | sed -n 's/^Average number of attempts: .* \/ \([0-9]*\) = .*/\1/p')"
 check "simulate lines" "3" "$(echo "$summary" | wc -l)"
 check "simulate fixed order" "10" "$("$sim" simulate --colours 5 --length 3 --order fixed --repeat 1 --seed 7 | sed -n 's/.* \/ \([0-9]*\) = .*/\1/p')"
 one=$("$sim" simulate --colours 7 --length 4 --unspecified --order random --repeat 2 --seed 11 --threads 1)
@@ -93,7 +83,6 @@ dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 check "init-stats" "0" "$(status "$sim" init-stats --dir "$dir" --games 1 --seed 3)"
 check "records files" "6" "$(ls "$dir/Winners" | grep -c '^Winners\(5\|6\|7\|8\|9\|10\)$')"
-check "record length" "32392" "$(stat -c %s "$dir/Winners/Winners10")"
 before=$(cksum < "$dir/Winners/Winners7")
 printf 'garbage' | dd of="$dir/Winners/Winners8" bs=1 seek=8 conv=notrunc 2>/dev/null
 printf '\377\377' | dd of="$dir/Winners/Winners8" bs=1 seek=8 conv=notrunc 2>/dev/null
