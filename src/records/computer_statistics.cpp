@@ -17,7 +17,10 @@ void Updatestatistics(WinnersRecord& record, const GameSettings& s, int attempts
     float& average = record.Average[static_cast<size_t>(i)];
     if (population > kPopulationLimit) return;
     const float n = static_cast<float>(population);
-    average = (average * n + static_cast<float>(attempts)) / (n + 1.0f);
+    attempts = std::clamp(attempts, 1, static_cast<int>(kEmptyTopattempts));
+    // Rounding must not carry the average past what the reader accepts.
+    average = std::clamp((average * n + static_cast<float>(attempts)) / (n + 1.0f), 1.0f,
+                         static_cast<float>(kEmptyTopattempts));
     ++population;
 }
 

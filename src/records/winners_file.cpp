@@ -7,6 +7,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "records/file_replace.h"
+
 namespace tallimor {
 
 namespace fs = std::filesystem;
@@ -86,36 +88,6 @@ class Reader {
 
 // Fixed part of the record after the names: times, attempts, averages, populations.
 constexpr size_t kTablesBytes = kTopEntries * 2 * 2 + kSettingEntries * (4 + 2);
-
-bool WriteWhole(const fs::path& target, const std::vector<uint8_t>& bytes, std::string& why) {
-    fs::path temp = target;
-    temp += ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            why = "cannot create " + temp.string();
-            return false;
-        }
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            fs::remove(temp, ignored);
-            why = "cannot write " + temp.string() + " (is the disk full?)";
-            return false;
-        }
-    }
-    std::error_code ec;
-    fs::rename(temp, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        why = "cannot replace " + target.string() + ": " + ec.message();
-        return false;
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -222,15 +194,24 @@ bool Decodewinners(const uint8_t* bytes, size_t size, WinnersRecord& record) {
         if (!r.Has(n + kTablesBytes)) return false;  // names must leave room for the tables
         name = Ansitoutf8(r.Bytes(n));
     }
-    for (auto& v : read.Toptime) v = r.I16();
-    for (auto& v : read.Topattempts) v = r.I16();
+    // Only values a game can produce: a place took 0 to 3600 seconds and 1 to
+    // 27 attempts (a free place holds 3600 and 27); an average of counted
+    // games lies between 1 and 27, and none counted holds 0.
+    for (auto& v : read.Toptime) {
+        v = r.I16();
+        if (v < 0 || v > kEmptyToptime) return false;
+    }
+    for (auto& v : read.Topattempts) {
+        v = r.I16();
+        if (v < 1 || v > kEmptyTopattempts) return false;
+    }
     for (auto& v : read.Average) {
         v = r.Raw<float>();
-        if (!std::isfinite(v) || v < 0) return false;
+        if (!std::isfinite(v) || v < 0 || v > kEmptyTopattempts) return false;
     }
-    for (auto& v : read.Population) {
-        v = r.I16();
-        if (v < 0) return false;
+    for (size_t i = 0; i < read.Population.size(); ++i) {
+        const int16_t v = read.Population[i] = r.I16();
+        if (v < 0 || (v > 0 && read.Average[i] < 1)) return false;
     }
     record = std::move(read);
     return true;
@@ -253,8 +234,9 @@ WinnersResult Readwinners(const fs::path& programFolder, int colours, WinnersRec
         return {WinnersStatus::Unreadable,
                 "The records file " + file.string() + " cannot be read. Your records are kept as they are."};
     }
-    if (got < kWinnersRecordLength) return {WinnersStatus::Fresh, ""};
-    if (!Decodewinners(bytes.data(), got, buffer)) {
+    // Only an empty file starts fresh: a short one may still hold records.
+    if (got == 0) return {WinnersStatus::Fresh, ""};
+    if (got < kWinnersRecordLength || !Decodewinners(bytes.data(), got, buffer)) {
         return {WinnersStatus::Damaged,
                 "The records file " + file.string() +
                     " is damaged. It is left as it is and no records are saved to it."};
@@ -277,7 +259,8 @@ double Filedatetime(const fs::path& file) {
     return localSeconds / 86400.0 + 25569.0;  // 1 January 1970 is day 25569
 }
 
-WinnersResult Writewinners(const fs::path& programFolder, int colours, WinnersRecord& buffer) {
+WinnersResult Preparewinners(const fs::path& programFolder, int colours, WinnersRecord& buffer,
+                             Pendingfile& pending) {
     const fs::path file = Winnerspath(programFolder, colours);
     if (buffer.Namebytes() > kWinnersNameRoom) {
         return {WinnersStatus::NamesTooLong, "The names of the records file " + file.string() +
@@ -286,17 +269,38 @@ WinnersResult Writewinners(const fs::path& programFolder, int colours, WinnersRe
     std::error_code ec;
     fs::create_directories(file.parent_path(), ec);
     std::string why;
-    auto fail = [&] {
-        return WinnersResult{WinnersStatus::Unwritable,
-                             "The records file cannot be saved: " + why + ". The old file is kept."};
-    };
-    if (ec) {
-        why = "cannot make the folder " + file.parent_path().string();
-        return fail();
+    if (ec) why = "cannot make the folder " + file.parent_path().string();
+    // The stamp is the time the file system gives the first write.
+    if (!ec && pending.Prepare(file, Encodewinners(buffer), why)) {
+        buffer.Stamp = Filedatetime(pending.Temporary());
+        if (pending.Prepare(file, Encodewinners(buffer), why)) return {WinnersStatus::Ok, ""};
     }
-    if (!WriteWhole(file, Encodewinners(buffer), why)) return fail();
-    buffer.Stamp = Filedatetime(file);
-    if (!WriteWhole(file, Encodewinners(buffer), why)) return fail();
+    return {WinnersStatus::Unwritable,
+            "The records file cannot be saved: " + why + ". The old file is kept."};
+}
+
+WinnersResult Writewinners(const fs::path& programFolder, int colours, WinnersRecord& buffer) {
+    Pendingfile pending;
+    WinnersResult result = Preparewinners(programFolder, colours, buffer, pending);
+    std::string why;
+    if (result.Usable() && !pending.Commit(why))
+        result = {WinnersStatus::Unwritable,
+                  "The records file cannot be saved: " + why + ". The old file is kept."};
+    return result;
+}
+
+WinnersResult Writeallwinners(const fs::path& programFolder, std::array<WinnersRecord, 11>& records) {
+    std::array<Pendingfile, 11> pending;
+    for (int colours = 5; colours <= 10; ++colours) {
+        const size_t c = static_cast<size_t>(colours);
+        WinnersResult result = Preparewinners(programFolder, colours, records[c], pending[c]);
+        if (!result.Usable()) return result;  // the temporaries go with `pending`
+    }
+    for (int colours = 5; colours <= 10; ++colours) {
+        std::string why;
+        if (!pending[static_cast<size_t>(colours)].Commit(why))
+            return {WinnersStatus::Unwritable, "The records file cannot be saved: " + why + "."};
+    }
     return {WinnersStatus::Ok, ""};
 }
 

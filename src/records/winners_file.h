@@ -41,8 +41,8 @@ struct WinnersRecord {
 
 enum class WinnersStatus {
     Ok,            // read or written
-    Fresh,         // absent, empty or short file: the buffer holds a fresh record
-    Damaged,       // the file's contents are impossible: the buffer holds a fresh record
+    Fresh,         // absent or empty file: the buffer holds a fresh record
+    Damaged,       // short, or its contents are impossible: the buffer holds a fresh record
     Unreadable,    // the file exists but could not be read
     Unwritable,    // the file could not be written; the old one is untouched
     NamesTooLong,  // the names need more room than the record has; nothing written
@@ -59,13 +59,18 @@ struct WinnersResult {
 std::filesystem::path Winnerspath(const std::filesystem::path& programFolder, int colours);
 
 // Reads record 1 of the file into `buffer`.  When the file is absent, empty,
-// short, damaged or unreadable the buffer holds a fresh record.
+// short, damaged or unreadable the buffer holds a fresh record; only an
+// absent or empty one may be written over.
 WinnersResult Readwinners(const std::filesystem::path& programFolder, int colours, WinnersRecord& buffer);
 
 // Writes `buffer` as record 1, then sets Stamp to the modification time the
 // file system reports for that write and writes the record again.  Each write
 // replaces the file only when complete; the folder is made when missing.
 WinnersResult Writewinners(const std::filesystem::path& programFolder, int colours, WinnersRecord& buffer);
+// The same for the files of 5 to 10 colours (`records` indexed by colours):
+// no file is replaced unless all six new ones are complete.
+WinnersResult Writeallwinners(const std::filesystem::path& programFolder,
+                              std::array<WinnersRecord, 11>& records);
 
 // The record's bytes, exactly kWinnersRecordLength of them.  Names that do
 // not fit give an empty vector.

@@ -67,6 +67,12 @@ TEST(StatisticsUpdateTest, RunningAverageInItsOwnSetting) {
     const auto last = update(9);
     EXPECT_EQ(last.first, 30001);
     EXPECT_EQ(update(1), last) << "statistics stop growing";
+    // Whatever an update writes, the reader takes back.
+    r.Population[own] = 29000;
+    r.Average[own] = 27;
+    for (int i = 0; i < 500; ++i) update(27);
+    WinnersRecord back;
+    EXPECT_TRUE(Decodewinners(Encodewinners(r).data(), kWinnersRecordLength, back));
 }
 
 TEST(InitialiseStatisticsOrderTest, WalksEverySettingOnce) {

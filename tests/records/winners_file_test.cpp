@@ -72,28 +72,35 @@ TEST(WinnersIndexTest, ElementNumbersFollowTheFileOrder) {
             << lengthclass << order << start << errors << repeat << " place " << place;
 }
 
-TEST_F(WinnersFileTest, AbsentShortAndDamagedFilesReadAsFresh) {
+TEST_F(WinnersFileTest, OnlyAbsentOrEmptyFilesReadAsFreshAndDamagedOnesAreKept) {
     WinnersRecord r;
     r.Toptime[0] = 5;
     EXPECT_EQ(Readwinners(folder_, 7, r).status, WinnersStatus::Fresh);
     EXPECT_EQ(std::tuple(r.Toptime[0], r.Topattempts[3519], r.Population[703], r.Average[0], r.Topname[17]),
               std::tuple(3600, 27, 0, 0.0f, ""));
     EXPECT_FALSE(fs::exists(Winnerspath(folder_, 7))) << "reading creates nothing";
-    for (const Bytes& contents : {Bytes{}, Bytes(1000, 0x41)}) {
-        PutFile(7, contents);
-        r.Toptime[5] = 5;
-        EXPECT_EQ(Readwinners(folder_, 7, r).status, WinnersStatus::Fresh) << contents.size();
-        EXPECT_EQ(r.Toptime[5], 3600);
-    }
+    PutFile(7, {});
+    r.Toptime[5] = 5;
+    EXPECT_EQ(Readwinners(folder_, 7, r).status, WinnersStatus::Fresh);
+    EXPECT_EQ(r.Toptime[5], 3600);
     // Damaged files are reported too, and left alone.
     ASSERT_EQ(Writewinners(folder_, 6, r).status, WinnersStatus::Ok);
     const Bytes good = FileBytes(6);
-    // A name of 65535 bytes cannot fit; an average that is no number (a quiet
-    // NaN); a negative population.
-    const std::vector<std::pair<size_t, Bytes>> damages = {
-        {8, {0xFF, 0xFF}}, {kAverage + 8, {0x00, 0x00, 0xC0, 0x7F}}, {kPopulation + 1, {0x80}}};
+    // A file cut short (it may still hold records); a name of 65535 bytes
+    // that cannot fit; an average that is no number (a quiet NaN), one so
+    // large that an update would overflow (3e38), one below 1 for counted
+    // games; a negative population; a time past the hour; no attempts.
+    const std::vector<std::pair<size_t, Bytes>> damages = {{32391, {}},
+                                                           {8, {0xFF, 0xFF}},
+                                                           {kAverage + 8, {0x00, 0x00, 0xC0, 0x7F}},
+                                                           {kAverage + 8, {0x7A, 0xB1, 0x61, 0x7F}},
+                                                           {kPopulation, {0x05}},
+                                                           {kPopulation + 1, {0x80}},
+                                                           {kToptime, {0x11, 0x0E}},
+                                                           {kTopattempts, {0x00, 0x00}}};
     for (const auto& [at, bytes] : damages) {
         Bytes damaged = good;
+        if (bytes.empty()) damaged.resize(at);
         std::copy(bytes.begin(), bytes.end(), damaged.begin() + static_cast<long>(at));
         PutFile(6, damaged);
         WinnersRecord back;
@@ -113,7 +120,7 @@ TEST_F(WinnersFileTest, WrittenBytesMatchTheLayout) {
     r.Topattempts[2816] = 6;
     r.Topattempts[3519] = 9;
     r.Topname[0] = "Bo";
-    r.Toptime[3519] = -2;
+    r.Toptime[3519] = 3599;
     r.Average[703] = 4.75f;
     r.Population[703] = 321;
     r.Average[0] = 3.5f;
@@ -130,9 +137,9 @@ TEST_F(WinnersFileTest, WrittenBytesMatchTheLayout) {
     EXPECT_EQ(std::string(b.begin() + ann + 2, b.begin() + ann + 5), "Ann");
     // Table start, element, its 16-bit value.
     const size_t t = kToptime + n, a = kTopattempts + n, p = kPopulation + n;
-    const std::vector<std::tuple<size_t, size_t, int>> words = {
-        {t, 0, 3600}, {t, 2816, 125}, {t, 3519, 0xFFFE}, {a, 0, 27},
-        {a, 2816, 6}, {a, 3519, 9},   {p, 0, 0},         {p, 703, 321}};
+    const std::vector<std::tuple<size_t, size_t, int>> words = {{t, 0, 3600}, {t, 2816, 125}, {t, 3519, 3599},
+                                                                {a, 0, 27},   {a, 2816, 6},   {a, 3519, 9},
+                                                                {p, 0, 0},    {p, 703, 321}};
     for (const auto& [start, element, value] : words)
         EXPECT_EQ(U16At(b, start + 2 * element), value) << start << " element " << element;
     EXPECT_EQ(FloatAt(b, kAverage + n), 3.5f);
@@ -143,7 +150,7 @@ TEST_F(WinnersFileTest, WrittenBytesMatchTheLayout) {
     ASSERT_EQ(Readwinners(folder_, 9, back).status, WinnersStatus::Ok);
     EXPECT_EQ(std::tuple(back.Topname[2816], back.Toptime[3519], back.Topattempts[3519], back.Average[703],
                          back.Population[703], back.Average[0]),
-              std::tuple("Ann", -2, 9, 4.75f, 321, 3.5f));
+              std::tuple("Ann", 3599, 9, 4.75f, 321, 3.5f));
 }
 
 TEST_F(WinnersFileTest, RoundTripKeepsNamesInWindows1252AndStampsTheFirstWrite) {
@@ -186,15 +193,36 @@ TEST_F(WinnersFileTest, RefusedWritesAreReportedAndKeepTheOldFile) {
 
     r.Topname[469].clear();
     r.Population[1] = 8;
-    if (::geteuid() == 0)  // root ignores permissions: block the temporary file's name instead
-        fs::create_directories(fs::path(Winnerspath(folder_, 10)) += ".tmp");
-    else
-        fs::permissions(folder_ / "Winners", fs::perms::owner_read | fs::perms::owner_exec);
+    r.Average[1] = 5;
+    // A file the user made read-only is kept, even for a user the system lets write.
+    const fs::path file = Winnerspath(folder_, 10);
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read);
     result = Writewinners(folder_, 10, r);
     EXPECT_EQ(result.status, WinnersStatus::Unwritable);
-    EXPECT_FALSE(result.message.empty());
-    fs::permissions(folder_ / "Winners", fs::perms::owner_all);
+    EXPECT_NE(result.message.find("read-only"), std::string::npos) << result.message;
     EXPECT_EQ(FileBytes(10), kept);
+    // A replaced file keeps its permissions, and no temporary is left.
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_EQ(Writewinners(folder_, 10, r).status, WinnersStatus::Ok);
+    EXPECT_EQ(fs::status(file).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_ / "Winners"), fs::directory_iterator()), 1);
+    if (::geteuid() != 0) {  // root ignores a folder's permissions
+        fs::permissions(folder_ / "Winners", fs::perms::owner_read | fs::perms::owner_exec);
+        EXPECT_EQ(Writewinners(folder_, 10, back).status, WinnersStatus::Unwritable);
+        fs::permissions(folder_ / "Winners", fs::perms::owner_all);
+    }
+
+    // Six files are written together or not at all.
+    std::array<WinnersRecord, 11> six;
+    six[8].Population[2] = 3;
+    six[8].Average[2] = 4;
+    const Bytes ten = FileBytes(10);
+    fs::permissions(file, fs::perms::owner_read);
+    EXPECT_EQ(Writeallwinners(folder_, six).status, WinnersStatus::Unwritable);
+    EXPECT_FALSE(fs::exists(Winnerspath(folder_, 8)));
+    EXPECT_EQ(FileBytes(10), ten);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_ / "Winners"), fs::directory_iterator()), 1);
     // A file where the folder should be.
     fs::create_directories(folder_ / "other");
     std::ofstream(folder_ / "other" / "Winners") << "not a folder";

@@ -38,12 +38,10 @@ int Initstatscommand(const Options& options) {
         ++played;
     } while (Nextstatgame(s, gamecount, games));
 
-    for (int colours = 5; colours <= 10; ++colours) {
-        const WinnersResult written = Writewinners(folder, colours, records[static_cast<size_t>(colours)]);
-        if (!written.Usable()) {
-            std::fprintf(stderr, "%s\n", written.message.c_str());
-            return 1;
-        }
+    const WinnersResult written = Writeallwinners(folder, records);
+    if (!written.Usable()) {
+        std::fprintf(stderr, "%s\n", written.message.c_str());
+        return 1;
     }
     std::printf("%ld games played, %ld wins counted\n", played, counted);
     return 0;
