@@ -42,8 +42,11 @@ enum class Panel {
     Frmark,        // "Shall I do the marking for you?"
     Fraskcode,     // the player writes a secret code down and presses Ready
     Frgetresult,   // the player marks the computer's guess
+    Frgetname,     // a Top Five name is typed
+    Picwinners,    // the Top Five list
+    Fredit,        // the designer's editor of the list
 };
-constexpr int kPanels = 16;
+constexpr int kPanels = 19;
 
 // Which commands the menus offer.  Held for every command of the program, so
 // the availability rules stay whole; the window copies it onto the items it has.
@@ -67,7 +70,13 @@ enum class Control {
     Cmdready,
     Cmdgetresult,
     Txtcorrect,
+    Cmdokname,
+    Txtname,
+    Cmdcontinue,
 };
+
+// The boxes of the designer's editor.
+enum class Editfield { Player, Duration, Attempt, Population, Average };
 
 // The open message box.  A new box gets a new serial, so two boxes with the
 // same text in a row are still two boxes.
@@ -115,9 +124,19 @@ struct Resultentryview {
     friend bool operator==(const Resultentryview&, const Resultentryview&) = default;
 };
 
+// The Top Five list of a setting and, in designer mode, its editor.
+struct Winnersview {
+    std::string head;                                            // Lblhead: the setting
+    std::string names, times, attempts;                          // the three columns of the five places
+    std::string data;                                            // Lbldata: the computer's statistics
+    Listview place;                                              // Cbedit
+    std::string player, duration, attempt, population, average;  // the editor's boxes
+    friend bool operator==(const Winnersview&, const Winnersview&) = default;
+};
+
 struct Mainview {
-    std::string title;   // the window caption
-    std::string status;  // the status bar, padded as it is shown
+    std::string title;      // the window caption
+    std::string status;     // the status bar, padded as it is shown
     bool thinking = false;  // the computer is reasoning: the window shows the wait cursor
     std::array<bool, kPanels> shown{};
     bool Shown(Panel p) const { return shown[static_cast<size_t>(p)]; }
@@ -155,6 +174,11 @@ struct Mainview {
     Listview trialno;      // Cbtrialno
     bool markYes = false;  // Optyesmark is chosen (else Optnomark)
     Resultentryview entry;
+
+    // The Top Five.
+    bool topEnabled = true;  // Cmdtop: only "You guess" has a list
+    std::string nametext;    // Txtname
+    Winnersview winners;
 
     Boardview board;
     // Enter presses the default button of the panel on show, and only one;

@@ -38,6 +38,8 @@ constexpr std::array kMessages{
     MessageInfo{"Franswer", "Show Answer", 'i', 3, kClosing, B::Cmdr3, "Franswer", 900},
     // A records file that cannot be used: reported, then the game goes on.
     MessageInfo{"Recordsfile", "Records File", 'X', 1, kOk, B::Cmdmid, "Recordsfile", 60},
+    // The designer typed something that is not a number into the list's editor.
+    MessageInfo{"Notnumber", "Inappropriate Input", '!', 1, kOk, B::Cmdmid, "Notnumber", 60},
 };
 
 bool Isclosing(std::string_view id) {
@@ -86,7 +88,7 @@ MessageAction Buttonaction(Msgbutton button, std::string_view id) {
             if (id == "Notready") return A::Notreadyok;
             if (id == "Notexist") return A::Notexistok;
             if (id == "Notenter") return A::Notenterok;
-            if (id == "Same" || id == "Warning" || id == "Recordsfile") return A::Close;
+            if (id == "Same" || id == "Warning" || id == "Recordsfile" || id == "Notnumber") return A::Close;
             if (id == "Continue Playing") return A::Continueplayingok;
             if (Isclosing(id)) return A::Toggledisplay;
             return A::None;

@@ -56,6 +56,8 @@ Control Tallimormod::Defaultcontrol() const {
     if (Isshown(Panel::Frmark)) return Control::Cmdokmark;
     if (Isshown(Panel::Fraskcode)) return Control::Cmdready;
     if (Isshown(Panel::Frgetresult)) return entry_.okEnabled ? Control::Cmdgetresult : Control::None;
+    if (Isshown(Panel::Frgetname)) return Control::Cmdokname;
+    if (Isshown(Panel::Picwinners)) return Control::Cmdcontinue;
     if (Isshown(Panel::Frinput)) return subnum_ ? Control::Cmdsubnum : Control::None;
     if (Isshown(Panel::Frgetstring)) return subcol_ ? Control::Cmdsubcol : Control::None;
     return Control::None;
@@ -87,8 +89,15 @@ void Tallimormod::Enter_Keypress() {
         case Control::Cmdgetresult:
             Cmdgetresult_Click();
             break;
+        case Control::Cmdokname:
+            Cmdokname_Click();
+            break;
+        case Control::Cmdcontinue:
+            Cmdcontinue_Click();
+            break;
         case Control::Txtinput:
         case Control::Txtcorrect:
+        case Control::Txtname:
         case Control::None:
             break;
     }
@@ -141,10 +150,16 @@ Mainview Tallimormod::Describe() const {
     v.markYes = computerMarks_;
     v.entry = entry_;
 
+    v.topEnabled = lists_.Cbwho.Text() == "You guess";
+    v.nametext = nameText_;
+    v.winners = winnersView_;
+
     v.board = board_;
     v.defaultControl = Defaultcontrol();
     if (!box_ && Isshown(Panel::Frinput) && !Isshown(Panel::Frshowresult))
         v.focus = Control::Txtinput;
+    else if (!box_ && Isshown(Panel::Frgetname))
+        v.focus = Control::Txtname;
     else if (!box_ && Isshown(Panel::Frgetresult) && keyboard_)
         v.focus = Control::Txtcorrect;
     else

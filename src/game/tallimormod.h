@@ -104,6 +104,19 @@ class Tallimormod {
     // ---- the player's claim that a hint is wrong
     void Cmderror_Click();
 
+    // ---- the Top Five
+    void Txtname_Change(const std::string& text);
+    void Cmdokname_Click();
+    void Cmdcontinue_Click();
+    void Cmdtop_Click();
+    void Cbedit_Click(const std::string& text);
+    void Txtedit_Change(Editfield field, const std::string& text);
+    void Cmdgo_Click();
+    void Checkwinners();
+    void Showwinners();
+    // Designer mode: the list carries an editor of its places and statistics.
+    bool Designer = false;
+
     // The Enter key in the main window: presses the default button of the panel on show.
     void Enter_Keypress();
 
@@ -161,7 +174,17 @@ class Tallimormod {
    private:
     // The steps that follow a box once it is unloaded, as the code after a
     // modal show would: named, so the box itself stays plain data.
-    enum class Afterbox { None, Startplay, Getstring, Nexttrial, Fiveminutes, Winbox };
+    enum class Afterbox {
+        None,
+        Startplay,
+        Getstring,
+        Nexttrial,
+        Fiveminutes,
+        Winbox,
+        Finishgame,
+        Showwinners,
+        Clearwait
+    };
 
     Control Defaultcontrol() const;
     void Startfromlists();
@@ -188,7 +211,9 @@ class Tallimormod {
     int Largestwhite(int black) const;
     void Resultok();
     void Winbox();
-    bool Updatecomputerstatistics();  // true: a records problem is shown first
+    bool Updatecomputerstatistics();
+    bool Readrecords(Afterbox after);             // false: the file's problem is shown
+    void Updatewinners(const std::string& name);  // true: a records problem is shown first
 
     void Starttimer(Timerid t);
     void Stoptimer(Timerid t);
@@ -221,6 +246,10 @@ class Tallimormod {
     Listview trialno_;
     Resultentryview entry_;
     bool listPicked_ = false;  // a count has been picked from a list
+    // The Top Five.
+    std::string nameText_;
+    Winnersview winnersView_;
+    bool winnersFromMenu_ = false;  // the list was opened from the Game Setting Menu
     Displaymode display_ = Displaymode::Colour;
     bool warned_ = false;         // the five-minute warning of this game has been given
     bool bufferPending_ = false;  // the deferred closing step is due

@@ -76,6 +76,7 @@ constexpr std::array kPlain{
     WaitStateInfo{"Notenter", 60, kPressOk1, WaitAction::PressCmdmid},
     // A records file that cannot be used, reported before a game goes on.
     WaitStateInfo{"Recordsfile", 60, kPressOk1, WaitAction::PressCmdmid},
+    WaitStateInfo{"Notnumber", 60, kPressOk1, WaitAction::PressCmdmid},
 };
 
 constexpr std::array kPushed{

@@ -46,7 +46,11 @@ void Tallimormod::Tmrwait_Timer() {
         // the About and Instructions windows come with their own flows.
         case WaitAction::Startdemo:
         case WaitAction::Cmdcontinue:
+            Cmdcontinue_Click();
+            break;
         case WaitAction::Cmdokname:
+            Cmdokname_Click();
+            break;
         case WaitAction::Filecancel:
         case WaitAction::Cmdokabout:
         case WaitAction::Cmdokinstr:
@@ -120,6 +124,15 @@ void Tallimormod::Runafter(Afterbox after) {
         case Afterbox::Winbox:
             Winbox();
             break;
+        case Afterbox::Finishgame:
+            Finishgame();
+            break;
+        case Afterbox::Showwinners:
+            Showwinners();
+            break;
+        case Afterbox::Clearwait:
+            Setwait(0, "");
+            break;
     }
 }
 
@@ -169,10 +182,17 @@ void Tallimormod::Messagebutton_Click(Msgbutton button) {
         case MessageAction::Toggledisplay:
             Setdisplay(display_ == Displaymode::Colour ? Displaymode::Number : Displaymode::Colour);
             break;
+        case MessageAction::Winend:
+            Setwait(0, "");
+            Unloadbox();
+            // A win past the hour or at the last trial cannot enter the list.
+            if (clock_.Timespent < kGameSeconds && g_.Currenttrial < kLastTrial)
+                Checkwinners();
+            else
+                Finishgame();
+            break;
         case MessageAction::Gameover0ok:
         case MessageAction::End:
-        case MessageAction::Winend:
-            // A player's win enters the Top Five check once the lists are built.
             Setwait(0, "");
             Unloadbox();
             Finishgame();

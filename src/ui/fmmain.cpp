@@ -223,6 +223,7 @@ void Fmmain::Buildpanels() {
             [this] { Forward([&] { mod_.Cmdshowresult_Click(); }); });
 
     Buildcomputerpanels(central);
+    Buildtopfive(central);
 
     // Two lines, so every status text can be read whole at the narrowest window.
     stbmenu_ = new QLabel(this);
@@ -235,7 +236,7 @@ void Fmmain::Buildpanels() {
 }
 
 void Fmmain::Buildsettingmenu(QWidget* central) {
-    frmenu_ = Makeframe(central, "Frmenu", "", QRect(204, 62, 384, 360));
+    frmenu_ = Makeframe(central, "Frmenu", "", QRect(204, 50, 384, 400));
     frmenu_->setStyleSheet(
         "QGroupBox#Frmenu { background: #f6eed9; border: 2px solid #6b4f2a; border-radius: 6px; }");
     auto* lblset = Makelabel(frmenu_, "Lblset", QRect(0, 10, 384, 28), "Game Setting Menu");
@@ -328,6 +329,12 @@ QWidget* Fmmain::Panelwidget(Panel p) const {
             return fraskcode_;
         case Panel::Frgetresult:
             return frgetresult_;
+        case Panel::Frgetname:
+            return frgetname_;
+        case Panel::Picwinners:
+            return picwinners_;
+        case Panel::Fredit:
+            return fredit_;
     }
     return nullptr;
 }
@@ -350,8 +357,13 @@ QPushButton* Fmmain::Controlbutton(Control c) const {
             return cmdready_;
         case Control::Cmdgetresult:
             return cmdgetresult_;
+        case Control::Cmdokname:
+            return cmdokname_;
+        case Control::Cmdcontinue:
+            return cmdcontinue_;
         case Control::Txtinput:
         case Control::Txtcorrect:
+        case Control::Txtname:
         case Control::None:
             break;
     }
@@ -405,13 +417,15 @@ void Fmmain::Render() {
     Renderrow(v);
     Renderresult(v);
     Rendercomputer(v, all, was);
+    Rendertopfive(v, all, was);
 
     for (int i = 0; i < kPanels; ++i) {
         const auto p = static_cast<Panel>(i);
         if (all || v.Shown(p) != was.Shown(p)) Panelwidget(p)->setVisible(v.Shown(p));
     }
     // The panels that can stand over the idle picture or the board come to the front.
-    for (Panel p : {Panel::Frmenu, Panel::Frtrialno, Panel::Frmark, Panel::Fraskcode})
+    for (Panel p : {Panel::Frmenu, Panel::Frtrialno, Panel::Frmark, Panel::Fraskcode, Panel::Picwinners,
+                    Panel::Frgetname})
         if (v.Shown(p) && (all || !was.Shown(p))) Panelwidget(p)->raise();
     cmderror_->setEnabled(v.errorEnabled);
 
@@ -493,6 +507,7 @@ void Fmmain::Renderfocus(const Mainview& v, bool boxClosed) {
     if (boxClosed) activateWindow();
     QWidget* target = v.focus == Control::Txtinput     ? static_cast<QWidget*>(txtinput_)
                       : v.focus == Control::Txtcorrect ? static_cast<QWidget*>(txtcorrect_)
+                      : v.focus == Control::Txtname    ? static_cast<QWidget*>(txtname_)
                                                        : Controlbutton(v.focus);
     if (target && target->isVisible() && target->isEnabled())
         target->setFocus();

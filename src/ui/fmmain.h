@@ -60,6 +60,9 @@ class Fmmain : public QMainWindow {
     void Buildsettingmenu(QWidget* central);
     // The panels of the computer's game: its preparation and the player's marking.
     void Buildcomputerpanels(QWidget* central);
+    // The Top Five: the name entry, the list and its editor.
+    void Buildtopfive(QWidget* central);
+    void Rendertopfive(const Mainview& v, bool all, const Mainview& was);
     // Runs a handler of the module, then draws.
     template <class F>
     void Forward(F&& handler) {
@@ -148,6 +151,21 @@ class Fmmain : public QMainWindow {
     QGroupBox* fraskcode_ = nullptr;
     QPushButton* cmdready_ = nullptr;
     QGroupBox* frgetresult_ = nullptr;
+    QPushButton* cmdtop_ = nullptr;
+    QGroupBox* picwinners_ = nullptr;
+    QLabel* lblhead_ = nullptr;
+    QLabel* lblname_ = nullptr;
+    QLabel* lbllisttime_ = nullptr;
+    QLabel* lblattempt_ = nullptr;
+    QLabel* lbldata_ = nullptr;
+    QPushButton* cmdcontinue_ = nullptr;
+    QGroupBox* fredit_ = nullptr;
+    QComboBox* cbedit_ = nullptr;
+    std::array<QLineEdit*, 5> editboxes_{};  // Txtplayer, Txtduration, Txtattempt, Txtpopulation, Txtaverage
+    QPushButton* cmdgo_ = nullptr;
+    QGroupBox* frgetname_ = nullptr;
+    QLineEdit* txtname_ = nullptr;
+    QPushButton* cmdokname_ = nullptr;
     QLabel* lbltrials2_ = nullptr;
     QLabel* lblmyguess_ = nullptr;
     CodeView* picguess_ = nullptr;
