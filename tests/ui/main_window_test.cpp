@@ -120,6 +120,24 @@ class MainWindowTest : public QObject {
         QVERIFY(w_->Message());
     }
 
+    void aQualifyingWinTakesATypedNameIntoTheList() {
+        Find<QAction>("Mnukey")->trigger();
+        Startbykeys();
+        QTest::keyClicks(Find("Txtinput"), QString::fromStdString(w_->Module().State().Answer));
+        Key(Qt::Key_Return);
+        QVERIFY(w_->Message());
+        QTest::mouseClick(w_->Message()->Button(Msgbutton::Cmdr3), Qt::LeftButton);  // End
+        QTRY_VERIFY(Visible("Frgetname"));
+        QTRY_COMPARE(QApplication::focusWidget(), Find("Txtname"));
+        QTest::keyClicks(QApplication::focusWidget(), "Eve Marlowe-Quinton");
+        QCOMPARE(Find<QLineEdit>("Txtname")->text(), QString("Eve Marlowe-Qui"));
+        Key(Qt::Key_Return);
+        QVERIFY(Visible("Picwinners") && !Visible("Frgetname"));
+        QVERIFY(Find<QLabel>("Lblname")->text().startsWith(" 1.  Eve Marlowe-Qui\n"));
+        Key(Qt::Key_Return);  // Continue
+        QVERIFY(Visible("Picfore") && !Visible("Picwinners"));
+    }
+
     void theStatusBarShowsTheWholeStatusText() {
         Key(Qt::Key_F1);
         auto* bar = Find<QLabel>("Stbmenu");
