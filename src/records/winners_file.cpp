@@ -196,7 +196,7 @@ bool Decodewinners(const uint8_t* bytes, size_t size, WinnersRecord& record) {
     }
     // Only values a game can produce: a place took 0 to 3600 seconds and 1 to
     // 27 attempts (a free place holds 3600 and 27); an average of counted
-    // games lies between 1 and 27, and none counted holds 0.
+    // games lies between 1 and 27 (the designer may set one without games).
     for (auto& v : read.Toptime) {
         v = r.I16();
         if (v < 0 || v > kEmptyToptime) return false;
