@@ -19,6 +19,18 @@ Listview Counts(int largest, int keep) {
 
 int Value(const std::string& text) { return text.empty() ? 0 : text[0] - '0'; }
 
+// A count box takes Backspace, or one digit up to `largest` while it is
+// empty; false when the key is refused.
+bool Countkey(std::string& text, char key, int largest) {
+    if (key == '\b') {
+        if (!text.empty()) text.pop_back();
+        return true;
+    }
+    if (!text.empty() || key < '0' || key > '9' || key - '0' > largest) return false;
+    text = key;
+    return true;
+}
+
 }  // namespace
 
 void Tallimormod::Getresult() {
@@ -98,30 +110,12 @@ void Tallimormod::Cbwrong_Click(const std::string& text) {
 
 void Tallimormod::Txtcorrect_KeyPress(char key) {
     if (!Isshown(Panel::Frgetresult) || !keyboard_) return;
-    std::string& text = entry_.correctText;
-    if (key == '\b') {
-        if (!text.empty()) text.pop_back();
-    } else if (text.empty() && key >= '0' && key <= '9' &&
-               key - '0' <= Largestblack(Value(entry_.wrongText))) {
-        text = key;
-    } else {
-        return;
-    }
-    Resultok();
+    if (Countkey(entry_.correctText, key, Largestblack(Value(entry_.wrongText)))) Resultok();
 }
 
 void Tallimormod::Txtwrong_KeyPress(char key) {
     if (!Isshown(Panel::Frgetresult) || !keyboard_ || g_.Settings.fixedOrder()) return;
-    std::string& text = entry_.wrongText;
-    if (key == '\b') {
-        if (!text.empty()) text.pop_back();
-    } else if (text.empty() && key >= '0' && key <= '9' &&
-               key - '0' <= Largestwhite(Value(entry_.correctText))) {
-        text = key;
-    } else {
-        return;
-    }
-    Resultok();
+    if (Countkey(entry_.wrongText, key, Largestwhite(Value(entry_.correctText)))) Resultok();
 }
 
 void Tallimormod::Resultok() {

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "game/tallimormod.h"
+#include "records/computer_statistics.h"
 #include "records/top_five.h"
 
 namespace tallimor {
@@ -133,10 +134,7 @@ void Tallimormod::Cbedit_Click(const std::string& text) {
     if (p < 0 || p > 4) return;
     winnersView_.place.shown = p;
     if (!recordsFolder_.empty()) Readwinners(recordsFolder_, g_.Settings.Colours, winners_);
-    GameSettings indexed = g_.Settings;
-    Setlengthclass(indexed);
-    const size_t setting = static_cast<size_t>(Settingindex(
-        indexed.Lengthclass, indexed.Ordertype, indexed.Startfrom, indexed.Hinterrors, indexed.MaxRepeat));
+    const auto setting = static_cast<size_t>(Statisticsindex(g_.Settings));
     const size_t place = static_cast<size_t>(Placeindex(g_.Settings, p));
     char average[32];
     std::snprintf(average, sizeof average, "%.7g", static_cast<double>(winners_.Average[setting]));
@@ -186,10 +184,7 @@ void Tallimormod::Cmdgo_Click() {
             Afterbox::Clearwait);
         return;
     }
-    GameSettings indexed = g_.Settings;
-    Setlengthclass(indexed);
-    const size_t setting = static_cast<size_t>(Settingindex(
-        indexed.Lengthclass, indexed.Ordertype, indexed.Startfrom, indexed.Hinterrors, indexed.MaxRepeat));
+    const auto setting = static_cast<size_t>(Statisticsindex(g_.Settings));
     const size_t place = static_cast<size_t>(Placeindex(g_.Settings, winnersView_.place.shown));
     winners_.Population[setting] = static_cast<int16_t>(n);
     winners_.Average[setting] = static_cast<float>(average);

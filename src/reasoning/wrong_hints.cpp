@@ -15,10 +15,10 @@ std::string First(const std::string& trials) { return trials.substr(0, 1); }
 std::string Last(const std::string& trials) { return trials.substr(trials.size() - 1); }
 
 // "error in Trial 3" or "errors in Trials 3 and 5", by the wrong hints given.
-std::string Trialsphrase(const std::string& trials, size_t given, const char* verb) {
+std::string Trialsphrase(const std::string& trials, size_t given) {
     if (trials.empty()) return "";
-    if (given <= 1) return std::string("error ") + verb + "in Trial " + First(trials);
-    return std::string("errors ") + verb + "in Trials " + First(trials) + " and " + Last(trials);
+    if (given <= 1) return "error in Trial " + First(trials);
+    return "errors in Trials " + First(trials) + " and " + Last(trials);
 }
 
 }  // namespace
@@ -115,7 +115,7 @@ std::string Consistenttext(int hints) {
 
 std::string Luckywintext(const GameState& g, const WrongHintState& w) {
     return "Well!  You have got the correct answer by pure luck. Haven't you noticed the " +
-           Trialsphrase(g.ErrorTrials, w.TrueBlacks.size(), "") + "?";
+           Trialsphrase(g.ErrorTrials, w.TrueBlacks.size()) + "?";
 }
 
 std::string Hiddenwintext(bool player, const WrongHintState& w) {

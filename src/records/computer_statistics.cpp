@@ -7,11 +7,15 @@
 
 namespace tallimor {
 
-void Updatestatistics(WinnersRecord& record, const GameSettings& s, int attempts) {
+int Statisticsindex(const GameSettings& s) {
     GameSettings indexed = s;
     Setlengthclass(indexed);
-    const int i = Settingindex(indexed.Lengthclass, indexed.Ordertype, indexed.Startfrom, indexed.Hinterrors,
-                               indexed.MaxRepeat);
+    return Settingindex(indexed.Lengthclass, indexed.Ordertype, indexed.Startfrom, indexed.Hinterrors,
+                        indexed.MaxRepeat);
+}
+
+void Updatestatistics(WinnersRecord& record, const GameSettings& s, int attempts) {
+    const int i = Statisticsindex(s);
     if (i < 0) return;
     int16_t& population = record.Population[static_cast<size_t>(i)];
     float& average = record.Average[static_cast<size_t>(i)];

@@ -14,6 +14,10 @@ namespace tallimor {
 // Statistics stop growing past this many counted games of a setting.
 constexpr int16_t kPopulationLimit = 30000;
 
+// The element of the setting's statistics (its own start and hints
+// included), or -1.
+int Statisticsindex(const GameSettings& s);
+
 // Adds a win of `attempts` to the setting's population and average (its own
 // Startfrom and Hinterrors included), in single precision.
 void Updatestatistics(WinnersRecord& record, const GameSettings& s, int attempts);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "records/computer_statistics.h"
 #include "rules/game_clock.h"
 
 namespace tallimor {
@@ -55,10 +56,7 @@ std::string Onedecimal(double value) {
 
 Winnerstexts Showwinnerstexts(const WinnersRecord& record, const GameSettings& s) {
     Winnerstexts t;
-    GameSettings indexed = s;
-    Setlengthclass(indexed);
-    const int setting = Settingindex(indexed.Lengthclass, indexed.Ordertype, indexed.Startfrom,
-                                     indexed.Hinterrors, indexed.MaxRepeat);
+    const int setting = Statisticsindex(s);
     const int16_t population = setting < 0 ? 0 : record.Population[static_cast<size_t>(setting)];
     if (population == 0)
         t.data = "\n                  No Data Available";
