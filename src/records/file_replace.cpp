@@ -73,6 +73,12 @@ bool Pendingfile::Prepare(const fs::path& target, const std::vector<uint8_t>& by
         }
         mode = old.st_mode & 07777;
     }
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    struct stat place {};
+    if (::stat(folder.c_str(), &place) == 0 && (place.st_mode & S_IWUSR) == 0) {
+        why = folder.string() + " is read-only";
+        return false;
+    }
     std::string pattern = target.string() + ".XXXXXX";
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) {

@@ -222,6 +222,10 @@ std::string Checksavedgame(const SavedGameFile& f) {
     if (!Oneof(f.Gamestatus, {"Preparation", "Playing", "Continue Playing", "Win", "Gameover",
                               "Error Detected", "End Game", "Hint(s) Consistent", "Late Detection of Error"}))
         return "the game status is unknown";
+    // The menus are closed while the player only watches, so such a game is saved at its end only.
+    const bool watched = f.Who == 3 || (f.Who == 2 && f.Markflag != 0);
+    if (watched && f.Gamestatus.find("Playing") != std::string::npos)
+        return "a game the player only watches is saved only at its end";
     if (!Inrange(f.Currenttrial, 0, kLastTrial) || !Inrange(f.Finaltrial, 0, kLastTrial))
         return "a trial number is out of range";
     if (f.Timespent < 0) return "the time spent is out of range";

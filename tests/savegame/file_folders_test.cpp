@@ -1,0 +1,49 @@
+// The file window's view of the file system: the path a typed name gives,
+// what a folder lists, and the folder chain and place of a path.
+
+#include "savegame/file_folders.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace tallimor {
+namespace {
+
+TEST(FileFolders, ATypedNameGetsTheSavedGameEnding) {
+    EXPECT_EQ(Gamepath("/a/Files", "game"), "/a/Files/game.mm");
+    EXPECT_EQ(Gamepath("/a/Files/", "game.mm"), "/a/Files/game.mm");
+    EXPECT_EQ(Gamepath("/a/", "game.MM"), "/a/game.MM.mm");  // only ".mm" itself counts
+    EXPECT_EQ(Gamepath("/a/", "old.txt"), "/a/old.txt.mm");
+}
+
+TEST(FileFolders, AFolderListsItsSubfoldersAndItsSavedGamesOnly) {
+    const auto root = std::filesystem::temp_directory_path() / "tallimor-folders";
+    std::filesystem::remove_all(root);
+    for (const char* sub : {"zeta", "alpha", ".hidden"}) std::filesystem::create_directories(root / sub);
+    for (const char* name : {"b.mm", "a.mm", "c.MM", "notes.txt", ".mm"}) std::ofstream(root / name) << "x";
+    const Foldercontents c = Listfolder(root.string());
+    EXPECT_TRUE(c.ok);
+    EXPECT_EQ(c.folders, (std::vector<std::string>{"alpha", "zeta"}));
+    EXPECT_EQ(c.files, (std::vector<std::string>{"a.mm", "b.mm"}));
+    EXPECT_EQ(Lookupfile((root / "a.mm").string()), Fileexistence::Exists);
+    EXPECT_EQ(Lookupfile((root / "alpha").string()), Fileexistence::Missing);  // a folder is no game
+    EXPECT_TRUE(Removefile((root / "a.mm").string()));
+    EXPECT_EQ(Lookupfile((root / "a.mm").string()), Fileexistence::Missing);
+    EXPECT_FALSE(Listfolder((root / "none").string()).ok);
+    std::filesystem::remove_all(root);
+}
+
+TEST(FileFolders, APathHasItsChainAndItsPlace) {
+    EXPECT_EQ(Folderchain("/home/ann/../bob/Files"),
+              (std::vector<std::string>{"/", "/home/", "/home/bob/", "/home/bob/Files/"}));
+    const std::vector<std::string> places{"/", "/home/ann/", "/media/usb/"};
+    EXPECT_EQ(Placeof(places, "/home/ann/Files"), 1);
+    EXPECT_EQ(Placeof(places, "/media/usb"), 2);
+    EXPECT_EQ(Placeof(places, "/home/annex/"), 0);  // a prefix of a name is not the place
+    EXPECT_EQ(Placelist("/home/ann").front() + Placelist("/home/ann")[1], "//home/ann/");
+}
+
+}  // namespace
+}  // namespace tallimor
