@@ -24,6 +24,7 @@ WinnersResult Tallimormod::Initialize() {
     reported_ = 0;
     engine_.emplace(g_, tables_, wrong_);
     title_ = "New Game - Unsaved";
+    savestatus_ = "Unsaved";
     Hide(Panel::Picfore);
     Show(Panel::Picupper);
     board_.rows.clear();

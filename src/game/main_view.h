@@ -134,6 +134,21 @@ struct Winnersview {
     friend bool operator==(const Winnersview&, const Winnersview&) = default;
 };
 
+// The Open and Save As window.
+struct Fileview {
+    std::string caption;     // "Open" or "Save As"
+    bool opening = true;     // Cmdopen is shown and default; otherwise Cmdsave
+    Listview places;         // Drvfiles
+    // Dirfiles: the folders from the root down to the current one, each a full
+    // path ending in "/", then the current folder's subfolders by name.
+    std::vector<std::string> chain, folders;
+    std::vector<std::string> files;  // Filfiles: the saved games of the folder
+    int highlighted = -1;            // the file picked in Filfiles
+    std::string name;                // Txtfiles
+    unsigned serial = 0;             // a new showing: the name box takes the focus
+    friend bool operator==(const Fileview&, const Fileview&) = default;
+};
+
 struct Mainview {
     std::string title;      // the window caption
     std::string status;     // the status bar, padded as it is shown
@@ -186,7 +201,13 @@ struct Mainview {
     Control defaultControl = Control::None;
     Control focus = Control::None;
     std::optional<Boxview> box;
+    std::optional<Fileview> files;  // the file window, while it is open
     bool quit = false;  // the player confirmed Quit
+
+    // The Help menu's windows that are open, and the designer's buttons of
+    // the Game Setting Menu (Simulate, Initialize Statistics, See Statistics).
+    bool instructions = false, about = false;
+    bool designerButtons = false;
 };
 
 }  // namespace tallimor

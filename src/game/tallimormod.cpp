@@ -49,7 +49,7 @@ void Tallimormod::Fire(Timerid timer) {
 // ------------------------------------------------------------------ Enter
 
 Control Tallimormod::Defaultcontrol() const {
-    if (box_) return Control::None;  // the box takes Enter itself
+    if (box_ || fileWindow_) return Control::None;  // a window over the main window takes Enter itself
     if (Isshown(Panel::Frshowresult)) return Control::Cmdshowresult;
     if (Isshown(Panel::Frmenu)) return Control::Cmdstart;
     if (Isshown(Panel::Frtrialno)) return Control::Cmdoktrial;
@@ -156,16 +156,21 @@ Mainview Tallimormod::Describe() const {
 
     v.board = board_;
     v.defaultControl = Defaultcontrol();
-    if (!box_ && Isshown(Panel::Frinput) && !Isshown(Panel::Frshowresult))
+    const bool covered = box_ || fileWindow_;
+    if (!covered && Isshown(Panel::Frinput) && !Isshown(Panel::Frshowresult))
         v.focus = Control::Txtinput;
-    else if (!box_ && Isshown(Panel::Frgetname))
+    else if (!covered && Isshown(Panel::Frgetname))
         v.focus = Control::Txtname;
-    else if (!box_ && Isshown(Panel::Frgetresult) && keyboard_)
+    else if (!covered && Isshown(Panel::Frgetresult) && keyboard_)
         v.focus = Control::Txtcorrect;
     else
         v.focus = v.defaultControl;
     v.box = box_;
+    v.files = fileWindow_;
     v.quit = quit_;
+    v.instructions = instructions_;
+    v.about = about_;
+    v.designerButtons = Designer;
     return v;
 }
 

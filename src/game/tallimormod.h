@@ -23,6 +23,7 @@
 #include "rules/game_state.h"
 #include "rules/player_game.h"
 #include "rules/setting_lists.h"
+#include "savegame/saved_game_file.h"
 
 namespace tallimor {
 
@@ -116,6 +117,40 @@ class Tallimormod {
     void Showwinners();
     // Designer mode: the list carries an editor of its places and statistics.
     bool Designer = false;
+
+    // ---- the Help menu's windows, and designer mode
+    void Mnuinstr_Click();
+    void Cmdokinstr_Click();
+    void Mnuabout_Click();
+    void Cmdokabout_Click();
+    // The main window has become active; `designer`: the password was given at the title.
+    void Form_Activate(bool designer);
+    void Cmdsimulate_Click();
+    void Cmdinitstat_Click();
+    void Cmdseestat_Click();
+
+    // ---- saved games and the Open and Save As window
+    void Mnuload_Click();
+    void Mnusave_Click();
+    void Mnusaveas_Click();
+    void Drvfiles_Change(int place);
+    void Dirfiles_Change(const std::string& folder);
+    void Filfiles_Click(int file);
+    void Filfiles_DblClick(int file);
+    void Txtfiles_Change(const std::string& text);
+    void Cmdopen_Click();
+    void Cmdsave_Click();
+    void Fmfiles_Cmdcancel_Click();
+    void Fmfiles_KeyUp(int keycode);  // 46: the Delete key
+    // Writes the game to `path` and goes on as the game's status says.
+    void Savegame(const std::string& path);
+    // Reads the game at `path` and shows it, or goes on with it.
+    void Loadgame(const std::string& path);
+    // "Unsaved", "Saved" or "Loaded".
+    const std::string& Savestatus() const { return savestatus_; }
+    const std::string& Gamefile() const { return gamefile_; }
+    // Where the file window starts: the records folder's "Files/".
+    std::string Gamesfolder() const;
 
     // The Enter key in the main window: presses the default button of the panel on show.
     void Enter_Keypress();
@@ -267,10 +302,29 @@ class Tallimormod {
     Hint resultHint_;
     Boardview board_;
 
+    // Saved games.
+    void Setfinaltrial();
+    void Openfilewindow(bool opening);
+    bool Showfolder(const std::string& folder);  // false: the folder cannot be listed
+    bool Buildchosenfile();  // false: the name is empty and Nofile asks
+    void Notready(int error, const std::string& path = "");
+    void Closefilewindow() { fileWindow_.reset(); }
+    std::string Currentfolder() const { return fileWindow_ ? fileWindow_->chain.back() : "/"; }
+    void Restoregame(const SavedGameFile& f);
+    void Resumeloaded();
+    SavedGameFile savedBuffer_;  // kept from one save or load to the next
+    std::string savestatus_ = "Unsaved";
+    std::string gamefile_, gamefolder_, chosenfile_;
+    std::optional<Fileview> fileWindow_;
+    unsigned fileWindows_ = 0;
+
     std::optional<Boxview> box_;
     Afterbox after_ = Afterbox::None;          // of the open box
     Afterbox unloadedAfter_ = Afterbox::None;  // of the box a button has just unloaded
     unsigned boxes_ = 0;
+
+    // The Help menu's windows that are open.
+    bool instructions_ = false, about_ = false;
 
     Timerset timers_;
 };

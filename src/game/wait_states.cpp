@@ -105,6 +105,8 @@ constexpr std::array kPushed{
                   WaitAction::PressCmdr2},
     WaitStateInfo{"Notready", 60, kPressOk1, WaitAction::PressCmdmid},
     WaitStateInfo{"Notexist", 60, kPressOk1, WaitAction::PressCmdmid},
+    WaitStateInfo{"Notvalid", 60, kPressOk1, WaitAction::PressCmdmid},
+    WaitStateInfo{"Toolong", 60, kPressOk1, WaitAction::PressCmdmid},
 };
 
 template <size_t N>

@@ -2,6 +2,7 @@
 // text, the open message box, and what each of its buttons does.
 
 #include "game/tallimormod.h"
+#include "savegame/file_folders.h"
 
 namespace tallimor {
 
@@ -52,8 +53,14 @@ void Tallimormod::Tmrwait_Timer() {
             Cmdokname_Click();
             break;
         case WaitAction::Filecancel:
+            Fmfiles_Cmdcancel_Click();
+            break;
         case WaitAction::Cmdokabout:
+            Cmdokabout_Click();
+            break;
         case WaitAction::Cmdokinstr:
+            Cmdokinstr_Click();
+            break;
         case WaitAction::None:
             break;
     }
@@ -72,8 +79,8 @@ void Tallimormod::Messagebox(const std::string& id, const std::string& text, Aft
     box.buttons = info->buttons;
     for (size_t i = 0; i < box.captions.size(); ++i) box.captions[i] = info->captions[i];
     box.defaultButton = info->defaultButton;
-    // Saving comes with the file window; until then the box does not offer it.
-    box.saveOffered = false;
+    // A game is saved from its closing box; the demo's boxes do not offer it.
+    box.saveOffered = Buttonaction(Msgbutton::Cmdl3, id) == MessageAction::Savefile;
     box_ = std::move(box);
     after_ = after;
     Setwait(info->timeout, std::string(info->wait));
@@ -221,17 +228,56 @@ void Tallimormod::Messagebutton_Click(Msgbutton button) {
             Unloadbox();
             Cmdcancel_Click();
             break;
-        // Saving, the file window's messages and a loaded game come with
-        // their own flows.
         case MessageAction::Savefile:
+            Unloadbox();
+            Openfilewindow(false);
+            Setwait(0, "");
+            Setwait(60, "Mnusave+");
+            break;
         case MessageAction::Nofileyes:
-        case MessageAction::Overwriteyes:
-        case MessageAction::Deleteyes:
-        case MessageAction::Notreadyok:
         case MessageAction::Notexistok:
+            Unloadbox();
+            wait_.Pop();
+            Setwait(60, "Nochange");
+            break;
+        case MessageAction::Overwriteyes:
+            Unloadbox();
+            wait_.Pop();
+            Setwait(0, "Nochange");
+            Savegame(chosenfile_);
+            break;
+        case MessageAction::Deleteyes: {
+            Unloadbox();
+            wait_.Pop();
+            const bool gone = Removefile(chosenfile_);
+            if (fileWindow_) Showfolder(Currentfolder());
+            Setwait(60, "Nochange");
+            if (!gone) Notready(71, chosenfile_);
+            break;
+        }
+        case MessageAction::Notreadyok:
+            wait_.Pop();
+            Unloadbox();
+            // Back to the games folder's place, which can be read.
+            if (fileWindow_ && !Showfolder(Gamesfolder())) Showfolder("/");
+            Setwait(60, "Nochange");
+            break;
         case MessageAction::Notenterok:
+            Unloadbox();
+            Setwait(0, "Nochange");
+            Resumeloaded();
+            Getguess();
+            break;
         case MessageAction::Nofileno:
+            Unloadbox();
+            wait_.Pop();
+            Fmfiles_Cmdcancel_Click();
+            break;
         case MessageAction::Filenorestore:
+            Unloadbox();
+            wait_.R4();
+            Syncwait();
+            break;
         case MessageAction::None:
             break;
     }

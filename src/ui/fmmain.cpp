@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -17,6 +18,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "ui/fmfiles.h"
 #include "ui/fmmessage.h"
 #include "ui/panel_widgets.h"
 
@@ -97,6 +99,11 @@ void Fmmain::Buildmenus() {
     };
     mnuset_ = add(mnugame_, "Mnuset", "Game Setting(&G)", Qt::Key_F1, &Tallimormod::Mnuset_Click);
     mnunew_ = add(mnugame_, "Mnunew", "New Game(&N)", Qt::Key_F2, &Tallimormod::Mnunew_Click);
+    mnuload_ = add(mnugame_, "Mnuload", "Load Game(&L)", Qt::Key_F3, &Tallimormod::Mnuload_Click);
+    mnusaving_ = mnugame_->addMenu("Save Game(&S)");
+    mnusaving_->setObjectName("Mnusaving");
+    mnusave_ = add(mnusaving_, "Mnusave", "Save(&S)", Qt::Key_F4, &Tallimormod::Mnusave_Click);
+    mnusaveas_ = add(mnusaving_, "Mnusaveas", "Save As(&A)", {}, &Tallimormod::Mnusaveas_Click);
     mnuend_ = add(mnugame_, "Mnuend", "End Game(&E)", Qt::Key_F5, &Tallimormod::Mnuend_Click);
     mnugame_->addSeparator();
     mnuquit_ = add(mnugame_, "Mnuquit", "Quit(&Q)", Qt::Key_F6, &Tallimormod::Mnuquit_Click);
@@ -112,6 +119,11 @@ void Fmmain::Buildmenus() {
     mnucolour_ = add(display, "Mnucolour", "Colour(&C)", {}, &Tallimormod::Mnucolour_Click);
     mnunumber_ = add(display, "Mnunumber", "Number(&N)", {}, &Tallimormod::Mnunumber_Click);
     for (QAction* a : {mnumouse_, mnukey_, mnucolour_, mnunumber_}) a->setCheckable(true);
+
+    mnuhelp_ = menuBar()->addMenu("Help(&H)");
+    mnuhelp_->setObjectName("Mnuhelp");
+    add(mnuhelp_, "Mnuinstr", "Brief Instructions(&I)", {}, &Tallimormod::Mnuinstr_Click);
+    add(mnuhelp_, "Mnuabout", "About Tallimor(&A)", {}, &Tallimormod::Mnuabout_Click);
 }
 
 void Fmmain::Buildpanels() {
@@ -273,6 +285,7 @@ void Fmmain::Buildsettingmenu(QWidget* central) {
     cmdcancel_ = Makebutton(frmenu_, "Cmdcancel", "Cancel", QRect(204, 312, 110, 32));
     connect(cmdstart_, &QPushButton::clicked, this, [this] { Forward([&] { mod_.Cmdstart_Click(); }); });
     connect(cmdcancel_, &QPushButton::clicked, this, [this] { Forward([&] { mod_.Cmdcancel_Click(); }); });
+    Builddesigner();
 }
 
 // ------------------------------------------------------------------ events
@@ -291,6 +304,11 @@ bool Fmmain::eventFilter(QObject* watched, QEvent* event) {
         if (!enter && Countkey(watched, key)) return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void Fmmain::closeEvent(QCloseEvent* event) {
+    event->accept();
+    QCoreApplication::quit();
 }
 
 // ---------------------------------------------------------------- drawing
@@ -375,6 +393,7 @@ void Fmmain::Render() {
     const bool all = !last_;
     const Mainview& was = all ? v : *last_;
     const bool boxClosed = !all && was.box && !v.box;
+    const bool filesClosed = !all && was.files && !v.files;
 
     if (all || v.title != was.title) setWindowTitle(Q(v.title));
     if (all || v.status != was.status) stbmenu_->setText(Q(v.status));
@@ -390,8 +409,14 @@ void Fmmain::Render() {
         mnuoption_->menuAction()->setEnabled(v.menus.Mnuoption);
         mnuset_->setEnabled(v.menus.Mnuset);
         mnunew_->setEnabled(v.menus.Mnunew);
+        mnuload_->setEnabled(v.menus.Mnuload);
+        // A disabled submenu still lends its items' shortcuts, so they go too.
+        mnusaving_->menuAction()->setEnabled(v.menus.Mnusaving);
+        mnusave_->setEnabled(v.menus.Mnusaving);
+        mnusaveas_->setEnabled(v.menus.Mnusaving);
         mnuend_->setEnabled(v.menus.Mnuend);
         mnuquit_->setEnabled(v.menus.Mnuquit);
+        mnuhelp_->menuAction()->setEnabled(v.menus.Mnuhelp);
     }
     // A checkable item toggles itself when picked: its check is set anew every time.
     mnumouse_->setChecked(!v.keyboard);
@@ -418,6 +443,7 @@ void Fmmain::Render() {
     Renderresult(v);
     Rendercomputer(v, all, was);
     Rendertopfive(v, all, was);
+    Renderhelp(v, all, was);
 
     for (int i = 0; i < kPanels; ++i) {
         const auto p = static_cast<Panel>(i);
@@ -437,7 +463,12 @@ void Fmmain::Render() {
     last_ = v;
     Synctimers();
     Renderbox(v);
-    if (refocus) Renderfocus(v, boxClosed);
+    if (refocus || filesClosed) Renderfocus(v, boxClosed || filesClosed);
+    // Back from a box over the file window, its name box takes the keys again.
+    if (boxClosed && files_) {
+        files_->activateWindow();
+        files_->Txtfiles()->setFocus();
+    }
     if (v.quit) QCoreApplication::quit();
 }
 
@@ -490,9 +521,11 @@ void Fmmain::Renderbox(const Mainview& v) {
         message_->deleteLater();
         message_ = nullptr;
     }
+    Renderfiles(v);
     if (!v.box) return;
     if (!message_) {
-        message_ = new Fmmessage(programFolder_, this);
+        // Over the file window, a box belongs to it, so it is the one kept waiting.
+        message_ = new Fmmessage(programFolder_, files_ ? static_cast<QWidget*>(files_) : this);
         messageSerial_ = v.box->serial;
         connect(message_, &Fmmessage::Buttonpressed, this,
                 [this](Msgbutton b) { Forward([&] { mod_.Messagebutton_Click(b); }); });
@@ -501,8 +534,29 @@ void Fmmain::Renderbox(const Mainview& v) {
     }
 }
 
+void Fmmain::Renderfiles(const Mainview& v) {
+    if (files_ && !v.files) {
+        files_->hide();
+        files_->deleteLater();
+        files_ = nullptr;
+    }
+    if (!v.files) return;
+    const bool fresh = !files_;
+    if (fresh) {
+        files_ = new Fmfiles([this](const std::function<void(Tallimormod&)>& handler) {
+            Forward([&] { handler(mod_); });
+        }, this);
+        files_->setWindowModality(Qt::WindowModal);
+    }
+    files_->Show(*v.files);
+    if (fresh) {
+        files_->show();
+        files_->Txtfiles()->setFocus();
+    }
+}
+
 void Fmmain::Renderfocus(const Mainview& v, bool boxClosed) {
-    if (v.box) return;  // the box has the focus
+    if (v.box || v.files) return;  // the window over this one has the focus
     // Back from a box, the main window is active again, so F1 to F9 work at once.
     if (boxClosed) activateWindow();
     QWidget* target = v.focus == Control::Txtinput     ? static_cast<QWidget*>(txtinput_)

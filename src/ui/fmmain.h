@@ -25,6 +25,9 @@ class QTimer;
 
 namespace tallimor {
 
+class Fmabout;
+class Fmfiles;
+class Fminstr;
 class Fmmessage;
 
 // The program folder: the executable's folder, ending in "/".
@@ -50,9 +53,16 @@ class Fmmain : public QMainWindow {
     void Tick(Timerid t) {
         Forward([&] { mod_.Fire(t); });
     }
+    // Designer mode, switched on at the title: the module hears of it when the window becomes active.
+    void Setdesigner() { designer_ = true; }
 
    protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Form_Activate, on the first show and on every activation.
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    // Form_Unload: closing the window ends the program at once.
+    void closeEvent(QCloseEvent* event) override;
 
    private:
     void Buildmenus();
@@ -63,6 +73,9 @@ class Fmmain : public QMainWindow {
     // The Top Five: the name entry, the list and its editor.
     void Buildtopfive(QWidget* central);
     void Rendertopfive(const Mainview& v, bool all, const Mainview& was);
+    // The Help menu's windows and the designer's buttons of the Game Setting Menu.
+    void Builddesigner();
+    void Renderhelp(const Mainview& v, bool all, const Mainview& was);
     // Runs a handler of the module, then draws.
     template <class F>
     void Forward(F&& handler) {
@@ -77,6 +90,7 @@ class Fmmain : public QMainWindow {
     // box; true when the key was taken.
     bool Countkey(QObject* watched, const QKeyEvent* key);
     void Renderbox(const Mainview& v);
+    void Renderfiles(const Mainview& v);
     // Gives the focus to the control the module names; back from a box, to the window.
     void Renderfocus(const Mainview& v, bool boxClosed);
     void Synctimers();
@@ -90,6 +104,7 @@ class Fmmain : public QMainWindow {
     bool rendering_ = false;  // list changes made while drawing are not the player's
 
     Fmmessage* message_ = nullptr;
+    Fmfiles* files_ = nullptr;  // the Open and Save As window, while it is open
     unsigned messageSerial_ = 0;
     std::array<QTimer*, kTimers> timers_{};
 
@@ -98,6 +113,10 @@ class Fmmain : public QMainWindow {
     QMenu* mnuoption_ = nullptr;
     QAction* mnuset_ = nullptr;
     QAction* mnunew_ = nullptr;
+    QAction* mnuload_ = nullptr;
+    QMenu* mnusaving_ = nullptr;
+    QAction* mnusave_ = nullptr;
+    QAction* mnusaveas_ = nullptr;
     QAction* mnuend_ = nullptr;
     QAction* mnuquit_ = nullptr;
     QAction* mnumouse_ = nullptr;
@@ -181,6 +200,15 @@ class Fmmain : public QMainWindow {
     QPushButton* cmdwin_ = nullptr;
 
     QLabel* stbmenu_ = nullptr;
+
+    // The Help menu, its windows while they are open, and designer mode.
+    QMenu* mnuhelp_ = nullptr;
+    Fminstr* fminstr_ = nullptr;
+    Fmabout* fmabout_ = nullptr;
+    QPushButton* cmdsimulate_ = nullptr;
+    QPushButton* cmdinitstat_ = nullptr;
+    QPushButton* cmdseestat_ = nullptr;
+    bool designer_ = false;
 };
 
 }  // namespace tallimor

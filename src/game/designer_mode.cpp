@@ -1,0 +1,19 @@
+// Designer mode: switched on by the password at the title, it shows the
+// statistics buttons of the Game Setting Menu and the Top Five editor.  It
+// cannot be switched off again during a run.
+
+#include "game/tallimormod.h"
+
+namespace tallimor {
+
+void Tallimormod::Form_Activate(bool designer) {
+    if (designer) Designer = true;
+}
+
+// The statistics runs and their window are not built yet: until they are,
+// the three buttons are shown and do nothing.
+void Tallimormod::Cmdsimulate_Click() {}
+void Tallimormod::Cmdinitstat_Click() {}
+void Tallimormod::Cmdseestat_Click() {}
+
+}  // namespace tallimor

@@ -1,0 +1,156 @@
+// The Open and Save As window: the place, folder and file lists, the typed
+// name and the path it gives, Open, Save, Cancel, the Delete key, and the
+// questions and messages it raises on the way.
+
+#include <cstdlib>
+
+#include "game/tallimormod.h"
+#include "savegame/file_folders.h"
+
+namespace tallimor {
+
+void Tallimormod::Openfilewindow(bool opening) {
+    Fileview w;
+    w.caption = opening ? "Open" : "Save As";
+    w.opening = opening;
+    w.serial = ++fileWindows_;
+    const char* home = std::getenv("HOME");
+    w.places.items = Placelist(home ? home : "");
+    w.chain = {"/"};
+    fileWindow_ = std::move(w);
+    // The window starts in the games folder, made when it is missing; a
+    // folder that cannot be listed gives way to the home folder.
+    Makefolder(Gamesfolder());
+    if (!Showfolder(Gamesfolder()) && !(home && Showfolder(home))) Showfolder("/");
+}
+
+bool Tallimormod::Showfolder(const std::string& folder) {
+    const std::string path = Normalfolder(folder);
+    Foldercontents contents = Listfolder(path);
+    if (!contents.ok) return false;
+    Fileview& w = *fileWindow_;
+    w.chain = Folderchain(path);
+    w.folders = std::move(contents.folders);
+    w.files = std::move(contents.files);
+    w.highlighted = -1;
+    w.name.clear();
+    w.places.shown = Placeof(w.places.items, path);
+    return true;
+}
+
+void Tallimormod::Drvfiles_Change(int place) {
+    if (!fileWindow_ || box_ || place < 0 || place >= static_cast<int>(fileWindow_->places.items.size()))
+        return;
+    const std::string chosen = fileWindow_->places.items[static_cast<size_t>(place)];
+    if (!Showfolder(chosen)) {
+        fileWindow_->places.shown = place;
+        Notready(68);
+    }
+}
+
+void Tallimormod::Dirfiles_Change(const std::string& folder) {
+    if (fileWindow_ && !box_ && !Showfolder(folder)) Notready(52);
+}
+
+void Tallimormod::Txtfiles_Change(const std::string& text) {
+    if (fileWindow_ && !box_) fileWindow_->name = text;
+}
+
+void Tallimormod::Filfiles_Click(int file) {
+    if (!fileWindow_ || box_ || file < 0 || file >= static_cast<int>(fileWindow_->files.size())) return;
+    fileWindow_->highlighted = file;
+    fileWindow_->name = fileWindow_->files[static_cast<size_t>(file)];
+}
+
+void Tallimormod::Filfiles_DblClick(int file) {
+    Filfiles_Click(file);
+    if (!fileWindow_ || fileWindow_->highlighted != file) return;
+    if (fileWindow_->opening)
+        Cmdopen_Click();
+    else
+        Cmdsave_Click();
+}
+
+bool Tallimormod::Buildchosenfile() {
+    const Fileview& w = *fileWindow_;
+    if (w.name.empty()) {
+        Messagebox("Nofile", std::string("You haven't specified a file name.\nDo you still want to ") +
+                                 (w.opening ? "load a game?" : "save the game?"));
+        return false;
+    }
+    gamefolder_ = Currentfolder();
+    chosenfile_ = Gamepath(gamefolder_, w.name);
+    return true;
+}
+
+void Tallimormod::Cmdopen_Click() {
+    if (!fileWindow_ || box_ || !fileWindow_->opening || !Buildchosenfile()) return;
+    switch (Lookupfile(chosenfile_)) {
+        case Fileexistence::Missing:
+            Messagebox("Notexist", "The file " + chosenfile_ + " does not exist!  Try again.");
+            break;
+        case Fileexistence::Unreadable:
+            Notready(52);
+            break;
+        case Fileexistence::Exists:
+            Loadgame(chosenfile_);
+            break;
+    }
+}
+
+void Tallimormod::Cmdsave_Click() {
+    if (!fileWindow_ || box_ || fileWindow_->opening || !Buildchosenfile()) return;
+    switch (Lookupfile(chosenfile_)) {
+        case Fileexistence::Exists:
+            Messagebox("Overwrite", "The file " + chosenfile_ + " already exits!  Overwrite?");
+            break;
+        case Fileexistence::Unreadable:
+            Notready(52);
+            break;
+        case Fileexistence::Missing:
+            Savegame(chosenfile_);
+            break;
+    }
+}
+
+void Tallimormod::Fmfiles_KeyUp(int keycode) {
+    if (keycode != 46 || !fileWindow_ || box_ || fileWindow_->highlighted < 0) return;
+    const Fileview& w = *fileWindow_;
+    gamefolder_ = Currentfolder();
+    chosenfile_ = gamefolder_ + w.files[static_cast<size_t>(w.highlighted)];
+    Messagebox("Delete", "Are you sure you want to delete the file " + chosenfile_ + "?");
+}
+
+void Tallimormod::Fmfiles_Cmdcancel_Click() {
+    if (!fileWindow_) return;
+    const bool opening = fileWindow_->opening;
+    Closefilewindow();
+    Setwait(0, "Nochange");
+    // Open is offered on the idle screen only, so cancelling it ends there
+    // whatever status the last game left behind.
+    if (opening || !g_.Playing()) {
+        Finishgame();
+        Showstatus();
+        return;
+    }
+    wait_.Pop();
+    if (!wait_.Stack().empty()) Setwait(60, "Nochange");
+    Showstatus();
+}
+
+void Tallimormod::Notready(int error, const std::string& path) {
+    // A place on this system is a folder, so the message names all of it.
+    std::string place = "/";
+    if (fileWindow_ && !fileWindow_->places.items.empty())
+        place = fileWindow_->places.items[static_cast<size_t>(fileWindow_->places.shown)];
+    std::string text;
+    if (error == 68)
+        text = "Drive " + place + " not ready!  Try again.";
+    else if (error == 52)
+        text = "Disk not ready! Please insert a disk in drive " + place + ".";
+    else
+        text = "Disk not ready! Please insert the disk containing the file\n" + path + " and try again.";
+    Messagebox("Notready", text);
+}
+
+}  // namespace tallimor

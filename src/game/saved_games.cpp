@@ -1,0 +1,227 @@
+// Saved games: Save and Save As from the menu, writing a game and going on
+// as its status says, and loading one, shown for examination when it is
+// finished and continued where it stood when it is not.
+
+#include <algorithm>
+
+#include "game/tallimormod.h"
+#include "rules/code_string.h"
+
+namespace tallimor {
+
+namespace {
+
+constexpr const char* kToolongtext =
+    "This game cannot be saved: its guesses need more room than a saved game has.";
+
+bool Endsthegame(const std::string& status) {
+    return status == "Error Detected" || status == "End Game" || status == "Hint(s) Consistent" ||
+           status == "Late Detection of Error" || status == "Gameover";
+}
+
+}  // namespace
+
+std::string Tallimormod::Gamesfolder() const { return recordsFolder_ + "Files/"; }
+
+void Tallimormod::Setfinaltrial() {
+    // The computer's current guess has no hint yet.
+    g_.Finaltrial = static_cast<int16_t>(g_.Settings.Who == 1 ? g_.Currenttrial : g_.Currenttrial - 1);
+}
+
+void Tallimormod::Mnusave_Click() {
+    if (!menus_.Mnusaving || box_ || fileWindow_) return;
+    if (savestatus_ == "Unsaved") {
+        Mnusaveas_Click();
+        return;
+    }
+    Setfinaltrial();
+    Savegame(gamefile_);
+}
+
+void Tallimormod::Mnusaveas_Click() {
+    if (!menus_.Mnusaving || box_ || fileWindow_) return;
+    Setfinaltrial();
+    Openfilewindow(false);
+    Setwait(300, "Mnusave+");
+}
+
+void Tallimormod::Mnuload_Click() {
+    if (!menus_.Mnuload || box_ || fileWindow_) return;
+    Openfilewindow(true);
+    Setwait(300, "Load");
+}
+
+void Tallimormod::Savegame(const std::string& path) {
+    if (timers_[static_cast<size_t>(Timerid::Tmrrec)].enabled) clock_.Calculatetime();
+    SavedGameFile game;
+    const GameSettings& s = g_.Settings;
+    game.Who = s.Who;
+    game.Inputmethod = keyboard_ ? "Keyboard" : "Mouse";
+    game.Displaymode = display_ == Displaymode::Colour ? "Colour" : "Number";
+    game.Markflag = computerMarks_ ? -1 : 0;
+    game.Colours = s.Colours, game.Startfrom = s.Startfrom, game.Starttrial = s.Starttrial;
+    game.Codelength = s.Codelength, game.Fixedlength = s.Fixedlength, game.Hinterrors = s.Hinterrors;
+    game.Ordertype = s.Ordertype, game.MaxRepeat = s.MaxRepeat;
+    game.Gamestatus = g_.Gamestatus;
+    game.Currenttrial = g_.Currenttrial;
+    game.Finaltrial = g_.Finaltrial;
+    game.Answer = g_.Answer;
+    for (size_t t = 0; t < kTrialRows; ++t) {
+        const TrialRecord& row = g_.Record[static_cast<int>(t)];
+        game.Trialguess[t] = row.Trialguess;
+        game.Trialblack[t] = row.Trialblack, game.Trialwhite[t] = row.Trialwhite;
+        game.HintTotal[t] = row.HintTotal;
+        game.TrialColours[t] = tables_.TrialColours[t];
+        game.TrialLayers[t] = tables_.TrialLayers[t];
+        game.TrialChoice[t] = tables_.TrialChoice[t];
+    }
+    game.ErrorPending = wrong_.ErrorPending ? -1 : 0;
+    game.ErrorTrials = g_.ErrorTrials;
+    game.TrueBlacks = wrong_.TrueBlacks, game.TrueWhites = wrong_.TrueWhites;
+    game.Checkedtrial = wrong_.Checkedtrial;
+    game.ColourOrder = tables_.ColourOrder;
+    game.Guessstr = g_.Guessstr;
+    game.MaxTested = tables_.MaxTested, game.Saturation = tables_.Saturation;
+    game.Timespent = clock_.Timespent;
+
+    const SavedGameResult saved = Writesavedgame(path, game, savedBuffer_);
+    // Nothing is closed or changed unless the file is written: the player may
+    // try another place, or go back to the game.
+    if (saved.status == SavedGameStatus::TooLong) {
+        Messagebox("Toolong", kToolongtext);
+        return;
+    }
+    if (!saved.Ok()) {
+        Notready(71, path);
+        return;
+    }
+    Closefilewindow();
+    gamefile_ = path;
+    if (savestatus_ == "Unsaved") savestatus_ = "Saved";
+    wait_.Pop();
+    if (Endsthegame(g_.Gamestatus)) {
+        Finishgame();
+    } else if (g_.Gamestatus == "Win") {
+        if (s.Who == 1 && clock_.Timespent < kGameSeconds && g_.Currenttrial < kLastTrial)
+            Checkwinners();
+        else
+            Finishgame();
+    } else {
+        title_ = "Saved Game - " + gamefile_;
+        Setwait(0, "Nochange");
+    }
+}
+
+void Tallimormod::Loadgame(const std::string& path) {
+    const SavedGameResult loaded = Readsavedgame(path, savedBuffer_);
+    if (loaded.status == SavedGameStatus::Unreadable) {
+        Notready(71, path);
+        return;
+    }
+    // A damaged file changes nothing: the window stays for another choice.
+    if (!loaded.Ok()) {
+        Messagebox("Notvalid", "The file " + loaded.reason + ".\nNothing has been loaded.");
+        return;
+    }
+    saved_ = lists_.Save();
+    Closefilewindow();
+    Restoregame(savedBuffer_);
+    gamefile_ = path;
+    savestatus_ = "Loaded";
+    title_ = "Loaded Game - " + gamefile_;
+    menus_.Mnuset = menus_.Mnunew = menus_.Mnuload = menus_.Mnusaving = menus_.Mnudemo = false;
+    menus_.Mnuend = true;
+    Hide(Panel::Picfore);
+    Show(Panel::Picupper);
+    Show(Panel::Picrecord);
+    if (!g_.Playing()) {
+        Showsetting();
+        if (g_.Gamestatus == "Hint(s) Consistent")
+            Showanswer("Possible Answer");
+        else if (Storesanswer(savedBuffer_))
+            Showanswer("Answer");
+        Messagebox("Notgame",
+                   "Here is the result of a previous game.\nPress the FINISH button after you have finished "
+                   "examining the result.");
+    } else if (g_.Settings.Who != 1) {
+        Resumeloaded();
+        if (Storesreasoning(savedBuffer_)) {
+            Getresult();
+        } else {
+            // Saved before the clock counted its first second, the file holds
+            // no reasoning: the computer takes the stored trials in again as
+            // given and then guesses on.
+            engine_->Drawcolourorder();
+            wrong_.Checkedtrial = std::max(wrong_.Checkedtrial, g_.Finaltrial);
+            g_.Currenttrial = 0;
+            Getguess();
+        }
+    } else {
+        Messagebox("Notenter",
+                   "Please notice that for a loaded game, you will not\nenter the Top Five List even if you "
+                   "break the record.");
+    }
+}
+
+void Tallimormod::Restoregame(const SavedGameFile& f) {
+    keyboard_ = f.Inputmethod == "Keyboard";
+    Setdisplay(f.Displaymode == "Number" ? Displaymode::Number : Displaymode::Colour);
+    if (f.Who == 2) computerMarks_ = f.Markflag != 0;
+    GameSettings s = GameSettings::Make(f.Colours, f.Codelength, f.Fixedlength == 1, f.Ordertype, f.MaxRepeat,
+                                        f.Who, f.Startfrom, f.Hinterrors);
+    s.Starttrial = f.Starttrial;
+    g_.Settings = s;
+    Clearrec(g_);
+    g_.Gamestatus = f.Gamestatus;
+    wrong_.Clear();
+    wrong_.ErrorPending = f.ErrorPending != 0;
+    wrong_.TrueBlacks = f.TrueBlacks, wrong_.TrueWhites = f.TrueWhites;
+    wrong_.Checkedtrial = f.Checkedtrial;
+    g_.ErrorTrials = f.ErrorTrials;
+    errorRecord_.clear();
+    g_.Finaltrial = f.Finaltrial;
+    clock_.Timeoffset = clock_.Timespent = f.Timespent;
+    clock_.Timetext = Converttime(f.Timespent);
+    g_.Currenttrial = f.Currenttrial;
+    wait_.Starttrial = s.Starttrial;
+
+    board_.rows.clear();
+    board_.codelength = s.Codelength;
+    board_.fixedOrder = s.fixedOrder();
+    board_.heading = "RECORD";
+    for (int t = 1; t <= f.Finaltrial; ++t) {
+        const size_t i = static_cast<size_t>(t);
+        g_.Record[t] = TrialRecord{f.Trialguess[i], f.Trialblack[i], f.Trialwhite[i], f.HintTotal[i]};
+        board_.rows[t] = g_.Record[t];
+    }
+    reported_ = f.Finaltrial;
+    if (Storesanswer(f)) {
+        g_.Answer = f.Answer;
+        g_.Answerblanks = static_cast<int16_t>(Countchar(g_.Answer, kBlank));
+    }
+    tables_ = EngineTables{};
+    engine_.emplace(g_, tables_, wrong_);
+    if (Storesreasoning(f)) {
+        tables_.ColourOrder = f.ColourOrder;
+        g_.Guessstr = f.Guessstr;
+        tables_.MaxTested = f.MaxTested, tables_.Saturation = f.Saturation;
+        for (int t = 0; t <= f.Finaltrial; ++t) {
+            const size_t i = static_cast<size_t>(t);
+            tables_.TrialColours[i] = f.TrialColours[i];
+            tables_.TrialLayers[i] = f.TrialLayers[i];
+            tables_.TrialChoice[i] = f.TrialChoice[i];
+            g_.Record[t].HintTotal = f.HintTotal[i];
+        }
+    }
+    tables_.NoConsistentCode = false;
+}
+
+void Tallimormod::Resumeloaded() {
+    clock_.Start(clock_.Timeoffset);
+    Show(Panel::Lbltime);
+    clock_.Calculatetime();
+    warned_ = clock_.Timespent >= kWarningSeconds;
+    Starttimer(Timerid::Tmrrec);
+}
+
+}  // namespace tallimor

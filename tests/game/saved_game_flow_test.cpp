@@ -1,0 +1,195 @@
+// Saved games through the module: Save, Save As and the file window's
+// questions; a game loaded in a later run goes on where it stood, the
+// computer's reasoning included; a damaged or unwritable file changes nothing.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <fstream>
+
+#include "game/game_fixture.h"
+#include "rules/marking.h"
+
+namespace tallimor {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Types a name into the open file window and presses its Open or Save.
+void Choose(Game& g, const std::string& name) {
+    g.m.Txtfiles_Change(name);
+    g.V().files->opening ? g.m.Cmdopen_Click() : g.m.Cmdsave_Click();
+}
+
+std::string Path(const Game& g, const std::string& name) { return g.folder.string() + "/Files/" + name; }
+
+// The player marks the computer's guess truly against `code`.
+void Markguess(Game& g, const std::string& code) {
+    if (g.m.State().Guessstr == code) return g.m.Cmdwin_Click();
+    const Hint h = Markcode(g.m.State().Settings, g.m.State().Guessstr, code);
+    g.m.Cbwrong_Click(std::to_string(h.Whites));
+    g.m.Cbcorrect_Click(std::to_string(h.Blacks));
+    g.m.Cmdgetresult_Click();
+}
+
+TEST(SavedGameFlow, APlayersGameSavedInPlayGoesOnInALaterRun) {
+    Game g("save-player");
+    g.Start(kSixFour, "0123");
+    g.Drop("4501");
+    g.m.Cmdshowresult_Click();
+    g.h.Advance(75);
+    g.m.Mnusave_Click();  // never saved: as Save As
+    ASSERT_TRUE(g.V().files);
+    EXPECT_EQ(g.V().files->caption, "Save As");
+    EXPECT_EQ(g.Stack(), "Mnusave+Frgetstring1");
+    Choose(g, "game");
+    const std::string file = Path(g, "game.mm");
+    EXPECT_EQ(g.V().title, "Saved Game - " + file);
+    EXPECT_EQ(g.m.Savestatus() + g.Stack(), "SavedFrgetstring1");
+    EXPECT_FALSE(g.V().files);
+    EXPECT_EQ(fs::file_size(file), 722u);
+
+    Game later("load-player");
+    later.m.Mnuload_Click();
+    EXPECT_EQ(later.Stack(), "Load");
+    later.m.Dirfiles_Change("/");
+    later.m.Txtfiles_Change(file.substr(1));  // a path typed from the root
+    later.m.Cmdopen_Click();
+    EXPECT_EQ(later.Boxid(), "Notenter");
+    EXPECT_EQ(later.V().title, "Loaded Game - " + file);
+    EXPECT_EQ(later.V().board.rows.at(1).Trialguess, "4501");
+    EXPECT_FALSE(later.V().menus.Mnuset || later.V().menus.Mnusaving || !later.V().menus.Mnuend);
+    later.h.Advance(60);  // the box's OK, pressed by its time-out
+    later.h.Advance(10);
+    EXPECT_EQ(later.m.Clock().Timespent, 85);  // the clock goes on from the saved seconds
+    later.Drop("0123");
+    later.Press(Msgbutton::Cmdr3);  // End: a loaded game never enters the Top Five list
+    EXPECT_TRUE(later.Shown(Panel::Picfore));
+    EXPECT_EQ(later.V().title, "Tallimor");
+}
+
+TEST(SavedGameFlow, TheComputersReasoningGoesOnAfterALoad) {
+    const Picks computer{
+        {L::Who, "Computer guesses"}, {L::Colour, "7"}, {L::Length, "5"}, {L::Order, "Random order"}};
+    const std::string code = "61340";
+    Game g("save-computer");
+    g.Start(computer);
+    g.m.Cmdokmark_Click();
+    g.m.Cmdready_Click();
+    g.h.Advance(3);
+    Markguess(g, code);
+    Markguess(g, code);
+    const int16_t trial = g.m.State().Currenttrial;
+    g.m.Mnusaveas_Click();
+    EXPECT_EQ(g.m.State().Finaltrial, trial - 1);  // the guess on show has no hint yet
+    Choose(g, "computer");
+    Game later("load-computer");
+    later.m.Mnuload_Click();
+    later.m.Dirfiles_Change(g.folder.string() + "/Files");
+    later.m.Filfiles_DblClick(0);
+    ASSERT_TRUE(later.Shown(Panel::Frgetresult));
+    EXPECT_EQ(later.V().entry.guess, g.V().entry.guess);
+    // Both runs make the same guesses from here to the win.
+    for (int guard = 0; g.m.State().Gamestatus == "Playing" && guard < 20; ++guard) {
+        ASSERT_EQ(later.m.State().Guessstr + later.V().entry.trials,
+                  g.m.State().Guessstr + g.V().entry.trials);
+        Markguess(g, code);
+        Markguess(later, code);
+    }
+    EXPECT_EQ(later.m.State().Gamestatus + later.m.State().Answer, "Win" + code);
+}
+
+TEST(SavedGameFlow, AFinishedGameIsSavedFromItsBoxAndShownForExamination) {
+    Game g("save-finished");
+    g.Start(kSixFour, "0123");
+    g.Drop("0123");
+    g.Press(Msgbutton::Cmdl3);  // Save File
+    EXPECT_EQ(g.Stack(), "Mnusave+");
+    Choose(g, "won.mm");
+    EXPECT_TRUE(g.Shown(Panel::Frgetname));  // a win saved goes on to the Top Five
+    g.m.Cmdokname_Click();
+    g.m.Cmdcontinue_Click();
+
+    g.m.Mnuload_Click();
+    Choose(g, "won");
+    EXPECT_EQ(g.Boxid(), "Notgame");
+    EXPECT_EQ(g.V().answercaption + g.V().answer, "Answer0123");
+    EXPECT_EQ(
+        g.Status(),
+        "Press the FINISH button after you have finished examining the result.  Please notice the FINISH "
+        "button is pressed automatically in 15 minutes.");
+    g.Press(Msgbutton::Cmdr2);
+    EXPECT_TRUE(g.Shown(Panel::Picfore));
+    EXPECT_EQ(g.Stack(), "Picfore");
+}
+
+TEST(SavedGameFlow, TheFileWindowsQuestionsAndMessagesRestoreIt) {
+    Game g("file-window");
+    g.Start(kSixFour, "0123");
+    g.Drop("4501");
+    g.m.Cmdshowresult_Click();
+    g.m.Mnusaveas_Click();
+    Choose(g, "");
+    EXPECT_EQ(g.Boxtext(), "You haven't specified a file name.\nDo you still want to save the game?");
+    EXPECT_EQ(g.Stack(), "Nofile+Mnusave+Frgetstring1");
+    g.Press(Msgbutton::Cmdl2);  // Yes: back to the window with a minute
+    EXPECT_EQ(g.Stack() + std::to_string(g.m.Waitstack().Timeout()), "Mnusave+Frgetstring160");
+    Choose(g, "one");
+    g.m.Mnusaveas_Click();
+    Choose(g, "one.MM");  // not ".mm": a new file
+    EXPECT_TRUE(fs::exists(Path(g, "one.MM.mm")));
+    g.m.Mnusaveas_Click();
+    Choose(g, "one");
+    EXPECT_EQ(g.Boxtext(), "The file " + Path(g, "one.mm") + " already exits!  Overwrite?");
+    g.Press(Msgbutton::Cmdr2);  // No
+    ASSERT_TRUE(g.V().files);
+    g.m.Filfiles_Click(1);  // "one.mm"
+    g.m.Fmfiles_KeyUp(46);
+    EXPECT_EQ(g.Boxid(), "Delete");
+    g.Press(Msgbutton::Cmdl2);
+    EXPECT_FALSE(fs::exists(Path(g, "one.mm")));
+    EXPECT_EQ(g.V().files->files, std::vector<std::string>{"one.MM.mm"});
+    g.m.Fmfiles_Cmdcancel_Click();
+    EXPECT_EQ(g.Stack() + std::to_string(g.m.Waitstack().Timeout()), "Frgetstring160");
+    EXPECT_EQ(g.m.Gamefile(), Path(g, "one.MM.mm"));  // the last file saved to
+
+    // A folder that cannot be written keeps the window and writes nothing.
+    const fs::path locked = g.folder / "locked";
+    fs::create_directories(locked);
+    chmod(locked.c_str(), 0555);
+    g.m.Mnusaveas_Click();
+    g.m.Dirfiles_Change(locked.string());
+    Choose(g, "x");
+    EXPECT_EQ(g.Boxtext(), "Disk not ready! Please insert the disk containing the file\n" + locked.string() +
+                               "/x.mm and try again.");
+    g.Press(Msgbutton::Cmdmid);
+    ASSERT_TRUE(g.V().files);
+    EXPECT_EQ(g.V().files->chain.back(), g.folder.string() + "/Files/");
+    EXPECT_TRUE(fs::is_empty(locked));
+    chmod(locked.c_str(), 0755);
+    g.h.Advance(60);  // the window's minute runs out: Cancel
+    EXPECT_FALSE(g.V().files);
+    EXPECT_EQ(g.Stack(), "Frgetstring1");
+}
+
+TEST(SavedGameFlow, ADamagedOrMissingFileChangesNothing) {
+    Game g("damaged");
+    fs::create_directories(g.folder / "Files");
+    std::ofstream(g.folder / "Files" / "bad.mm") << std::string(722, '\x07');
+    g.m.Mnuload_Click();
+    Choose(g, "gone");
+    EXPECT_EQ(g.Boxtext(), "The file " + Path(g, "gone.mm") + " does not exist!  Try again.");
+    g.Press(Msgbutton::Cmdmid);
+    Choose(g, "bad");
+    EXPECT_EQ(g.Boxid() + "|" + g.m.Box()->title, "Notvalid|Damaged File");
+    EXPECT_EQ(g.Stack(), "Notvalid+Load");
+    g.h.Advance(60);  // OK by its time-out: back to the window
+    EXPECT_TRUE(g.V().files && !g.Shown(Panel::Picupper));
+    EXPECT_EQ(g.V().title, "Tallimor");
+    g.h.Advance(300);  // the window's five minutes: Cancel, back to the idle screen
+    EXPECT_EQ(g.Stack(), "Picfore");
+    EXPECT_TRUE(g.Shown(Panel::Picfore));
+}
+
+}  // namespace
+}  // namespace tallimor
