@@ -1,0 +1,31 @@
+# A Debian package of the installed program: `cpack -G DEB` in the build
+# folder writes tallimor_<version>_<arch>.deb.
+set(TALLIMOR_MAINTAINER "Tallimor developers <tallimor@example.org>"
+    CACHE STRING "Maintainer named in the Debian package")
+
+set(CPACK_PACKAGE_NAME tallimor)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Tallimor developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "code-breaking game of coloured boxes")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Tallimor is a single-player code-breaking game. One side thinks of a secret code of\n\
+coloured boxes; the other tries to reproduce it from the black and white hints\n\
+given after every guess. Guess yourself, let the computer guess your code, or\n\
+watch it play both sides, in 1424 variations, with Top Five lists, saved games\n\
+and an unattended demo.")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${TALLIMOR_MAINTAINER})
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The run-time libraries are read from the executables when dpkg-shlibdeps
+# (package dpkg-dev) is there; otherwise the Qt 6 libraries of Debian 12.
+find_program(TALLIMOR_DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(TALLIMOR_DPKG_SHLIBDEPS)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+else()
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS
+      "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libstdc++6 (>= 12), libc6 (>= 2.34)")
+endif()
+include(CPack)
