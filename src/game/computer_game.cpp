@@ -10,8 +10,12 @@
 namespace tallimor {
 
 void Tallimormod::Computerguess() {
-    wait_.Setdirect("Thinking");
-    Showstatus();
+    if (wait_.Current() == "Demo") {
+        Demothinking();  // the demo's panel says so, and its wait stays
+    } else {
+        wait_.Setdirect("Thinking");
+        Showstatus();
+    }
     engine_->Setcomputermarks(computerMarks_);
     if (!Probe.searched) {
         Conclude(engine_->Getguess());
@@ -26,6 +30,7 @@ void Tallimormod::Computerguess() {
 void Tallimormod::Conclude(const Conclusion& c) {
     switch (c.kind) {
         case Conclusion::Kind::Delaytimer:
+            Pacedelay(c.owntrial);
             Starttimer(Timerid::Tmrdelay);
             break;
         case Conclusion::Kind::Getresult:
@@ -45,6 +50,8 @@ void Tallimormod::Conclude(const Conclusion& c) {
 
 void Tallimormod::Tmrdelay_Timer() {
     Stoptimer(Timerid::Tmrdelay);
+    if (Nextrungame()) return;  // between two games of a statistics run
+    if (Demostep()) return;
     if (!g_.Playing()) return;
     const bool own = g_.Currenttrial >= g_.Settings.Starttrial && g_.Currenttrial > wrong_.Checkedtrial;
     if (!own) {

@@ -10,10 +10,4 @@ void Tallimormod::Form_Activate(bool designer) {
     if (designer) Designer = true;
 }
 
-// The statistics runs and their window are not built yet: until they are,
-// the three buttons are shown and do nothing.
-void Tallimormod::Cmdsimulate_Click() {}
-void Tallimormod::Cmdinitstat_Click() {}
-void Tallimormod::Cmdseestat_Click() {}
-
 }  // namespace tallimor

@@ -10,6 +10,7 @@ namespace tallimor {
 
 void Tallimormod::Win() {
     const bool player = g_.Settings.Who == 1;
+    if (player && animation_) ++winlaps_;  // the figure's lap of honour
     if (!player && wrong_.ErrorPending) {
         // The computer cannot find the code past a wrong hint it has not seen through.
         Showbug("");
@@ -41,12 +42,16 @@ void Tallimormod::Win() {
             hidden ? Hiddenwintext(false, wrong_)
                    : "Win!  I have tried " + std::to_string(g_.Attempts) + Plural(" time", g_.Attempts) + ".";
     }
-    winText_ = Choosetext(winText_);
     if (g_.Settings.Who == 3 && g_.Settings.Hinterrors == 1 && Updatecomputerstatistics()) return;
     Winbox();
 }
 
-void Tallimormod::Winbox() { Messagebox("Win", winText_); }
+void Tallimormod::Winbox() {
+    if (Demo)
+        Demoend(winText_);
+    else
+        Messagebox("Win", Choosetext(winText_));
+}
 
 bool Tallimormod::Updatecomputerstatistics() {
     if (recordsFolder_.empty()) return false;  // a run without records files
@@ -80,6 +85,10 @@ void Tallimormod::Gameover(bool lasttrial) {
         if (g_.Currenttrial == kLastTrial) Showrecord(kLastTrial);
     } else if (lasttrial && !g_.Answer.empty()) {
         Showanswer("Answer");
+    }
+    if (Demo) {
+        Demoend(text);
+        return;
     }
     if (g_.Currenttrial == 0)
         Messagebox("Gameover0", text);
@@ -118,6 +127,8 @@ void Tallimormod::Tmrrec_Timer() {
 
 void Tallimormod::Tmrbuffer_Timer() {
     Stoptimer(Timerid::Tmrbuffer);
+    // A simulation run has ended: its summary.
+    if (Runmode == "Simulate" && g_.Gamestatus.empty()) return Showsummary();
     // One step per start, whether the tick or a direct call comes first.
     if (!bufferPending_) return;
     bufferPending_ = false;

@@ -23,7 +23,7 @@ WinnersResult Tallimormod::Initialize() {
     errorRecord_.clear();
     reported_ = 0;
     engine_.emplace(g_, tables_, wrong_);
-    title_ = "New Game - Unsaved";
+    title_ = Demo ? "Demo" : "New Game - Unsaved";
     savestatus_ = "Unsaved";
     Hide(Panel::Picfore);
     Show(Panel::Picupper);
@@ -100,12 +100,15 @@ void Tallimormod::Startgame() {
         Show(Panel::Lbltime);
         warned_ = false;
         Starttimer(Timerid::Tmrrec);
+        Placefigure();
         return;
     }
     // A game the player only watches: the delay timer carries it, a step a tick.
     menus_.Mnugame = menus_.Mnumedia = menus_.Mnuoption = menus_.Mnuhelp = false;
     Showsetting();
     Showanswer("Answer");
+    if (wait_.Current() == "Demo") board_.heading = "DEMO";
+    Pacedelay(wait_.Current() == "Demo");
 }
 
 void Tallimormod::Getguess() {

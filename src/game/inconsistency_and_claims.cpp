@@ -27,6 +27,10 @@ void Tallimormod::Inconsistent() {
         text = Detectedtext(g_.Currenttrial, wrong_);
         if (Probe.inconsistent) Probe.inconsistent(wrong_.Checkedtrial);
     }
+    if (Demo) {
+        Demodetected();  // the demo asks nothing: its next step corrects the hints
+        return;
+    }
     Messagebox("Continue Playing", text);
 }
 
@@ -52,6 +56,7 @@ void Tallimormod::Correction() {
         g_.Guessblanks = 0;
         g_.Currenttrial = 0;
     }
+    if (Demo) Democorrected();
     Getguess();
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -54,6 +55,7 @@ struct Menustate {
     bool Mnugame = true, Mnumedia = true, Mnuoption = true, Mnuhelp = true;
     bool Mnuset = true, Mnunew = true, Mnuload = true, Mnusaving = false, Mnuend = false, Mnudemo = true,
          Mnuquit = true;
+    bool Tlbgame = true;  // false: every toolbar button is off, whatever the menus say
     friend bool operator==(const Menustate&, const Menustate&) = default;
 };
 
@@ -149,6 +151,34 @@ struct Fileview {
     friend bool operator==(const Fileview&, const Fileview&) = default;
 };
 
+// The demo's panels: its message panel with an icon, and its speed bar.
+struct Demoview {
+    bool shown = false;              // Picdemo
+    char icon = 'i';                 // Piclogo: the picture of a message icon letter
+    std::string text;                // Lbldemo
+    bool speedShown = false;         // Frscroll
+    int speed = 50, speedMax = 100;  // Hsbspeed: its maximum is the slowest pace
+    friend bool operator==(const Demoview&, const Demoview&) = default;
+};
+
+// The flying figure over the record and the scrolling sky of the idle picture.
+struct Animationview {
+    bool on = true;        // the switch of Mnuani and toolbar button 7
+    bool fly = false;      // the figure flies: the clock is shown and the player takes part
+    int trial = 0;         // the trial whose part of the record the figure flies along
+    unsigned placed = 0;   // a new count: the figure starts again just left of the record
+    unsigned winlaps = 0;  // a new count: the player has won, the figure flies a lap of honour
+    friend bool operator==(const Animationview&, const Animationview&) = default;
+};
+
+// The system's own message box (not the program's): an information icon,
+// one OK button.  A new box gets a new serial.
+struct Systemboxview {
+    unsigned serial = 0;
+    std::string title, text;
+    friend bool operator==(const Systemboxview&, const Systemboxview&) = default;
+};
+
 struct Mainview {
     std::string title;      // the window caption
     std::string status;     // the status bar, padded as it is shown
@@ -157,6 +187,7 @@ struct Mainview {
     bool Shown(Panel p) const { return shown[static_cast<size_t>(p)]; }
 
     Menustate menus;
+    std::array<bool, 14> toolbar{};  // buttons 1 to 13 that can be pressed
     bool keyboard = false;  // Options > Input Method
     Displaymode display = Displaymode::Colour;
 
@@ -208,6 +239,17 @@ struct Mainview {
     // the Game Setting Menu (Simulate, Initialize Statistics, See Statistics).
     bool instructions = false, about = false;
     bool designerButtons = false;
+
+    Demoview demo;
+    Animationview animation;
+    unsigned gamemenuPopups = 0;  // a new count: a right click on the record pops up the Game menu
+
+    // The statistics window, open in place of the main window, which is hidden
+    // meanwhile; a new filling of its list is a new pointer.  And the box that
+    // reports a simulation run.
+    bool statistics = false;
+    std::shared_ptr<const std::vector<std::string>> statlines;  // Lststat
+    std::optional<Systemboxview> systembox;
 };
 
 }  // namespace tallimor

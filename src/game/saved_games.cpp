@@ -47,6 +47,7 @@ void Tallimormod::Mnusaveas_Click() {
 
 void Tallimormod::Mnuload_Click() {
     if (!menus_.Mnuload || box_ || fileWindow_) return;
+    Demo = false;
     Openfilewindow(true);
     Setwait(300, "Load");
 }

@@ -35,12 +35,14 @@ void Tallimormod::Startfromlists() {
 }
 
 void Tallimormod::Cmdcancel_Click() {
+    const bool demo = Enddemo();
     Setwait(0, "");
     Setdisplay(display_);
-    // Only an open menu has texts to put back; otherwise the lists stand as chosen.
-    if (Isshown(Panel::Frmenu)) lists_.Restore(saved_);
+    // Only an open menu or a demo has texts to put back; otherwise the lists stand as chosen.
+    if (Isshown(Panel::Frmenu) || demo) lists_.Restore(saved_);
     Hide(Panel::Frmenu);
     Finishgame();
+    Endrun();  // a simulation then shows its summary
 }
 
 }  // namespace tallimor

@@ -1,5 +1,6 @@
 #include "game/tallimormod.h"
 
+#include "game/toolbar.h"
 #include "reasoning/wrong_hints.h"
 #include "rules/game_settings.h"
 
@@ -112,6 +113,7 @@ Mainview Tallimormod::Describe() const {
     v.thinking = wait_.Current() == "Thinking";
     v.shown = shown_;
     v.menus = menus_;
+    v.toolbar = Settlb(menus_);
     v.keyboard = keyboard_;
     v.display = display_;
 
@@ -171,6 +173,8 @@ Mainview Tallimormod::Describe() const {
     v.instructions = instructions_;
     v.about = about_;
     v.designerButtons = Designer;
+    Describedemo(v);
+    Describestatistics(v);
     return v;
 }
 

@@ -17,6 +17,7 @@
 #include "game/wait_states.h"
 #include "reasoning/engine.h"
 #include "reasoning/wrong_hints.h"
+#include "records/computer_statistics.h"
 #include "records/winners_file.h"
 #include "rules/code_input.h"
 #include "rules/game_clock.h"
@@ -67,6 +68,9 @@ class Tallimormod {
     void Mnuquit_Click();
     void Mnumouse_Click();
     void Mnukey_Click();
+    void Mnumusic_Click();
+    // A toolbar button (1 to 13): the command of its menu item, when offered.
+    void Tlbgame_Click(int index);
     void Mnucolour_Click() { Setdisplay(Displaymode::Colour); }
     void Mnunumber_Click() { Setdisplay(Displaymode::Number); }
 
@@ -127,7 +131,7 @@ class Tallimormod {
     void Form_Activate(bool designer);
     void Cmdsimulate_Click();
     void Cmdinitstat_Click();
-    void Cmdseestat_Click();
+    void Cmdstat_Click();
 
     // ---- saved games and the Open and Save As window
     void Mnuload_Click();
@@ -165,6 +169,25 @@ class Tallimormod {
     void Tmrrec_Timer();
     void Tmrbuffer_Timer();
     void Tmrdelay_Timer();
+
+    // ---- the computer's statistics runs and the statistics window
+    void Initstat();       // the next game of the Initialize Statistics run
+    void Simulate();       // the next game of the simulation
+    void Cmdback_Click();  // BACK of the statistics window
+    void Systembox_Ok();   // OK of the system's message box
+
+    // ---- the demo and the animation
+    void Mnudemo_Click();
+    void Mnuani_Click();
+    // The first game of a demo, or the next one while the demo runs.
+    void Startdemo();
+    void Hsbspeed_Change(int value);
+    // A press on the record: 1 the left button, 2 the right one.
+    void Picrecord_MouseDown(int button);
+    // On from the first game of a demo or of a statistics run until it ends.
+    bool Demo = false;
+    // "Demo", "Initstat" or "Simulate": whose games the delay timer plays one after another.
+    std::string Runmode;
 
     // ---- procedures of a game
     // Starts a game with this setting, as "Start  Game" does with the lists'.
@@ -325,6 +348,41 @@ class Tallimormod {
 
     // The Help menu's windows that are open.
     bool instructions_ = false, about_ = false;
+
+    // The demo and the animation (demo.cpp).
+    void Describedemo(Mainview& v) const;
+    void Demomessage(char icon, const std::string& text);
+    void Demothinking();
+    void Demodetected();
+    void Democorrected();
+    void Demoend(const std::string& text);  // a demo game is over: its text, then the next game
+    bool Demostep();                        // a step of the delay timer that belongs to the demo
+    void Nextdemo();
+    bool Enddemo();  // false: no demo was running
+    int Speedinterval() const;
+    void Pacedelay(bool owntrial);
+    void Placefigure();
+    Demoview demo_;
+    std::optional<Displaymode> playerDisplay_;  // the player's display mode, while the demo draws its own
+    bool animation_ = true;
+    unsigned placed_ = 0, winlaps_ = 0, popups_ = 0;
+
+    // The statistics runs and the statistics window (statistics_runs.cpp).
+    void Beginrun(const std::string& mode);
+    bool Runrecordsusable(int firstcolours, int lastcolours);  // false: a file's problem is shown
+    void Startrungame();
+    bool Nextrungame();  // a step of the delay timer between two games of a run
+    void Countsimgame();
+    void Endrun();  // a run has been stopped as a demo is
+    void Showsummary();
+    void Describestatistics(Mainview& v) const;
+    int gamecount_ = 0;  // the game of the current setting in the Initialize Statistics run
+    std::string firstcode_, lastcode_, simcode_;  // the simulation's codes: first, last, in play
+    SimulationSummary sim_;
+    bool statistics_ = false;  // the statistics window is open in place of the main window
+    std::shared_ptr<const std::vector<std::string>> statlines_;
+    std::optional<Systemboxview> systembox_;
+    unsigned systemboxes_ = 0;
 
     Timerset timers_;
 };

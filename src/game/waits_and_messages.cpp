@@ -46,6 +46,8 @@ void Tallimormod::Tmrwait_Timer() {
         // The demo, the Top Five list and its name entry, the file window and
         // the About and Instructions windows come with their own flows.
         case WaitAction::Startdemo:
+            Startdemo();
+            break;
         case WaitAction::Cmdcontinue:
             Cmdcontinue_Click();
             break;
@@ -266,6 +268,7 @@ void Tallimormod::Messagebutton_Click(Msgbutton button) {
             Unloadbox();
             Setwait(0, "Nochange");
             Resumeloaded();
+            Placefigure();
             Getguess();
             break;
         case MessageAction::Nofileno:

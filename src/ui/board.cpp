@@ -1,9 +1,12 @@
 #include "ui/board.h"
 
-#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 #include <array>
+
+#include "ui/animation.h"
 
 namespace tallimor {
 
@@ -61,21 +64,25 @@ RecordBoard::RecordBoard(QWidget* parent) : QWidget(parent) {
 void RecordBoard::Setgame(int codelength, bool fixedOrder) {
     codelength_ = std::clamp(codelength, 1, 8);
     fixedOrder_ = fixedOrder;
+    stale_ = true;
     update();
 }
 
 void RecordBoard::Setmode(Displaymode mode) {
     mode_ = mode;
+    stale_ = true;
     update();
 }
 
 void RecordBoard::Setheading(const QString& heading) {
     heading_ = heading;
+    stale_ = true;
     update();
 }
 
 void RecordBoard::Setrows(const std::map<int, TrialRecord>& rows) {
     rows_ = rows;
+    stale_ = true;
     update();
 }
 
@@ -85,8 +92,38 @@ QPoint RecordBoard::Guessbox(int trial, int position) const {
     return {kGuessLeft + position * kPitch + kBox / 2, top + rh / 2};
 }
 
-void RecordBoard::paintEvent(QPaintEvent*) {
+const QImage& RecordBoard::Reserve() {
+    if (stale_ || reserve_.size() != size()) Makereserve();
+    return reserve_;
+}
+
+QImage& RecordBoard::Picture() {
+    Reserve();
+    return picture_;
+}
+
+void RecordBoard::Makereserve() {
+    reserve_ = QImage(size(), QImage::Format_RGB32);
+    QPainter p(&reserve_);
+    Drawrecord(p);
+    p.end();
+    picture_ = reserve_.copy();
+    stale_ = false;
+    if (Redrawn) Redrawn();
+}
+
+void RecordBoard::paintEvent(QPaintEvent* event) {
+    const QImage& picture = Picture();
     QPainter p(this);
+    p.drawImage(event->rect(), picture, event->rect());
+}
+
+void RecordBoard::mousePressEvent(QMouseEvent* event) {
+    const int button = event->button() == Qt::LeftButton ? 1 : event->button() == Qt::RightButton ? 2 : 0;
+    if (button && Pressed) Pressed(button);
+}
+
+void RecordBoard::Drawrecord(QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.fillRect(rect(), kBoardColour);
     p.setPen(kLineColour);
@@ -203,26 +240,18 @@ void HintBoxes::paintEvent(QPaintEvent*) {
     }
 }
 
-IdlePicture::IdlePicture(QWidget* parent) : QWidget(parent) {}
+IdlePicture::IdlePicture(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+
+void IdlePicture::Setskyoffset(int offset) {
+    skyOffset_ = offset;
+    update();
+}
 
 void IdlePicture::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    if (sky_.size() != size()) sky_ = Skypicture(size());
+    Background(p, sky_, skyOffset_);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient sky(0, 0, 0, height());
-    sky.setColorAt(0, QColor(70, 130, 200));
-    sky.setColorAt(0.7, QColor(170, 210, 240));
-    sky.setColorAt(1, QColor(235, 245, 250));
-    p.fillRect(rect(), sky);
-
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 220));
-    const QPointF clouds[] = {{0.18, 0.14}, {0.72, 0.10}, {0.55, 0.72}, {0.12, 0.82}, {0.86, 0.62}};
-    for (const QPointF& c : clouds) {
-        const double x = c.x() * width(), y = c.y() * height();
-        p.drawEllipse(QPointF(x, y), 46, 16);
-        p.drawEllipse(QPointF(x - 26, y + 4), 26, 12);
-        p.drawEllipse(QPointF(x + 24, y - 6), 30, 14);
-    }
 
     QFont title = font();
     title.setPointSize(40);

@@ -4,8 +4,10 @@
 // last given, so a change of display mode only needs a repaint.
 
 #include <QColor>
+#include <QImage>
 #include <QPainter>
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -40,10 +42,25 @@ class RecordBoard : public QWidget {
     // Where the first guess box of a trial's row is drawn (for checks of the picture).
     QPoint Guessbox(int trial, int position) const;
 
+    // Picreserve: the record without the flying figure, drawn anew only when
+    // the record has changed.  Picture(): what the panel shows, the reserve
+    // with the figure over it.  Redrawn runs when a fresh copy of the reserve
+    // has replaced the picture, so the figure can go back on.
+    const QImage& Reserve();
+    QImage& Picture();
+    std::function<void()> Redrawn;
+    // A mouse button pressed on the record: 1 the left one, 2 the right one.
+    std::function<void(int button)> Pressed;
+
    protected:
     void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
    private:
+    void Drawrecord(QPainter& p);
+    void Makereserve();
+    QImage reserve_, picture_;
+    bool stale_ = true;
     std::map<int, TrialRecord> rows_;
     int codelength_ = 4;
     bool fixedOrder_ = true;
@@ -91,9 +108,16 @@ class IdlePicture : public QWidget {
     Q_OBJECT
    public:
     explicit IdlePicture(QWidget* parent = nullptr);
+    // The sky is shown shifted left by `offset` pixels and wraps round (the animation scrolls it).
+    void Setskyoffset(int offset);
+    int Skyoffset() const { return skyOffset_; }
 
    protected:
     void paintEvent(QPaintEvent*) override;
+
+   private:
+    QImage sky_;  // Picback, made for the picture's size
+    int skyOffset_ = 0;
 };
 
 }  // namespace tallimor

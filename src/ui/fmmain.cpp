@@ -17,6 +17,7 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolBar>
 
 #include "ui/fmfiles.h"
 #include "ui/fmmessage.h"
@@ -75,8 +76,10 @@ Fmmain::Fmmain(const QString& programFolder, TimeSource clock, QWidget* parent)
     }
 
     Buildmenus();
+    Buildtoolbar();
     Buildpanels();
-    setFixedSize(792, 572);
+    Setcursors();
+    setFixedSize(792, 572 + tlbgame_->sizeHint().height());
     // Enter is the module's to decide, wherever the focus is in this window.
     qApp->installEventFilter(this);
     Render();
@@ -107,6 +110,13 @@ void Fmmain::Buildmenus() {
     mnuend_ = add(mnugame_, "Mnuend", "End Game(&E)", Qt::Key_F5, &Tallimormod::Mnuend_Click);
     mnugame_->addSeparator();
     mnuquit_ = add(mnugame_, "Mnuquit", "Quit(&Q)", Qt::Key_F6, &Tallimormod::Mnuquit_Click);
+
+    mnumedia_ = menuBar()->addMenu("Multimedia(&M)");
+    mnumedia_->setObjectName("Mnumedia");
+    // The program has no music: the item is there, and never offered.
+    add(mnumedia_, "Mnumusic", "On/Off Music(&M)", Qt::Key_F7, &Tallimormod::Mnumusic_Click)->setEnabled(false);
+    add(mnumedia_, "Mnuani", "On/Off Animation(&A)", Qt::Key_F8, &Tallimormod::Mnuani_Click);
+    mnudemo_ = add(mnumedia_, "Mnudemo", "Start Demo(&D)", Qt::Key_F9, &Tallimormod::Mnudemo_Click);
 
     mnuoption_ = menuBar()->addMenu("Options(&O)");
     mnuoption_->setObjectName("Mnuoption");
@@ -236,6 +246,7 @@ void Fmmain::Buildpanels() {
 
     Buildcomputerpanels(central);
     Buildtopfive(central);
+    Builddemo(central);
 
     // Two lines, so every status text can be read whole at the narrowest window.
     stbmenu_ = new QLabel(this);
@@ -399,17 +410,20 @@ void Fmmain::Render() {
     if (all || v.status != was.status) stbmenu_->setText(Q(v.status));
     if (all || v.thinking != was.thinking) {
         if (v.thinking)
-            setCursor(Qt::WaitCursor);
+            setCursor(waitcursor_);
         else
             unsetCursor();
     }
 
+    Rendertoolbar(v, all, was);
     if (all || !(v.menus == was.menus)) {
         mnugame_->menuAction()->setEnabled(v.menus.Mnugame);
         mnuoption_->menuAction()->setEnabled(v.menus.Mnuoption);
         mnuset_->setEnabled(v.menus.Mnuset);
         mnunew_->setEnabled(v.menus.Mnunew);
         mnuload_->setEnabled(v.menus.Mnuload);
+        mnumedia_->menuAction()->setEnabled(v.menus.Mnumedia);
+        mnudemo_->setEnabled(v.menus.Mnudemo);
         // A disabled submenu still lends its items' shortcuts, so they go too.
         mnusaving_->menuAction()->setEnabled(v.menus.Mnusaving);
         mnusave_->setEnabled(v.menus.Mnusaving);
@@ -444,6 +458,7 @@ void Fmmain::Render() {
     Rendercomputer(v, all, was);
     Rendertopfive(v, all, was);
     Renderhelp(v, all, was);
+    Renderdemo(v, all, was);
 
     for (int i = 0; i < kPanels; ++i) {
         const auto p = static_cast<Panel>(i);
@@ -463,6 +478,7 @@ void Fmmain::Render() {
     last_ = v;
     Synctimers();
     Renderbox(v);
+    Renderstatistics(v);
     if (refocus || filesClosed) Renderfocus(v, boxClosed || filesClosed);
     // Back from a box over the file window, its name box takes the keys again.
     if (boxClosed && files_) {

@@ -4,6 +4,7 @@
 // and after it the window draws what the module describes, touching only
 // what changed.  The module's logical timers run on real timers here.
 
+#include <QCursor>
 #include <QMainWindow>
 #include <array>
 #include <optional>
@@ -19,16 +20,21 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QMessageBox;
 class QPushButton;
 class QRadioButton;
+class QScrollBar;
 class QTimer;
+class QToolBar;
 
 namespace tallimor {
 
+class Animation;
 class Fmabout;
 class Fmfiles;
 class Fminstr;
 class Fmmessage;
+class Fmstat;
 
 // The program folder: the executable's folder, ending in "/".
 QString Programfolder();
@@ -67,6 +73,10 @@ class Fmmain : public QMainWindow {
    private:
     void Buildmenus();
     void Buildpanels();
+    // The toolbar, and the program's cursors from its folder.
+    void Buildtoolbar();
+    void Rendertoolbar(const Mainview& v, bool all, const Mainview& was);
+    void Setcursors();
     void Buildsettingmenu(QWidget* central);
     // The panels of the computer's game: its preparation and the player's marking.
     void Buildcomputerpanels(QWidget* central);
@@ -114,6 +124,8 @@ class Fmmain : public QMainWindow {
     QAction* mnuset_ = nullptr;
     QAction* mnunew_ = nullptr;
     QAction* mnuload_ = nullptr;
+    QMenu* mnumedia_ = nullptr;
+    QAction* mnudemo_ = nullptr;
     QMenu* mnusaving_ = nullptr;
     QAction* mnusave_ = nullptr;
     QAction* mnusaveas_ = nullptr;
@@ -200,6 +212,9 @@ class Fmmain : public QMainWindow {
     QPushButton* cmdwin_ = nullptr;
 
     QLabel* stbmenu_ = nullptr;
+    QToolBar* tlbgame_ = nullptr;
+    std::array<QAction*, 14> toolbuttons_{};  // 1 to 13
+    QCursor waitcursor_;
 
     // The Help menu, its windows while they are open, and designer mode.
     QMenu* mnuhelp_ = nullptr;
@@ -209,6 +224,24 @@ class Fmmain : public QMainWindow {
     QPushButton* cmdinitstat_ = nullptr;
     QPushButton* cmdseestat_ = nullptr;
     bool designer_ = false;
+
+    // The demo's message panel and speed bar, the record's presses and the animation (demo_panel.cpp).
+    void Builddemo(QWidget* central);
+    void Renderdemo(const Mainview& v, bool all, const Mainview& was);
+    QGroupBox* picdemo_ = nullptr;
+    QLabel* piclogo_ = nullptr;
+    QLabel* lbldemo_ = nullptr;
+    QGroupBox* frscroll_ = nullptr;
+    QScrollBar* hsbspeed_ = nullptr;
+    Animation* animation_ = nullptr;
+
+    // The statistics window in place of this one, and the system's box of a simulation (fmstat.cpp).
+    void Renderstatistics(const Mainview& v);
+    Fmstat* fmstat_ = nullptr;
+    bool statisticsShown_ = false;
+    std::shared_ptr<const std::vector<std::string>> statlines_;  // what the list holds
+    QMessageBox* systembox_ = nullptr;
+    unsigned systemboxSerial_ = 0;
 };
 
 }  // namespace tallimor

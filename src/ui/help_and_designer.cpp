@@ -28,7 +28,7 @@ void Fmmain::Builddesigner() {
             [this] { Forward([&] { mod_.Cmdsimulate_Click(); }); });
     connect(cmdinitstat_, &QPushButton::clicked, this,
             [this] { Forward([&] { mod_.Cmdinitstat_Click(); }); });
-    connect(cmdseestat_, &QPushButton::clicked, this, [this] { Forward([&] { mod_.Cmdseestat_Click(); }); });
+    connect(cmdseestat_, &QPushButton::clicked, this, [this] { Forward([&] { mod_.Cmdstat_Click(); }); });
 }
 
 void Fmmain::Renderhelp(const Mainview& v, bool all, const Mainview& was) {

@@ -108,7 +108,7 @@ void PieceCell::mouseMoveEvent(QMouseEvent* event) {
     drag->setPixmap(picture);
     drag->setHotSpot(QPoint(12, 12));
     if (source_.kind == DragSource::Position)
-        drag->setDragCursor(QCursor(Qt::PointingHandCursor).pixmap(), Qt::MoveAction);
+        drag->setDragCursor(Dragcursor.pixmap(), Qt::MoveAction);
     drag->exec(Qt::MoveAction);
 }
 

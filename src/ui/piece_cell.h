@@ -6,6 +6,7 @@
 
 #include <QGroupBox>
 #include <QPoint>
+#include <QCursor>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -41,6 +42,7 @@ class PieceCell : public QWidget {
     QLabel* Label() const { return label_; }
 
     std::function<bool()> Candrag;  // may a drag start from here now?
+    QCursor Dragcursor{Qt::PointingHandCursor};  // what a dragged position shows
     std::function<void()> Doubleclicked;
     std::function<void(DragSource)> Dropped;  // something was dropped here
 

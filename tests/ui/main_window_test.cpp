@@ -7,12 +7,14 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "ui/fmfiles.h"
 #include "ui/fmmain.h"
 #include "ui/fmmessage.h"
 
@@ -136,6 +138,48 @@ class MainWindowTest : public QObject {
         QVERIFY(Find<QLabel>("Lblname")->text().startsWith(" 1.  Eve Marlowe-Qui\n"));
         Key(Qt::Key_Return);  // Continue
         QVERIFY(Visible("Picfore") && !Visible("Picwinners"));
+    }
+
+    void aGameIsSavedAndItsFileDeletedByKeys() {
+        Find<QAction>("Mnukey")->trigger();
+        Startbykeys();
+        QTest::keyClicks(Find("Txtinput"), "012");
+        Key(Qt::Key_Return);
+        Key(Qt::Key_Return);
+        Key(Qt::Key_F4);  // never saved: Save As
+        auto* files = w_->findChild<Fmfiles*>("Fmfiles");
+        QVERIFY(files && files->isVisible());
+        QCOMPARE(files->windowTitle(), QString("Save As"));
+        QTRY_COMPARE(QApplication::focusWidget(), files->Txtfiles());
+        QTest::keyClicks(files->Txtfiles(), "kept");
+        QTest::keyClick(files->Txtfiles(), Qt::Key_Return);
+        const QString path = folder_.path() + "/Files/kept.mm";
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(w_->windowTitle(), "Saved Game - " + path);
+        QTRY_VERIFY(!w_->findChild<Fmfiles*>("Fmfiles"));
+        QTRY_VERIFY(Find<QLineEdit>("Txtinput")->hasFocus());
+
+        Key(Qt::Key_F5);
+        QTest::keyClick(w_->Message(), Qt::Key_Return);  // OK: the game ends
+        QTRY_VERIFY(w_->Message());
+        QTest::mouseClick(w_->Message()->Button(Msgbutton::Cmdr3), Qt::LeftButton);  // End
+        QTRY_VERIFY(Visible("Picfore"));
+        QTRY_VERIFY(w_->isActiveWindow());
+        Key(Qt::Key_F3);
+        files = w_->findChild<Fmfiles*>("Fmfiles");
+        QVERIFY(files);
+        QVERIFY(files->Cmdopen()->isVisible() && !files->Cmdsave()->isVisible());
+        QListWidget* list = files->Filfiles();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+        QCOMPARE(files->Txtfiles()->text(), QString("kept.mm"));
+        QTest::keyClick(list, Qt::Key_Delete);
+        QVERIFY(w_->Message());
+        QCOMPARE(w_->Message()->windowTitle(), QString("Delete File?"));
+        QTest::keyClick(w_->Message(), Qt::Key_Return);  // Yes
+        QVERIFY(!QFile::exists(path) && list->count() == 0);
+        QTest::keyClick(files->Txtfiles(), Qt::Key_Escape);  // Cancel
+        QTRY_VERIFY(!w_->findChild<Fmfiles*>("Fmfiles"));
+        QCOMPARE(w_->Module().Waitstack().Stack(), std::string("Picfore"));
     }
 
     void theStatusBarShowsTheWholeStatusText() {

@@ -1,0 +1,167 @@
+// The unattended demo: games of the computer against itself, one after
+// another, each with a setting drawn at random, at the pace of the speed bar.
+// It asks nothing: what a game would put in a message box goes to the demo's
+// message panel, and the game after it follows on the delay timer.  Also the
+// animation switch, which the window's flying figure and sky obey.
+
+#include <algorithm>
+
+#include "game/tallimormod.h"
+#include "rules/texts.h"
+
+namespace tallimor {
+
+namespace {
+
+constexpr int kNextdemoms = 1000;  // the last text of a game stays this long
+
+}  // namespace
+
+void Tallimormod::Mnudemo_Click() {
+    if (menus_.Mnumedia && menus_.Mnudemo) Startdemo();
+}
+
+void Tallimormod::Startdemo() {
+    if (!Demo) {
+        Setwait(0, "Demo");
+        // Put back when the demo ends, as the Cancel of the Game Setting Menu does.
+        saved_ = lists_.Save();
+        playerDisplay_ = display_;
+        menus_.Mnugame = menus_.Mnumedia = menus_.Mnuoption = menus_.Mnuhelp = menus_.Mnuquit = false;
+        menus_.Tlbgame = false;
+    }
+    g_.Random.Reseed();
+    // The integer part of a fraction times the size of the range, plus its lowest value.
+    auto draw = [this](int lowest, int count) { return lowest + static_cast<int>(g_.Random.Draw() * count); };
+    const Displaymode mode = draw(0, 2) == 0 ? Displaymode::Colour : Displaymode::Number;
+    const int colours = draw(5, 6);
+    const int startfrom = draw(1, 2);
+    const int length = draw(3, colours - 4);  // 3 up to two fewer than the colours
+    const bool fixed = length == 3 || draw(0, 2) == 1;
+    const int order = draw(1, 2);
+    const int repeat = draw(1, length);
+    const int hints = draw(1, 2);
+    Setdisplay(mode);
+    g_.Settings = GameSettings::Make(colours, length, fixed, order, repeat, 3, startfrom, hints);
+    computerMarks_ = true;
+    Runmode = "Demo";
+    Demo = true;
+    demo_.speedShown = true;
+    Initialize();  // a records file that cannot be read only costs its averages
+    Startgame();
+    Getguess();
+}
+
+void Tallimormod::Hsbspeed_Change(int value) {
+    demo_.speed = std::clamp(value, 0, demo_.speedMax);
+    timers_[static_cast<size_t>(Timerid::Tmrdelay)].interval = Speedinterval();
+}
+
+int Tallimormod::Speedinterval() const { return 999 * demo_.speed / demo_.speedMax + 1; }
+
+void Tallimormod::Pacedelay(bool owntrial) {
+    // The trials a game is given are taken in at once; the computer's own go at the demo's pace.
+    timers_[static_cast<size_t>(Timerid::Tmrdelay)].interval =
+        owntrial && wait_.Current() == "Demo" ? Speedinterval() : 1;
+}
+
+void Tallimormod::Picrecord_MouseDown(int button) {
+    if (button == 1 && wait_.Current() == "Demo") {
+        wait_.Setdirect("");
+        Showstatus();
+        Cmdcancel_Click();
+    } else if (button == 2 && menus_.Mnugame) {
+        ++popups_;
+    }
+}
+
+bool Tallimormod::Enddemo() {
+    Stoptimer(Timerid::Tmrdelay);
+    demo_.shown = demo_.speedShown = false;
+    const bool was = Demo;
+    Demo = false;
+    if (was) menus_.Tlbgame = true;  // the idle screen's menus come back with Finishgame
+    if (Runmode == "Demo") Runmode.clear();
+    if (playerDisplay_) display_ = *playerDisplay_;
+    playerDisplay_.reset();
+    return was;
+}
+
+// ------------------------------------------------------------ its messages
+
+void Tallimormod::Demomessage(char icon, const std::string& text) {
+    demo_.icon = icon;
+    demo_.text = text;
+    demo_.shown = true;
+}
+
+void Tallimormod::Demothinking() {
+    // After a correction its text stays on show.
+    if (g_.Gamestatus != "Continue Playing") Demomessage('i', "I am thinking. Please wait a while.\n");
+}
+
+void Tallimormod::Demodetected() {
+    Demomessage('X', "I have detected an error in the " + Plural("hint", g_.Currenttrial) + ".");
+    // The next step corrects the hints.
+    Pacedelay(true);
+    Starttimer(Timerid::Tmrdelay);
+}
+
+void Tallimormod::Democorrected() {
+    const auto n = static_cast<long>(wrong_.TrueBlacks.size());
+    Demomessage('i', "The " + Plural("error", n) + " " + Plural("has", n) +
+                         " been corrected and I continue guessing.");
+}
+
+void Tallimormod::Demoend(const std::string& text) {
+    Demomessage('!', text);
+    g_.Gamestatus = "Next Demo";
+    timers_[static_cast<size_t>(Timerid::Tmrdelay)].interval = kNextdemoms;
+    Starttimer(Timerid::Tmrdelay);
+}
+
+bool Tallimormod::Demostep() {
+    if (!Demo) return false;
+    if (g_.Gamestatus == "Error Detected") {
+        Correction();
+        return true;
+    }
+    if (g_.Gamestatus == "Next Demo") {
+        Nextdemo();
+        return true;
+    }
+    return false;
+}
+
+void Tallimormod::Nextdemo() {
+    demo_.shown = false;
+    board_.rows.clear();
+    if (Runmode == "Demo") {
+        timers_[static_cast<size_t>(Timerid::Tmrdelay)].interval = Speedinterval();
+        Startdemo();
+    }
+}
+
+// ------------------------------------------------------------ animation
+
+void Tallimormod::Mnuani_Click() {
+    if (menus_.Mnumedia) animation_ = !animation_;
+}
+
+void Tallimormod::Placefigure() {
+    if (animation_) ++placed_;
+}
+
+void Tallimormod::Describedemo(Mainview& v) const {
+    v.demo = demo_;
+    Animationview& a = v.animation;
+    a.on = animation_;
+    const GameSettings& s = g_.Settings;
+    a.fly = animation_ && Isshown(Panel::Lbltime) && (s.Who == 1 || (s.Who == 2 && !computerMarks_));
+    a.trial = g_.Currenttrial;
+    a.placed = placed_;
+    a.winlaps = winlaps_;
+    v.gamemenuPopups = popups_;
+}
+
+}  // namespace tallimor

@@ -1,0 +1,173 @@
+// The computer's statistics runs, which only designer mode offers: the
+// Initialize Statistics run plays ten games of every setting that starts at
+// trial 1 without hint errors, the simulation one game against every code of
+// the menu's setting.  Both play as the demo does, one game after another on
+// the delay timer, and end as it does, by a click on the record.  Also the
+// statistics window, which lists the statistics of every setting.
+
+#include <memory>
+
+#include "game/tallimormod.h"
+#include "records/statistics_list.h"
+
+namespace tallimor {
+
+void Tallimormod::Cmdinitstat_Click() {
+    if (!Designer || !Isshown(Panel::Frmenu) || box_) return;
+    // Every file takes the run's wins, so one that cannot be used stops it before it starts.
+    if (!Runrecordsusable(5, 10)) return;
+    Beginrun("Initstat");
+    g_.Settings = Firststatsetting();
+    gamecount_ = 1;
+    Startrungame();
+}
+
+void Tallimormod::Initstat() {
+    if (!Nextstatgame(g_.Settings, gamecount_)) {
+        // The last setting is done.  The run stays in the demo's wait until
+        // it is ended as a demo is; the menu's setting is current again.
+        lists_.Updatesetting(g_.Settings);
+        return;
+    }
+    Startrungame();
+}
+
+void Tallimormod::Cmdsimulate_Click() {
+    if (!Designer || !Isshown(Panel::Frmenu) || box_) return;
+    GameSettings s = g_.Settings;
+    lists_.Updatesetting(s);
+    s.Who = 3;
+    // A win without hint errors is counted in the file, and a middle start reads it.
+    if ((s.Hinterrors == 1 || s.Startfrom == 2) && !Runrecordsusable(s.Colours, s.Colours)) return;
+    Beginrun("Simulate");
+    g_.Settings = s;
+    firstcode_ = Firstcode(s);
+    lastcode_ = Lastcode(s);
+    simcode_ = firstcode_;
+    sim_ = {};
+    Startrungame();
+}
+
+void Tallimormod::Simulate() {
+    Countsimgame();
+    if (simcode_ != lastcode_ && Nextcode(g_.Settings, simcode_)) {
+        Startrungame();
+        return;
+    }
+    // Every code has been played: the run ends as a demo does, with its summary.
+    Cmdcancel_Click();
+}
+
+void Tallimormod::Countsimgame() {
+    // A game lost at its last trial has no attempts and is not counted.
+    if (g_.Attempts > 0) sim_.Add(g_.Attempts, g_.Currenttrial);
+}
+
+void Tallimormod::Beginrun(const std::string& mode) {
+    Setwait(0, "Demo");
+    // Put back when the run ends, as the Cancel of the Game Setting Menu does.
+    saved_ = lists_.Save();
+    menus_.Mnugame = menus_.Mnumedia = menus_.Mnuoption = menus_.Mnuhelp = false;
+    menus_.Tlbgame = false;
+    Demo = true;
+    Runmode = mode;
+}
+
+bool Tallimormod::Runrecordsusable(int firstcolours, int lastcolours) {
+    if (recordsFolder_.empty()) return true;  // a run without records files
+    for (int colours = firstcolours; colours <= lastcolours; ++colours) {
+        const WinnersResult read = Readwinners(recordsFolder_, colours, winners_);
+        if (!read.Usable()) {
+            Messagebox("Recordsfile", read.message);
+            return false;
+        }
+    }
+    return true;
+}
+
+void Tallimormod::Startrungame() {
+    Hide(Panel::Frmenu);
+    board_.rows.clear();
+    demo_.speedShown = true;
+    computerMarks_ = true;
+    // The simulation plays the code it has come to instead of drawing one.
+    const std::string drawn = Preset.answer;
+    if (Runmode == "Simulate") Preset.answer = simcode_;
+    Initialize();  // the files were checked when the run began
+    Preset.answer = drawn;
+    Startgame();
+    Getguess();
+}
+
+bool Tallimormod::Nextrungame() {
+    if (!Demo || g_.Gamestatus != "Next Demo" || (Runmode != "Initstat" && Runmode != "Simulate"))
+        return false;
+    Nextdemo();  // the demo's panel and the record are cleared as between two demo games
+    g_.Gamestatus.clear();
+    if (Runmode == "Initstat")
+        Initstat();
+    else
+        Simulate();
+    return true;
+}
+
+void Tallimormod::Endrun() {
+    gamecount_ = 0;
+    if (Runmode == "Initstat") Runmode.clear();
+    if (Runmode != "Simulate") return;
+    // A game won just before the run was ended has not been counted yet.
+    if (g_.Gamestatus == "Next Demo") Countsimgame();
+    g_.Gamestatus.clear();
+    if (sim_.Simcount == 0) {
+        Runmode.clear();
+        return;
+    }
+    Starttimer(Timerid::Tmrbuffer);
+}
+
+void Tallimormod::Showsummary() {
+    systembox_ = Systemboxview{++systemboxes_, "Statistics", sim_.Text()};
+    Runmode.clear();
+}
+
+void Tallimormod::Systembox_Ok() { systembox_.reset(); }
+
+// ------------------------------------------------------ the statistics window
+
+void Tallimormod::Cmdstat_Click() {
+    if (!Designer || !Isshown(Panel::Frmenu) || box_) return;
+    Setwait(0, "");
+    auto lines = std::make_shared<std::vector<std::string>>();
+    lines->reserve(kStatisticslines);
+    const Statisticslabels labels{lists_.Cborder.items, lists_.Cbstart.items, lists_.Cbhint.items};
+    std::string problem;
+    for (int colours = 5; colours <= 10; ++colours) {
+        // A file that cannot be read is listed as holding no statistics, after its problem.
+        if (recordsFolder_.empty()) {
+            winners_.Fresh();
+        } else {
+            const WinnersResult read = Readwinners(recordsFolder_, colours, winners_);
+            if (!read.Usable() && problem.empty()) problem = read.message;
+        }
+        Showcolours(*lines, winners_, labels, colours);
+    }
+    statlines_ = std::move(lines);
+    statistics_ = true;
+    if (!problem.empty()) Messagebox("Recordsfile", problem);
+}
+
+void Tallimormod::Cmdback_Click() {
+    if (!statistics_ || box_) return;
+    Setwait(60, "Frmenu");
+    statistics_ = false;
+    statlines_.reset();
+    Show(Panel::Frmenu);
+}
+
+void Tallimormod::Describestatistics(Mainview& v) const {
+    v.statistics = statistics_;
+    v.statlines = statlines_;
+    v.systembox = systembox_;
+}
+
+}  // namespace tallimor

@@ -1,0 +1,54 @@
+// The main window's toolbar, which follows the menus, and the program's own
+// cursors.
+
+#include <QAction>
+#include <QGroupBox>
+#include <QToolBar>
+
+#include "game/toolbar.h"
+#include "ui/cursors.h"
+#include "ui/fmmain.h"
+#include "ui/toolbar_pictures.h"
+
+namespace tallimor {
+
+void Fmmain::Buildtoolbar() {
+    tlbgame_ = addToolBar("Tlbgame");
+    tlbgame_->setObjectName("Tlbgame");
+    tlbgame_->setMovable(false);
+    tlbgame_->setFloatable(false);
+    tlbgame_->setIconSize(QSize(24, 24));
+    tlbgame_->setContextMenuPolicy(Qt::PreventContextMenu);
+    for (int i = 1; i <= kToolbuttons; ++i) {
+        QAction* button =
+            tlbgame_->addAction(Toolbarpicture(i), QString::fromUtf8(Tooltip(i).data(), Tooltip(i).size()));
+        button->setObjectName(QString("Tlbgame%1").arg(i));
+        connect(button, &QAction::triggered, this, [this, i] { Forward([&] { mod_.Tlbgame_Click(i); }); });
+        toolbuttons_[static_cast<size_t>(i)] = button;
+        if (i == 5 || i == 8 || i == 12) tlbgame_->addSeparator();
+    }
+}
+
+void Fmmain::Rendertoolbar(const Mainview& v, bool all, const Mainview& was) {
+    if (all || v.animation.on != was.animation.on) {
+        const std::string_view tip = Tooltip(7, v.animation.on);
+        toolbuttons_[7]->setToolTip(QString::fromUtf8(tip.data(), static_cast<qsizetype>(tip.size())));
+    }
+    if (!all && v.toolbar == was.toolbar) return;
+    for (int i = 1; i <= kToolbuttons; ++i)
+        toolbuttons_[static_cast<size_t>(i)]->setEnabled(v.toolbar[static_cast<size_t>(i)]);
+}
+
+void Fmmain::Setcursors() {
+    waitcursor_ = Programcursor(programFolder_, Cursorkind::Wait);
+    const QCursor point = Programcursor(programFolder_, Cursorkind::Point);
+    for (QWidget* w : {static_cast<QWidget*>(frcolour_), static_cast<QWidget*>(frgetstring_),
+                       static_cast<QWidget*>(frerror_)})
+        w->setCursor(point);
+    for (PieceCell* cell : stringcells_) {
+        cell->setCursor(point);
+        cell->Dragcursor = point;
+    }
+}
+
+}  // namespace tallimor
