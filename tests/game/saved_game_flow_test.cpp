@@ -62,6 +62,9 @@ TEST(SavedGameFlow, APlayersGameSavedInPlayGoesOnInALaterRun) {
     later.h.Advance(60);  // the box's OK, pressed by its time-out
     later.h.Advance(10);
     EXPECT_EQ(later.m.Clock().Timespent, 85);  // the clock goes on from the saved seconds
+    later.m.Mnusave_Click();                   // back to its own file without asking
+    EXPECT_FALSE(later.V().files);
+    EXPECT_EQ(later.m.Savestatus() + later.V().title, "LoadedSaved Game - " + file);
     later.Drop("0123");
     later.Press(Msgbutton::Cmdr3);  // End: a loaded game never enters the Top Five list
     EXPECT_TRUE(later.Shown(Panel::Picfore));
@@ -143,6 +146,8 @@ TEST(SavedGameFlow, TheFileWindowsQuestionsAndMessagesRestoreIt) {
     EXPECT_EQ(g.Boxtext(), "The file " + Path(g, "one.mm") + " already exits!  Overwrite?");
     g.Press(Msgbutton::Cmdr2);  // No
     ASSERT_TRUE(g.V().files);
+    g.m.Fmfiles_KeyUp(46);  // nothing highlighted: nothing to delete
+    EXPECT_FALSE(g.m.Box());
     g.m.Filfiles_Click(1);  // "one.mm"
     g.m.Fmfiles_KeyUp(46);
     EXPECT_EQ(g.Boxid(), "Delete");
