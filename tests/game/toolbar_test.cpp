@@ -50,12 +50,5 @@ TEST(Toolbar, FollowsTheMenusInEverySituation) {
     EXPECT_EQ(Offered(marking), "0001101011111") << "the player marks";
 }
 
-TEST(Toolbar, TheAnimationButtonSaysWhatAPressDoes) {
-    EXPECT_EQ(Tooltip(7), "Switch off animation");
-    EXPECT_EQ(Tooltip(7, false), "Switch on animation");
-    EXPECT_EQ(Tooltip(6), "The music function is suppressed in this programme");
-    EXPECT_EQ(Tooltip(14), "");
-}
-
 }  // namespace
 }  // namespace tallimor
