@@ -96,7 +96,15 @@ void Tallimormod::Gameover(bool lasttrial) {
         Messagebox("Gameover1", Choosetext(text));
 }
 
+// The file window and the Help windows give way to what the clock raises,
+// and to the idle screen: their waits are gone with them.
+void Tallimormod::Closewindows() {
+    Closefilewindow();
+    instructions_ = about_ = false;
+}
+
 void Tallimormod::Finishgame() {
+    Closewindows();
     title_ = "Tallimor";
     Stoptimer(Timerid::Tmrrec);
     Stoptimer(Timerid::Tmrdelay);
@@ -114,12 +122,14 @@ void Tallimormod::Tmrrec_Timer() {
     const int16_t spent = clock_.Calculatetime();
     if (spent > kGameSeconds) {
         // Whatever was open is swept away: the game is over.
+        Closewindows();
         Closesecondary(false);
         Acceptpendinghint();
         Gameover();
     } else if (spent >= kWarningSeconds && !warned_) {
         // Given once, even when a tick was missed on the very second.
         warned_ = true;
+        Closewindows();
         Closesecondary(true);
         Messagebox("Warning", kFiveminutestext, Afterbox::Fiveminutes);
     }

@@ -332,6 +332,7 @@ class Tallimormod {
     bool Buildchosenfile();  // false: the name is empty and Nofile asks
     void Notready(int error, const std::string& path = "");
     void Closefilewindow() { fileWindow_.reset(); }
+    void Closewindows();
     std::string Currentfolder() const { return fileWindow_ ? fileWindow_->chain.back() : "/"; }
     void Restoregame(const SavedGameFile& f);
     void Resumeloaded();

@@ -175,6 +175,15 @@ TEST(SavedGameFlow, TheFileWindowsQuestionsAndMessagesRestoreIt) {
     g.h.Advance(60);  // the window's minute runs out: Cancel
     EXPECT_FALSE(g.V().files);
     EXPECT_EQ(g.Stack(), "Frgetstring1");
+    // The clock's warning and the end of the hour sweep an open window away.
+    g.h.Advance(3290 - g.m.Clock().Timespent);
+    g.m.Mnusaveas_Click();
+    g.h.Advance(20);
+    EXPECT_EQ(g.Boxid() + std::to_string(g.V().files.has_value()), "Warning0");
+    g.Press(Msgbutton::Cmdmid);
+    g.m.Mnusaveas_Click();
+    g.h.Advance(300);
+    EXPECT_EQ(g.Boxid() + std::to_string(g.V().files.has_value()), "Gameover10");
 }
 
 TEST(SavedGameFlow, ADamagedOrMissingFileChangesNothing) {
