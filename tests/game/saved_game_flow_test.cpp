@@ -186,6 +186,26 @@ TEST(SavedGameFlow, TheFileWindowsQuestionsAndMessagesRestoreIt) {
     EXPECT_EQ(g.Boxid() + std::to_string(g.V().files.has_value()), "Gameover10");
 }
 
+TEST(SavedGameFlow, AGameTooLongForTheRecordIsRefusedBeforeAnythingIsWritten) {
+    Game g("too-long");
+    g.Start({{L::Length, "8"}, {L::Repeat, "May be repeated any times"}}, "01234567");
+    g.m.Mnukey_Click();
+    for (int t = 0; t < 27; ++t) {  // 27 different guesses, each in order
+        const int last = t < 10 ? t : t < 19 ? t - 9 : t - 17, before = t < 10 ? 0 : t < 19 ? 1 : 2;
+        g.m.Txtinput_Change("000000" + std::to_string(before) + std::to_string(last));
+        g.m.Cmdsubnum_Click();
+        g.m.Cmdshowresult_Click();
+        if (g.Boxid() == "Warning") g.Press(Msgbutton::Cmdmid);  // the last chance
+    }
+    ASSERT_EQ(g.Boxid(), "Gameover1");
+    g.Press(Msgbutton::Cmdl3);  // Save File
+    Choose(g, "long");
+    EXPECT_EQ(g.Boxid() + "|" + g.m.Box()->title, "Toolong|Game Too Long");
+    EXPECT_FALSE(fs::exists(Path(g, "long.mm")));
+    g.Press(Msgbutton::Cmdmid);
+    EXPECT_TRUE(g.V().files);  // another choice, or Cancel
+}
+
 TEST(SavedGameFlow, ADamagedOrMissingFileChangesNothing) {
     Game g("damaged");
     fs::create_directories(g.folder / "Files");
