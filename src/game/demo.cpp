@@ -75,6 +75,10 @@ void Tallimormod::Picrecord_MouseDown(int button) {
     }
 }
 
+void Tallimormod::Picfore_MouseDown(int button) {
+    if (button == 2 && menus_.Mnugame) ++popups_;  // the cloud area offers the Game menu
+}
+
 bool Tallimormod::Enddemo() {
     Stoptimer(Timerid::Tmrdelay);
     demo_.shown = demo_.speedShown = false;

@@ -184,6 +184,7 @@ class Tallimormod {
     void Hsbspeed_Change(int value);
     // A press on the record: 1 the left button, 2 the right one.
     void Picrecord_MouseDown(int button);
+    void Picfore_MouseDown(int button);
     // On from the first game of a demo or of a statistics run until it ends.
     bool Demo = false;
     // "Demo", "Initstat" or "Simulate": whose games the delay timer plays one after another.

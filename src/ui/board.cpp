@@ -118,9 +118,20 @@ void RecordBoard::paintEvent(QPaintEvent* event) {
     p.drawImage(event->rect(), picture, event->rect());
 }
 
+namespace {
+
+int Buttonnumber(const QMouseEvent* event) {
+    return event->button() == Qt::LeftButton ? 1 : event->button() == Qt::RightButton ? 2 : 0;
+}
+
+}  // namespace
+
 void RecordBoard::mousePressEvent(QMouseEvent* event) {
-    const int button = event->button() == Qt::LeftButton ? 1 : event->button() == Qt::RightButton ? 2 : 0;
-    if (button && Pressed) Pressed(button);
+    if (const int button = Buttonnumber(event); button && Pressed) Pressed(button);
+}
+
+void IdlePicture::mousePressEvent(QMouseEvent* event) {
+    if (const int button = Buttonnumber(event); button && Pressed) Pressed(button);
 }
 
 void RecordBoard::Drawrecord(QPainter& p) {

@@ -111,9 +111,11 @@ class IdlePicture : public QWidget {
     // The sky is shown shifted left by `offset` pixels and wraps round (the animation scrolls it).
     void Setskyoffset(int offset);
     int Skyoffset() const { return skyOffset_; }
+    std::function<void(int button)> Pressed;  // 1 the left button, 2 the right one
 
    protected:
     void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
    private:
     QImage sky_;  // Picback, made for the picture's size

@@ -47,6 +47,7 @@ void Fmmain::Builddemo(QWidget* central) {
 
     animation_ = new Animation(picfore_, picrecord_, this);
     picrecord_->Pressed = [this](int button) { Forward([&] { mod_.Picrecord_MouseDown(button); }); };
+    picfore_->Pressed = [this](int button) { Forward([&] { mod_.Picfore_MouseDown(button); }); };
 }
 
 void Fmmain::Renderdemo(const Mainview& v, bool all, const Mainview& was) {

@@ -182,6 +182,8 @@ TEST(Demo, StartsAfterFiveIdleMinutesAndAClickOnTheRecordEndsItOnTheIdleScreen) 
     EXPECT_EQ(v.toolbar, idle.toolbar);
     g.m.Picrecord_MouseDown(1);  // a click on the idle screen does nothing more
     EXPECT_EQ(g.Stack(), "Picfore");
+    g.m.Picfore_MouseDown(2);  // but a right click on the sky offers the Game menu
+    EXPECT_EQ(g.V().gamemenuPopups, idle.gamemenuPopups + 1);
 }
 
 }  // namespace
