@@ -21,14 +21,23 @@ void Tallimormod::Mnudemo_Click() {
     if (menus_.Mnumedia && menus_.Mnudemo) Startdemo();
 }
 
+// The start of unattended play, a demo's or a statistics run's: the demo's
+// wait, which a click on the record ends, the setting to put back then, as
+// the Cancel of the Game Setting Menu does, and the menus and toolbar taken away.
+void Tallimormod::Beginrun(const std::string& mode) {
+    Setwait(0, "Demo");
+    saved_ = lists_.Save();
+    menus_.Mnugame = menus_.Mnumedia = menus_.Mnuoption = menus_.Mnuhelp = false;
+    menus_.Tlbgame = false;
+    Demo = true;
+    Runmode = mode;
+}
+
 void Tallimormod::Startdemo() {
     if (!Demo) {
-        Setwait(0, "Demo");
-        // Put back when the demo ends, as the Cancel of the Game Setting Menu does.
-        saved_ = lists_.Save();
+        Beginrun("Demo");
         playerDisplay_ = display_;
-        menus_.Mnugame = menus_.Mnumedia = menus_.Mnuoption = menus_.Mnuhelp = menus_.Mnuquit = false;
-        menus_.Tlbgame = false;
+        menus_.Mnuquit = false;  // the demo takes Quit away too
     }
     g_.Random.Reseed();
     // The integer part of a fraction times the size of the range, plus its lowest value.
@@ -44,8 +53,6 @@ void Tallimormod::Startdemo() {
     Setdisplay(mode);
     g_.Settings = GameSettings::Make(colours, length, fixed, order, repeat, 3, startfrom, hints);
     computerMarks_ = true;
-    Runmode = "Demo";
-    Demo = true;
     demo_.speedShown = true;
     Initialize();  // a records file that cannot be read only costs its averages
     Startgame();

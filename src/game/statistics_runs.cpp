@@ -63,16 +63,6 @@ void Tallimormod::Countsimgame() {
     if (g_.Attempts > 0) sim_.Add(g_.Attempts, g_.Currenttrial);
 }
 
-void Tallimormod::Beginrun(const std::string& mode) {
-    Setwait(0, "Demo");
-    // Put back when the run ends, as the Cancel of the Game Setting Menu does.
-    saved_ = lists_.Save();
-    menus_.Mnugame = menus_.Mnumedia = menus_.Mnuoption = menus_.Mnuhelp = false;
-    menus_.Tlbgame = false;
-    Demo = true;
-    Runmode = mode;
-}
-
 bool Tallimormod::Runrecordsusable(int firstcolours, int lastcolours) {
     if (recordsFolder_.empty()) return true;  // a run without records files
     for (int colours = firstcolours; colours <= lastcolours; ++colours) {

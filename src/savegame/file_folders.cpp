@@ -14,9 +14,17 @@ std::string Withslash(const std::string& folder) {
     return !folder.empty() && folder.back() == '/' ? folder : folder + "/";
 }
 
+namespace {
+
+// Exactly ".mm" at the end; ".MM" is another ending.
+bool Endsinmm(const std::string& name) {
+    return name.size() >= 3 && name.compare(name.size() - 3, 3, ".mm") == 0;
+}
+
+}  // namespace
+
 std::string Gamepath(const std::string& folder, const std::string& name) {
-    const bool mm = name.size() >= 3 && name.compare(name.size() - 3, 3, ".mm") == 0;
-    return Withslash(folder) + name + (mm ? "" : ".mm");
+    return Withslash(folder) + name + (Endsinmm(name) ? "" : ".mm");
 }
 
 namespace {
@@ -82,7 +90,7 @@ Foldercontents Listfolder(const std::string& folder) {
         const std::string name = entry.path().filename().string();
         if (entry.is_directory(kind)) {
             if (name.empty() || name[0] != '.') contents.folders.push_back(name);
-        } else if (name.size() > 3 && name.compare(name.size() - 3, 3, ".mm") == 0) {
+        } else if (name.size() > 3 && Endsinmm(name)) {
             contents.files.push_back(name);
         }
     }
