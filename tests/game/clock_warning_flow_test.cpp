@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "game/game_fixture.h"
@@ -49,6 +50,29 @@ void Begin(Game& g, int who) {
     g.m.Cmdgetresult_Click();
 }
 
+void Saveas(Game& g, const std::string& name) {
+    g.m.Mnusaveas_Click();
+    g.m.Txtfiles_Change(name);
+    g.m.Cmdsave_Click();
+}
+
+// Plays on with guesses that miss until the last-chance warning is open.
+void Lastchance(Game& g) {
+    for (int n = 0; n < 6 * 6 * 6 * 6 && g.Boxid() != "Warning"; ++n) {
+        std::string guess;
+        for (int k = n; guess.size() < 4; k /= 6) guess += static_cast<char>('0' + k % 6);
+        std::string sorted = guess;
+        std::sort(sorted.begin(), sorted.end());
+        if (guess == "2541" || std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) continue;
+        Type(g.m, guess);
+        if (g.Boxid() == "Same") {
+            g.Press(Msgbutton::Cmdmid);
+            continue;
+        }
+        g.m.Cmdshowresult_Click();
+    }
+}
+
 struct Opened {
     const char* name;
     int who;
@@ -74,6 +98,13 @@ const std::vector<Opened> kOpened{
          g.m.Cmdsave_Click();
      },
      "Nofile", 1, -1},
+    {"overwrite", 1,
+     [](Game& g) {
+         Saveas(g, "x");
+         Saveas(g, "x");
+     },
+     "Overwrite", 1, -1},
+    {"lastchance", 1, Lastchance, "Warning", 26, -1},
     // The claim is right: the correction the box announces is made after the warning.
     {"claim", 1,
      [](Game& g) {
