@@ -130,6 +130,9 @@ void Tallimormod::Tmrrec_Timer() {
         // Given once, even when a tick was missed on the very second.
         warned_ = true;
         Closewindows();
+        // The game cannot go on without the correction this box announces:
+        // it is made once the warning has been read.
+        correctionSwept_ = box_ && box_->id == "Continue Playing";
         Closesecondary(true);
         Messagebox("Warning", kFiveminutestext, Afterbox::Fiveminutes);
     }

@@ -152,7 +152,6 @@ void Tallimormod::Loadgame(const std::string& path) {
             // Saved before the clock counted its first second, the file holds
             // no reasoning: the computer takes the stored trials in again as
             // given and then guesses on.
-            engine_->Drawcolourorder();
             wrong_.Checkedtrial = std::max(wrong_.Checkedtrial, g_.Finaltrial);
             g_.Currenttrial = 0;
             Getguess();
@@ -192,7 +191,11 @@ void Tallimormod::Restoregame(const SavedGameFile& f) {
     board_.heading = "RECORD";
     for (int t = 1; t <= f.Finaltrial; ++t) {
         const size_t i = static_cast<size_t>(t);
-        g_.Record[t] = TrialRecord{f.Trialguess[i], f.Trialblack[i], f.Trialwhite[i], f.HintTotal[i]};
+        // The total the engine reasons with follows from the counts; the
+        // file holds it only beside the reasoning it belongs to.
+        const int16_t total =
+            s.fixedOrder() ? f.Trialblack[i] : static_cast<int16_t>(f.Trialblack[i] + f.Trialwhite[i]);
+        g_.Record[t] = TrialRecord{f.Trialguess[i], f.Trialblack[i], f.Trialwhite[i], total};
         board_.rows[t] = g_.Record[t];
     }
     reported_ = f.Finaltrial;
@@ -213,6 +216,14 @@ void Tallimormod::Restoregame(const SavedGameFile& f) {
             tables_.TrialChoice[i] = f.TrialChoice[i];
             g_.Record[t].HintTotal = f.HintTotal[i];
         }
+    }
+    // A game the computer reasons about, or whose hints a claim may question,
+    // needs a colour order; one saved without its reasoning gets a new one.
+    if (tables_.ColourOrder.empty() && (s.Who != 1 || s.Hinterrors == 2)) {
+        if (Preset.colourOrder.empty())
+            engine_->Drawcolourorder();
+        else
+            tables_.ColourOrder = Preset.colourOrder;
     }
     tables_.NoConsistentCode = false;
 }

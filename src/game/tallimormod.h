@@ -280,6 +280,7 @@ class Tallimormod {
     void Messagebox(const std::string& id, const std::string& text, Afterbox after = Afterbox::None);
     void Unloadbox();
     bool Closesecondary(bool runAfter);
+    void Correctwronghints();  // OK of "Continue Playing"
     void Runafter(Afterbox after);
 
     std::string recordsFolder_;
@@ -310,8 +311,9 @@ class Tallimormod {
     Winnersview winnersView_;
     bool winnersFromMenu_ = false;  // the list was opened from the Game Setting Menu
     Displaymode display_ = Displaymode::Colour;
-    bool warned_ = false;         // the five-minute warning of this game has been given
-    bool bufferPending_ = false;  // the deferred closing step is due
+    bool warned_ = false;           // the five-minute warning of this game has been given
+    bool correctionSwept_ = false;  // the warning came over "Continue Playing"
+    bool bufferPending_ = false;    // the deferred closing step is due
     bool quit_ = false;
 
     // What the panels show.
@@ -330,7 +332,7 @@ class Tallimormod {
     void Setfinaltrial();
     void Openfilewindow(bool opening);
     bool Showfolder(const std::string& folder);  // false: the folder cannot be listed
-    bool Buildchosenfile();  // false: the name is empty and Nofile asks
+    bool Buildchosenfile();                      // false: the name is empty and Nofile asks
     void Notready(int error, const std::string& path = "");
     void Closefilewindow() { fileWindow_.reset(); }
     void Closewindows();

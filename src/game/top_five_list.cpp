@@ -173,7 +173,8 @@ void Tallimormod::Cmdgo_Click() {
     const bool numbers = Number(winnersView_.population, population) &&
                          Number(winnersView_.average, average) && Number(winnersView_.duration, duration) &&
                          Number(winnersView_.attempt, attempt);
-    const long n = std::lround(population), time = std::lround(duration), tries = std::lround(attempt);
+    // Rounded as doubles: a huge number has no long to round to.
+    const double n = std::round(population), time = std::round(duration), tries = std::round(attempt);
     if (!numbers || n < 0 || n > 32767 || average < 0 || average > kEmptyTopattempts ||
         (n > 0 && average < 1) || time < 0 || time > kEmptyToptime || tries < 1 ||
         tries > kEmptyTopattempts) {

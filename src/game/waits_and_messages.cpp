@@ -105,6 +105,12 @@ bool Tallimormod::Closesecondary(bool runAfter) {
     return true;
 }
 
+void Tallimormod::Correctwronghints() {
+    wait_.Setdirect("Thinking");
+    Showstatus();
+    Correction();
+}
+
 void Tallimormod::Runafter(Afterbox after) {
     switch (after) {
         case Afterbox::None:
@@ -120,7 +126,10 @@ void Tallimormod::Runafter(Afterbox after) {
             break;
         case Afterbox::Fiveminutes:
             // The wait the warning interrupted comes back.
-            if (Isshown(Panel::Frshowresult)) {
+            if (correctionSwept_) {
+                correctionSwept_ = false;
+                Correctwronghints();
+            } else if (Isshown(Panel::Frshowresult)) {
                 Cmdshowresult_Click();
             } else if (Entering() && g_.Settings.Who == 1) {
                 wait_.Setdirect("Frgetstring1");
@@ -221,9 +230,7 @@ void Tallimormod::Messagebutton_Click(Msgbutton button) {
             break;
         case MessageAction::Continueplayingok:
             Unloadbox();
-            wait_.Setdirect("Thinking");
-            Showstatus();
-            Correction();
+            Correctwronghints();
             break;
         case MessageAction::Finish:
             Setwait(0, "");

@@ -259,6 +259,22 @@ TEST(ComputerGame, TheErrorClaimIsJudgedByTheHints) {
     EXPECT_EQ(Markcode(sorry.m.State().Settings, "0123", v.answer).Whites, 2);  // it fits the hint given
     EXPECT_FALSE(sorry.Running(Timerid::Tmrrec));
 
+    // A claim after the trial that made the hints impossible comes too late:
+    // the game ends with the secret code shown.
+    Claimgame late("2541", "2");
+    for (const char* guess : {"0123", "1032", "4501"}) late.Guess(guess);
+    late.m.Cmderror_Click();
+    v = late.V();
+    ASSERT_TRUE(v.box);
+    EXPECT_EQ(v.box->id + "|" + v.box->title, "Wrong Detection|Late Detection of Error");
+    EXPECT_EQ(v.box->text,
+              "Too late!  In fact, the error occurred in Trial 2. You should have detected it in Trial 2.\n"
+              "Choose one option below.");
+    EXPECT_EQ(v.answercaption + v.answer, "Answer2541");
+    EXPECT_FALSE(late.Running(Timerid::Tmrrec) || v.Shown(Panel::Frinput) || v.Shown(Panel::Frerror));
+    late.h.Advance(900);  // End
+    EXPECT_TRUE(late.Shown(Panel::Picfore));
+
     // Right before the first own guess: no code fits trials 1 to 3 already, by
     // their positions.
     Claimgame early("2541", "1", {"4051", "5204", "2543", "2105"});
@@ -308,13 +324,17 @@ TEST(ComputerGame, WrongHintsAreDrawnAndMadeAsTheRulesSay) {
     GameState g;
     g.Settings = GameSettings::Make(6, 4, true, 2, 1, 1);
     WrongHintState w;
-    for (const auto& [hint, made] : std::vector<std::pair<Hint, Hint>>{
-             {{0, 0, 0}, {1, 0, 0}}, {{0, 2, 0}, {0, 1, 0}}, {{4, 0, 0}, {3, 0, 0}}}) {
+    for (const auto& [hint, made] :
+         std::vector<std::pair<Hint, Hint>>{{{0, 0, 0}, {1, 0, 0}},
+                                            {{0, 2, 0}, {0, 1, 0}},
+                                            {{4, 0, 0}, {3, 0, 0}},
+                                            {{2, 1, 0}, {1, 1, 0}},  // a black goes before a white
+                                            {{1, 3, 0}, {0, 3, 0}}}) {
         g.Result = hint;
         Makeerror(g, w);
         EXPECT_EQ(g.Result.Blacks * 10 + g.Result.Whites, made.Blacks * 10 + made.Whites);
     }
-    EXPECT_EQ(w.TrueBlacks + "|" + w.TrueWhites, "004|020");
+    EXPECT_EQ(w.TrueBlacks + "|" + w.TrueWhites, "00421|02013");
     EXPECT_TRUE(w.WinHidden && w.ErrorPending);
 }
 

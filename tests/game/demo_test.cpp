@@ -152,6 +152,24 @@ TEST(Demo, AGameWithWrongHintsIsCorrectedInThePanelAndTheNextGameFollows) {
     EXPECT_EQ(v.demo.text, "I am thinking. Please wait a while.\n");
 }
 
+TEST(Demo, QuitThenCancelOnTheIdleScreenGivesItsFiveMinutesAgain) {
+    Game g;
+    g.h.Advance(200);
+    g.m.Mnuquit_Click();
+    EXPECT_EQ(g.Stack(), "Mnuquit+Picfore");
+    g.h.Advance(30);
+    g.Press(Msgbutton::Cmdr2);  // Cancel
+    EXPECT_FALSE(g.V().quit);
+    EXPECT_EQ(g.Stack(), "Picfore");
+    EXPECT_EQ(g.Status(),
+              "Choose an option from the pulldown menu or the toolbar. Demo will start automatically in five "
+              "minutes.");
+    g.h.Advance(299);  // counted from the Cancel
+    EXPECT_FALSE(g.m.Demo);
+    g.h.Advance(2);
+    EXPECT_TRUE(g.m.Demo);
+}
+
 TEST(Demo, StartsAfterFiveIdleMinutesAndAClickOnTheRecordEndsItOnTheIdleScreen) {
     Game g;
     g.Start({{L::Colour, "7"}});

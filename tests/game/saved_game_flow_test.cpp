@@ -23,6 +23,13 @@ void Choose(Game& g, const std::string& name) {
 
 std::string Path(const Game& g, const std::string& name) { return g.folder.string() + "/Files/" + name; }
 
+// Loads the game `g` saved as `name`.
+void Loadfrom(Game& later, const Game& g, const std::string& name) {
+    later.m.Mnuload_Click();
+    later.m.Dirfiles_Change(g.folder.string() + "/Files");
+    Choose(later, name);
+}
+
 // The player marks the computer's guess truly against `code`.
 void Markguess(Game& g, const std::string& code) {
     if (g.m.State().Guessstr == code) return g.m.Cmdwin_Click();
@@ -71,35 +78,126 @@ TEST(SavedGameFlow, APlayersGameSavedInPlayGoesOnInALaterRun) {
     EXPECT_EQ(later.V().title, "Tallimor");
 }
 
+// Saved after some seconds the file holds the computer's reasoning; saved
+// at once it does not, and the loaded game takes the marked trials in again.
 TEST(SavedGameFlow, TheComputersReasoningGoesOnAfterALoad) {
     const Picks computer{
         {L::Who, "Computer guesses"}, {L::Colour, "7"}, {L::Length, "5"}, {L::Order, "Random order"}};
     const std::string code = "61340";
-    Game g("save-computer");
-    g.Start(computer);
-    g.m.Cmdokmark_Click();
-    g.m.Cmdready_Click();
-    g.h.Advance(3);
-    Markguess(g, code);
-    Markguess(g, code);
-    const int16_t trial = g.m.State().Currenttrial;
-    g.m.Mnusaveas_Click();
-    EXPECT_EQ(g.m.State().Finaltrial, trial - 1);  // the guess on show has no hint yet
-    Choose(g, "computer");
-    Game later("load-computer");
-    later.m.Mnuload_Click();
-    later.m.Dirfiles_Change(g.folder.string() + "/Files");
-    later.m.Filfiles_DblClick(0);
-    ASSERT_TRUE(later.Shown(Panel::Frgetresult));
-    EXPECT_EQ(later.V().entry.guess, g.V().entry.guess);
-    // Both runs make the same guesses from here to the win.
-    for (int guard = 0; g.m.State().Gamestatus == "Playing" && guard < 20; ++guard) {
-        ASSERT_EQ(later.m.State().Guessstr + later.V().entry.trials,
-                  g.m.State().Guessstr + g.V().entry.trials);
+    for (const int seconds : {3, 0}) {
+        SCOPED_TRACE(seconds);
+        const std::string name = "reasoning-" + std::to_string(seconds);
+        Game g("save-" + name);
+        g.Start(computer);
+        g.m.Cmdokmark_Click();
+        g.m.Cmdready_Click();
+        g.h.Advance(seconds);
         Markguess(g, code);
-        Markguess(later, code);
+        Markguess(g, code);
+        const int16_t trial = g.m.State().Currenttrial;
+        g.m.Mnusaveas_Click();
+        EXPECT_EQ(g.m.State().Finaltrial, trial - 1);  // the guess on show has no hint yet
+        Choose(g, "computer");
+        Game later("load-" + name);
+        later.m.Preset.colourOrder = g.m.Tables().ColourOrder;  // for the same guesses without reasoning
+        later.m.Mnuload_Click();
+        later.m.Dirfiles_Change(g.folder.string() + "/Files");
+        later.m.Filfiles_DblClick(0);
+        later.h.Advance(1);
+        ASSERT_TRUE(later.Shown(Panel::Frgetresult));
+        EXPECT_FALSE(later.m.Box());
+        EXPECT_EQ(later.V().entry.guess, g.V().entry.guess);
+        // Both runs make the same guesses from here to the win.
+        for (int guard = 0; g.m.State().Gamestatus == "Playing" && guard < 20; ++guard) {
+            ASSERT_EQ(later.m.State().Guessstr + later.V().entry.trials,
+                      g.m.State().Guessstr + g.V().entry.trials);
+            Markguess(g, code);
+            Markguess(later, code);
+        }
+        EXPECT_EQ(later.m.State().Gamestatus + later.m.State().Answer, "Win" + code);
     }
-    EXPECT_EQ(later.m.State().Gamestatus + later.m.State().Answer, "Win" + code);
+}
+
+// The Error claim of a loaded game replays the loaded hints as the run that
+// saved it would have.
+TEST(SavedGameFlow, AClaimAfterALoadGetsTheVerdictOfTheRunThatSaved) {
+    struct Claim {
+        const char* name;
+        const char* errors;  // the trials with a wrong hint
+        std::vector<std::string> guesses;
+        std::string verdict;
+    };
+    const std::vector<Claim> claims{
+        {"right", "2", {"0123", "1032"}, "You are right!  In fact, there is an error in Trial 2."},
+        {"late", "2", {"0123", "1032", "4501"}, "Too late!  In fact, the error occurred in Trial 2."},
+        {"sorry", "5", {"0123", "1032"}, "Sorry!  The hints I gave you are consistent."},
+    };
+    for (const Claim& c : claims) {
+        SCOPED_TRACE(c.name);
+        Game g(std::string("claim-save-") + c.name);
+        g.m.Preset = {"2541", "", {}, c.errors};
+        GameSettings s = GameSettings::Make(6, 4, true, 2, 1, 1);
+        s.Hinterrors = 2;
+        g.m.Newgame(s);
+        for (const std::string& guess : c.guesses) {
+            g.Drop(guess);
+            g.m.Cmdshowresult_Click();
+        }
+        g.m.Mnusaveas_Click();
+        Choose(g, "claim");
+        g.m.Cmderror_Click();
+        ASSERT_TRUE(g.Boxtext().starts_with(c.verdict)) << g.Boxtext();
+
+        Game later(std::string("claim-load-") + c.name);
+        Loadfrom(later, g, "claim");
+        later.Press(Msgbutton::Cmdmid);  // OK of "Notenter"
+        later.m.Cmderror_Click();
+        EXPECT_EQ(later.Boxid() + "|" + later.Boxtext(), g.Boxid() + "|" + g.Boxtext());
+    }
+}
+
+// What the player chose for the input, the display and the marking comes
+// back with the game.
+TEST(SavedGameFlow, TheInputMethodDisplayModeAndMarkingChoiceAreRestored) {
+    Game g("save-choices");
+    g.m.Mnukey_Click();
+    g.m.Mnunumber_Click();
+    g.Start({{L::Who, "Computer guesses"}, {L::Colour, "6"}, {L::Length, "4"}, {L::Order, "Random order"}});
+    g.m.Optyesmark_Click();
+    g.m.Cmdokmark_Click();
+    g.m.Txtinput_Change("2541");
+    g.m.Cmdsubnum_Click();
+    g.h.Runcomputer();
+    ASSERT_EQ(g.Boxid(), "Win");
+    g.Press(Msgbutton::Cmdl3);  // the computer's own game is saved from its end
+    Choose(g, "choices");
+    Game later("load-choices");
+    Loadfrom(later, g, "choices");
+    const Mainview v = later.V();
+    EXPECT_TRUE(v.keyboard && v.markYes);
+    EXPECT_EQ(v.display, Displaymode::Number);
+}
+
+// The warning comes once a game, counted on the game's own clock.
+TEST(SavedGameFlow, ALoadedGameIsWarnedOnlyIfItWasNotYet) {
+    for (const int saved : {3290, 3310}) {
+        SCOPED_TRACE(saved);
+        Game g("warned-save-" + std::to_string(saved));
+        g.Start(kSixFour, "0123");
+        g.Drop("4501");
+        g.m.Cmdshowresult_Click();
+        g.h.Advance(saved);
+        if (g.Boxid() == "Warning") g.Press(Msgbutton::Cmdmid);
+        g.m.Mnusaveas_Click();
+        Choose(g, "late");
+        Game later("warned-load-" + std::to_string(saved));
+        Loadfrom(later, g, "late");
+        later.Press(Msgbutton::Cmdmid);  // OK of "Notenter"
+        later.h.Advance(20);
+        EXPECT_EQ(later.Boxid(), saved < 3300 ? "Warning" : "");
+        later.h.Advance(3601 - saved - 20);
+        EXPECT_EQ(later.Boxid(), "Gameover1");
+    }
 }
 
 TEST(SavedGameFlow, AFinishedGameIsSavedFromItsBoxAndShownForExamination) {

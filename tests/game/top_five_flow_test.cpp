@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <fstream>
+#include <iterator>
+
 #include "game/game_fixture.h"
+#include "records/computer_statistics.h"
 #include "records/top_five.h"
 
 namespace tallimor {
@@ -53,9 +58,15 @@ TEST(TopFiveFlow, AQualifyingWinAsksForANameAndShowsTheList) {
     g.m.Cmdcontinue_Click();
     EXPECT_TRUE(g.Shown(Panel::Frmenu));
     EXPECT_EQ(g.Stack(), "Frmenu");
+    g.m.Cmdtop_Click();
+    g.h.Advance(60);  // left alone, it closes back to the menu too
+    EXPECT_TRUE(g.Shown(Panel::Frmenu) && !g.Shown(Panel::Picwinners));
+    EXPECT_EQ(g.Stack(), "Frmenu");
 }
 
-TEST(TopFiveFlow, TheDesignersEditorWritesOnlyNumbers) {
+// The editor writes only what the records reader takes back, so an edited
+// file always reads again.
+TEST(TopFiveFlow, TheDesignersEditorWritesOnlyWhatTheRecordsFileHolds) {
     Game g("editor");
     g.m.Designer = true;
     g.m.Mnuset_Click();
@@ -64,22 +75,61 @@ TEST(TopFiveFlow, TheDesignersEditorWritesOnlyNumbers) {
     ASSERT_TRUE(g.Shown(Panel::Fredit));
     EXPECT_EQ(g.V().winners.population + "|" + g.V().winners.duration, "0|3600");
     g.m.Cbedit_Click("2");
+    const auto fill = [&g](const char* population, const char* average, const char* duration,
+                           const char* attempt) {
+        g.m.Txtedit_Change(Editfield::Population, population);
+        g.m.Txtedit_Change(Editfield::Average, average);
+        g.m.Txtedit_Change(Editfield::Duration, duration);
+        g.m.Txtedit_Change(Editfield::Attempt, attempt);
+        g.m.Cmdgo_Click();
+    };
     g.m.Txtedit_Change(Editfield::Player, "Cy");
-    g.m.Txtedit_Change(Editfield::Duration, "77");
-    g.m.Txtedit_Change(Editfield::Attempt, "3");
-    g.m.Txtedit_Change(Editfield::Population, "ten");
-    g.m.Cmdgo_Click();
+    fill("ten", "4.5", "77", "3");
     EXPECT_EQ(g.Boxid(), "Notnumber");
     g.Press(Msgbutton::Cmdmid);
     WinnersRecord r;
     EXPECT_EQ(Readwinners(g.folder, 6, r).status, WinnersStatus::Fresh);  // nothing written
-    g.m.Txtedit_Change(Editfield::Population, "10");
-    g.m.Txtedit_Change(Editfield::Average, "4.5");
-    g.m.Cmdgo_Click();
+
+    fill("10", "4.5", "77", "3");
     ASSERT_EQ(Readwinners(g.folder, 6, r).status, WinnersStatus::Ok);
-    GameSettings s = g.m.State().Settings;
-    EXPECT_EQ(r.Topname[static_cast<size_t>(Placeindex(s, 1))], "Cy");
+    const GameSettings s = g.m.State().Settings;
+    const auto place = static_cast<size_t>(Placeindex(s, 1));
+    EXPECT_EQ(r.Topname[place], "Cy");
     EXPECT_EQ(g.V().winners.data, "Population Size:   10\nAverage No. of Attempts:   4.5");
+
+    // Population, average, seconds, attempts.
+    const std::vector<std::array<const char*, 4>> refused{
+        {"10", "4.5", "77", "0"},     {"10", "4.5", "77", "0.4"},  {"10", "4.5", "77", "28"},
+        {"10", "4.5", "77", "-3"},    {"10", "4.5", "-1", "3"},    {"10", "4.5", "3601", "3"},
+        {"10", "4.5", "1e300", "3"},  {"10", "-0.5", "77", "3"},   {"10", "27.5", "77", "3"},
+        {"10", "nan", "77", "3"},     {"10", "inf", "77", "3"},    {"10", "0.5", "77", "3"},
+        {"-1", "4.5", "77", "3"},     {"32768", "4.5", "77", "3"}, {"1e300", "4.5", "77", "3"},
+        {"10", "4.5", "77", "-1e300"}};
+    const std::string path = (g.folder / "Winners" / "Winners6").string();
+    const auto bytes = [&path] {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string before = bytes();
+    for (const auto& [population, average, duration, attempt] : refused) {
+        SCOPED_TRACE(std::string(population) + " " + average + " " + duration + " " + attempt);
+        g.m.Cbedit_Click("2");
+        fill(population, average, duration, attempt);
+        EXPECT_EQ(g.Boxid(), "Notnumber");
+        g.Press(Msgbutton::Cmdmid);
+        EXPECT_EQ(bytes(), before);
+    }
+
+    // The edges of what a game can leave are written and read back.
+    g.m.Cbedit_Click("2");
+    fill("0", "0", "3600", "27");
+    ASSERT_EQ(Readwinners(g.folder, 6, r).status, WinnersStatus::Ok);
+    EXPECT_EQ(r.Toptime[place] * 100 + r.Topattempts[place], 360027);
+    g.m.Cbedit_Click("2");
+    fill("32767", "27", "0", "1");
+    ASSERT_EQ(Readwinners(g.folder, 6, r).status, WinnersStatus::Ok);
+    EXPECT_EQ(r.Toptime[place] * 100 + r.Topattempts[place], 1);
+    EXPECT_EQ(r.Population[static_cast<size_t>(Statisticsindex(s))], 32767);
 }
 
 }  // namespace

@@ -1,0 +1,171 @@
+// The five-minute warning and the end of the hour over whatever the player
+// has open: after the warning's OK the game goes on where the player can act,
+// and at the hour it ends with its closing box.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+#include "game/game_fixture.h"
+#include "rules/marking.h"
+
+namespace tallimor {
+namespace {
+
+const std::string kGuessing =
+    "Input your guess.  Please notice you are allowed to try at most 27 times or 1 hour.";
+const std::string kMarking =
+    "Please tell me how many marks I have got.  This game will be ended automatically in one hour.";
+
+void Type(Tallimormod& m, const std::string& code) {
+    m.Txtinput_Change(code);
+    m.Cmdsubnum_Click();
+}
+
+// A "You guess" game of 2541 whose hint of trial 2 is wrong, typed by
+// keyboard, with trial 1 played; or a "Computer guesses" game the player
+// marks against 2541, with one guess marked.
+void Begin(Game& g, int who) {
+    if (who == 1) {
+        g.m.Preset = {"2541", "012345", {}, "2"};
+        GameSettings s = GameSettings::Make(6, 4, true, 2, 1, 1);
+        s.Hinterrors = 2;
+        g.m.Mnukey_Click();
+        g.m.Newgame(s);
+        Type(g.m, "0123");
+        g.m.Cmdshowresult_Click();
+        return;
+    }
+    g.Start({{L::Who, "Computer guesses"},
+             {L::Colour, "6"},
+             {L::Length, "4"},
+             {L::Order, "Random order"},
+             {L::Repeat, "No repetition"}});
+    g.m.Cmdokmark_Click();
+    g.m.Cmdready_Click();
+    const Hint h = Markcode(g.m.State().Settings, g.m.State().Guessstr, "2541");
+    g.m.Cbwrong_Click(std::to_string(h.Whites));
+    g.m.Cbcorrect_Click(std::to_string(h.Blacks));
+    g.m.Cmdgetresult_Click();
+}
+
+void Saveas(Game& g, const std::string& name) {
+    g.m.Mnusaveas_Click();
+    g.m.Txtfiles_Change(name);
+    g.m.Cmdsave_Click();
+}
+
+// Plays on with guesses that miss until the last-chance warning is open.
+void Lastchance(Game& g) {
+    for (int n = 0; n < 6 * 6 * 6 * 6 && g.Boxid() != "Warning"; ++n) {
+        std::string guess;
+        for (int k = n; guess.size() < 4; k /= 6) guess += static_cast<char>('0' + k % 6);
+        std::string sorted = guess;
+        std::sort(sorted.begin(), sorted.end());
+        if (guess == "2541" || std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) continue;
+        Type(g.m, guess);
+        if (g.Boxid() == "Same") {
+            g.Press(Msgbutton::Cmdmid);
+            continue;
+        }
+        g.m.Cmdshowresult_Click();
+    }
+}
+
+struct Opened {
+    const char* name;
+    int who;
+    std::function<void(Game&)> open;
+    std::string box;        // the box open before the clock's event ("" none)
+    size_t rowsAfterOk;     // rows on the board once the warning's OK is pressed
+    int16_t whiteOfTrial2;  // its white count then (-1: no trial 2)
+};
+
+const std::vector<Opened> kOpened{
+    {"guessing", 1, [](Game&) {}, "", 1, -1},
+    {"hint", 1, [](Game& g) { Type(g.m, "1045"); }, "", 2, 2},  // accepted for the player
+    {"endgame", 1, [](Game& g) { g.m.Mnuend_Click(); }, "Mnuend", 1, -1},
+    {"quit", 1, [](Game& g) { g.m.Mnuquit_Click(); }, "Mnuquit", 1, -1},
+    {"same", 1, [](Game& g) { Type(g.m, "0123"); }, "Same", 1, -1},
+    {"instructions", 1, [](Game& g) { g.m.Mnuinstr_Click(); }, "", 1, -1},
+    {"about", 1, [](Game& g) { g.m.Mnuabout_Click(); }, "", 1, -1},
+    {"saveas", 1, [](Game& g) { g.m.Mnusaveas_Click(); }, "", 1, -1},
+    {"nofile", 1,
+     [](Game& g) {
+         g.m.Mnusaveas_Click();
+         g.m.Txtfiles_Change("");
+         g.m.Cmdsave_Click();
+     },
+     "Nofile", 1, -1},
+    {"overwrite", 1,
+     [](Game& g) {
+         Saveas(g, "x");
+         Saveas(g, "x");
+     },
+     "Overwrite", 1, -1},
+    {"lastchance", 1, Lastchance, "Warning", 26, -1},
+    // The claim is right: the correction the box announces is made after the warning.
+    {"claim", 1,
+     [](Game& g) {
+         Type(g.m, "1032");
+         g.m.Cmdshowresult_Click();
+         g.m.Cmderror_Click();
+     },
+     "Continue Playing", 2, 2},
+    {"marking", 2, [](Game&) {}, "", 1, -1},
+    {"marking-endgame", 2, [](Game& g) { g.m.Mnuend_Click(); }, "Mnuend", 1, -1},
+    {"marking-about", 2, [](Game& g) { g.m.Mnuabout_Click(); }, "", 1, -1},
+};
+
+TEST(ClockWarningFlow, AfterTheWarningsOkThePlayerGoesOnWhateverWasOpen) {
+    for (const Opened& c : kOpened) {
+        SCOPED_TRACE(c.name);
+        Game g(std::string("warning-") + c.name);
+        Begin(g, c.who);
+        g.h.Advance(3290);
+        c.open(g);
+        ASSERT_EQ(g.Boxid(), c.box);
+        g.h.Advance(10);
+        ASSERT_EQ(g.Boxid(), "Warning");
+        EXPECT_FALSE(g.V().files || g.V().instructions || g.V().about);
+        g.Press(Msgbutton::Cmdmid);
+        const Mainview v = g.V();
+        EXPECT_FALSE(v.box);
+        EXPECT_EQ(v.board.rows.size(), c.rowsAfterOk);
+        if (c.whiteOfTrial2 >= 0) {
+            EXPECT_EQ(v.board.rows.at(2).Trialwhite, c.whiteOfTrial2);
+        }
+        if (c.who == 1) {
+            EXPECT_EQ(g.Stack() + "|" + g.Status(), "Frgetstring1|" + kGuessing);
+            EXPECT_TRUE(v.Shown(Panel::Frinput));
+        } else {
+            EXPECT_EQ(g.Stack() + "|" + g.Status(), "Frgetresult|" + kMarking);
+            EXPECT_TRUE(v.Shown(Panel::Frgetresult));
+        }
+        EXPECT_TRUE(g.Running(Timerid::Tmrrec));
+    }
+}
+
+TEST(ClockWarningFlow, TheHourEndsTheGameWhateverWasOpen) {
+    for (const Opened& c : kOpened) {
+        SCOPED_TRACE(c.name);
+        Game g(std::string("hour-") + c.name);
+        Begin(g, c.who);
+        g.h.Advance(3590);  // the warning's own minute has pressed its OK
+        c.open(g);
+        g.h.Advance(11);
+        ASSERT_EQ(g.Boxid(), "Gameover1");
+        EXPECT_EQ(g.Boxtext(), std::string(c.who == 1 ? "Gameover! You have already spent one hour."
+                                                      : "Time is up! You have already spent one hour.") +
+                                   "\nPlease choose one option below.");
+        EXPECT_FALSE(g.V().files || g.V().instructions || g.V().about);
+        EXPECT_EQ(g.Stack(), "Gameover1");
+        EXPECT_FALSE(g.Running(Timerid::Tmrrec));
+        g.h.Advance(900);  // End, pressed by its time-out
+        EXPECT_TRUE(g.Shown(Panel::Picfore));
+    }
+}
+
+}  // namespace
+}  // namespace tallimor
