@@ -5,7 +5,8 @@ foreach(colours 5 6 7 8 9 10)
     return()
   endif()
 endforeach()
-execute_process(COMMAND "${SIM}" init-stats --dir "${PROGRAM_DIR}" --games 100 --seed 20261206
+# SIM_RUNNER: what runs the simulator, when it is not a native program (node for the page's).
+execute_process(COMMAND ${SIM_RUNNER} ${SIM_RUNNER_FLAG} "${SIM}" init-stats --dir "${PROGRAM_DIR}" --games 100 --seed 20261206
                 RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "Seeding the records files failed")

@@ -248,7 +248,9 @@ double Filedatetime(const fs::path& file) {
     std::error_code ec;
     auto written = fs::last_write_time(file, ec);
     if (ec) return 0;
-    auto system = std::chrono::file_clock::to_sys(written);
+    // The file clock's epoch is the library's own: carry the time across by the two clocks' present.
+    auto system = std::chrono::system_clock::now() + std::chrono::duration_cast<std::chrono::system_clock::duration>(
+                                                         written - fs::file_time_type::clock::now());
     auto micros = std::chrono::duration_cast<std::chrono::microseconds>(system.time_since_epoch()).count();
     std::time_t seconds = static_cast<std::time_t>(micros / 1000000);
     std::tm local{};
