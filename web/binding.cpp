@@ -131,6 +131,20 @@ constexpr const char* kControlnames[] = {"",          "Cmdstart",   "Cmdsubcol",
                                          "Txtinput",  "Cmdoktrial", "Cmdokmark", "Cmdready",    "Cmdgetresult",
                                          "Txtcorrect", "Cmdokname", "Txtname",   "Cmdcontinue"};
 
+// Whether a menu or item of that name is offered, as the desktop window
+// copies the module's menu state onto its items.  The music item never is:
+// the program has no music.
+bool Menuoffered(const Menustate& m, std::string_view name) {
+    const std::pair<std::string_view, bool> offered[] = {
+        {"Mnugame", m.Mnugame}, {"Mnumedia", m.Mnumedia},   {"Mnuoption", m.Mnuoption}, {"Mnuhelp", m.Mnuhelp},
+        {"Mnuset", m.Mnuset},   {"Mnunew", m.Mnunew},       {"Mnuload", m.Mnuload},     {"Mnusaving", m.Mnusaving},
+        {"Mnusave", m.Mnusaving}, {"Mnusaveas", m.Mnusaving}, {"Mnuend", m.Mnuend},     {"Mnudemo", m.Mnudemo},
+        {"Mnuquit", m.Mnuquit}, {"Mnumusic", false}};
+    for (const auto& [n, on] : offered)
+        if (n == name) return on;
+    return true;
+}
+
 const char* Controlname(Control c) { return kControlnames[static_cast<int>(c)]; }
 
 std::string Describe(const Tallimormod& mod) {
@@ -141,12 +155,14 @@ std::string Describe(const Tallimormod& mod) {
     j.Key("shown").Open('{');
     for (int i = 0; i < kPanels; ++i) j.Field(kPanelnames[i], v.shown[static_cast<size_t>(i)]);
     j.Close('}');
-    const Menustate& m = v.menus;
-    j.Key("menus").Open('{');
-    j.Field("Mnugame", m.Mnugame).Field("Mnumedia", m.Mnumedia).Field("Mnuoption", m.Mnuoption);
-    j.Field("Mnuhelp", m.Mnuhelp).Field("Mnuset", m.Mnuset).Field("Mnunew", m.Mnunew);
-    j.Field("Mnuload", m.Mnuload).Field("Mnusaving", m.Mnusaving).Field("Mnuend", m.Mnuend);
-    j.Field("Mnudemo", m.Mnudemo).Field("Mnuquit", m.Mnuquit);
+    // Every menu and item: offered or not, and the check marks.
+    j.Key("menu").Open('{');
+    for (const Menuitem& item : kMenuitems)
+        if (item.name != "-") j.Field(item.name, Menuoffered(v.menus, item.name));
+    j.Close('}');
+    j.Key("checked").Open('{');
+    j.Field("Mnumouse", !v.keyboard).Field("Mnukey", v.keyboard);
+    j.Field("Mnucolour", v.display == Displaymode::Colour).Field("Mnunumber", v.display == Displaymode::Number);
     j.Close('}');
     j.Field("toolbar", v.toolbar);
     j.Key("tooltips").Open('[');

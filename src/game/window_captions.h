@@ -58,7 +58,7 @@ struct Windowcaption {
     std::string_view control, text;
 };
 
-inline constexpr std::array<Windowcaption, 73> kWindowcaptions{{
+inline constexpr std::array<Windowcaption, 78> kWindowcaptions{{
     // The main window.
     {"Fmmain", "Tallimor"},
     {"Picrecord", "TALLIMOR"},
@@ -131,6 +131,8 @@ inline constexpr std::array<Windowcaption, 73> kWindowcaptions{{
     {"Cmdsave", "Save"},
     {"Fmfiles_Cmdcancel", "Cancel"},
     // The statistics window, About and the title window.
+    {"Cmdexport", "Export..."},  // the page's: a saved game as a download
+    {"Cmdimport", "Import..."},  // the page's: a saved game from the computer
     {"Fmstat", "Statistics"},
     {"Cmdback", "BACK"},
     {"Fmabout", "About Tallimor"},
@@ -139,6 +141,9 @@ inline constexpr std::array<Windowcaption, 73> kWindowcaptions{{
      "You may play it with the computer in either role, or watch it play against itself. "
      "The program may be copied and passed on freely, as long as it is not changed "
      "and nothing is charged for it; it comes with no warranty of any kind."},
+    {"Cmdokabout", "OK"},
+    {"Cmdokinstr", "OK"},
+    {"Systemboxok", "OK"},
     {"Lbltallimor", "TALLIMOR"},
     {"Lbldesign", "Designed and written by the Tallimor developers"},
     {"Lbltitlestart", "Click mouse to start."},
