@@ -393,9 +393,11 @@ using namespace tallimor;
 extern "C" {
 
 // Makes the module over the records folder (ending in "/"); the game clock
-// and the time-outs read the page's monotonic clock.
-EMSCRIPTEN_KEEPALIVE const char* Tallimor_start(const char* folder) {
+// and the time-outs read the page's monotonic clock.  A seed of 0 or more
+// fixes the draws, so the games of a run replay; below 0 they come from the clock.
+EMSCRIPTEN_KEEPALIVE const char* Tallimor_start(const char* folder, double seed) {
     module = std::make_unique<Tallimormod>(folder, [] { return emscripten_get_now() / 1000.0; });
+    if (seed >= 0) module->State().Random.Seed(static_cast<uint64_t>(seed));
     last = Describe(*module);
     return last.c_str();
 }

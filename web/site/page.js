@@ -1020,7 +1020,9 @@ async function main() {
   buildmenus();
   buildtoolbar();
   wire();
-  latest = call('Tallimor_start', FOLDER);
+  // ?seed=N replays the games of a run (the same secret codes, the same draws).
+  const seed = new URLSearchParams(location.search).get('seed');
+  latest = call('Tallimor_start', FOLDER, /^\d+$/.test(seed ?? '') ? +seed : -1);
   render();
   titlewindow();
   window.tallimorReady = true;

@@ -51,16 +51,16 @@ export async function browser() {
 
 // A page of the site with its console collected: `problems` holds every
 // error and warning it printed, and every uncaught exception.
-export async function open(b, server, { skipTitle = true } = {}) {
+export async function open(b, server, { skipTitle = true, query = '' } = {}) {
   const page = await b.newPage();
   page.problems = [];
   page.on('console', (m) => {
     if (m.type() === 'error' || m.type() === 'warn' || m.type() === 'warning') page.problems.push(m.text());
   });
   page.on('pageerror', (e) => page.problems.push(String(e)));
-  await page.goto(`http://127.0.0.1:${server.address().port}/`);
+  await page.goto(`http://127.0.0.1:${server.address().port}/${query}`);
   await page.waitForFunction(() => window.tallimorReady === true);
-  if (skipTitle) await click(page, '#Fmmain_title', '#Fmtitle');
+  if (skipTitle) await click(page, '#Fmtitle');
   return page;
 }
 
