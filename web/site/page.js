@@ -620,10 +620,13 @@ function renderfiles(v) {
   settext($('Fmfiles_title'), captions.captions.Fmfiles + ' - ' + f.caption);
   setlist($('Drvfiles'), f.places);
   if (changed('dirs', [f.chain, f.folders])) {
-    const items = [...f.chain.map((p) => [p, p]), ...f.folders.map((n) => [f.chain[f.chain.length - 1] + n + '/', n])];
-    $('Dirfiles').replaceChildren(...items.map(([path, label], i) => {
+    // The folders from the root down, each indented under the one above, then the subfolders.
+    const last = f.chain[f.chain.length - 1];
+    const items = [...f.chain.map((p, i) => [p, i, p === '/' ? '/' : p.split('/').at(-2)]),
+      ...f.folders.map((n) => [last + n + '/', f.chain.length, n])];
+    $('Dirfiles').replaceChildren(...items.map(([path, depth, label]) => {
       const li = document.createElement('li');
-      li.textContent = i < f.chain.length ? '\u00a0'.repeat(i * 2) + label : '\u00a0'.repeat(f.chain.length * 2) + label;
+      li.textContent = '\u00a0'.repeat(depth * 2) + label;
       li.addEventListener('dblclick', () => forward('Dirfiles_Change', 0, 0, 0, path));
       return li;
     }));

@@ -7,6 +7,8 @@ import { mkdtempSync, readFileSync, rmSync, statSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { extname, join, normalize, dirname } from 'node:path';
 import { fileURLToPath } from 'node:url';
+import assert from 'node:assert/strict';
+import { before, after, afterEach } from 'node:test';
 import puppeteer from 'puppeteer-core';
 
 export const SITE = join(dirname(fileURLToPath(import.meta.url)), '..', '..', 'build-web');
@@ -77,4 +79,70 @@ export async function text(page, selector) {
 
 export async function visible(page, selector) {
   return page.$eval(selector, (el) => !!el.offsetParent && !el.closest('[hidden]'));
+}
+
+export const double = (page, selector) => click(page, selector, selector, { clickCount: 2 });
+
+// The answer of the first game of a run with this seed, as the page shows it after End Game.
+export async function answerof(b, server, seed) {
+  const page = await open(b, server, { query: `?seed=${seed}` });
+  await page.keyboard.press('F1');
+  await click(page, '#Cmdstart');
+  for (const c of [0, 1, 2]) await double(page, `#Lblcolour${c}`);
+  await click(page, '#Cmdsubcol');
+  await click(page, '#Cmdshowresult');
+  await page.keyboard.press('F5');
+  await page.waitForSelector('#Fmmessage', { visible: true });
+  await page.keyboard.press('Enter');
+  await page.waitForFunction(() => document.querySelector('#Picanswer').textContent.length === 3);
+  const answer = await text(page, '#Picanswer');
+  assert.deepEqual(page.problems, []);
+  await page.close();
+  return answer;
+}
+
+// Drags a colour of the Colour Panel onto a position of the guess row with the mouse.
+export async function drag(page, from, to) {
+  const a = await (await page.$(from)).boundingBox();
+  const z = await (await page.$(to)).boundingBox();
+  await page.mouse.move(a.x + a.width / 2, a.y + a.height / 2);
+  await page.mouse.down();
+  await page.mouse.move(z.x + z.width / 2, z.y + z.height / 2, { steps: 10 });
+  await page.mouse.up();
+}
+
+// The rows of the board as the player reads them: trial, guess, hint.
+export function boardrows(page) {
+  return page.$$eval('#Boardrows .boardrow', (rows) =>
+    rows.map((r) => [...r.children].map((c) => c.textContent.trim()).join(' ')));
+}
+
+export async function boxtext(page) {
+  await page.waitForSelector('#Fmmessage', { visible: true });
+  return { title: await text(page, '#Fmmessage_title'), text: await text(page, '#Lblmessage') };
+}
+
+// A browser and a server for one test file, and pages that are closed after
+// each test, passed or failed: a page left open would hold the one instance
+// the next test needs.
+export function session() {
+  const ctx = { pages: [] };
+  before(async () => {
+    ctx.server = await serve();
+    ctx.browser = await browser();
+  });
+  after(async () => {
+    await ctx.browser.close();
+    ctx.server.close();
+  });
+  afterEach(async () => {
+    for (const p of ctx.pages.splice(0)) if (!p.isClosed()) await p.close();
+  });
+  ctx.open = async (options) => {
+    const page = await open(ctx.browser, ctx.server, options);
+    ctx.pages.push(page);
+    return page;
+  };
+  ctx.answerof = (seed) => answerof(ctx.browser, ctx.server, seed);
+  return ctx;
 }
