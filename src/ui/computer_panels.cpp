@@ -7,6 +7,7 @@
 
 #include "ui/fmmain.h"
 #include "ui/panel_widgets.h"
+#include "game/window_captions.h"
 
 namespace tallimor {
 
@@ -21,13 +22,12 @@ const QRect kOveridle(8 + (776 - kRightWidth) / 2, 300, kRightWidth, kPrepheight
 const QRect kResultarea(kRight, 236, kRightWidth, 256);
 constexpr int kOkleft = kRightWidth - 104;  // the OK of a preparation panel
 
-QGroupBox* Makeprepframe(QWidget* parent, const char* name, const char* labelName, const char* question,
-                         int questionHeight) {
+QGroupBox* Makeprepframe(QWidget* parent, const char* name, const char* labelName, int questionHeight) {
     QGroupBox* frame = Makeframe(parent, name, "", kInputarea);
     frame->setStyleSheet(QString("QGroupBox#%1 { background: #f6eed9; border: 2px solid #6b4f2a; "
                                  "border-radius: 6px; }")
                              .arg(name));
-    QLabel* label = Makelabel(frame, labelName, QRect(12, 12, kRightWidth - 24, questionHeight), question);
+    QLabel* label = Makelabel(frame, labelName, QRect(12, 12, kRightWidth - 24, questionHeight), Q(Caption(labelName)));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return frame;
@@ -53,38 +53,34 @@ QLineEdit* Makecountbox(QWidget* parent, const char* name, const QRect& geometry
 }  // namespace
 
 void Fmmain::Buildcomputerpanels(QWidget* central) {
-    frtrialno_ = Makeprepframe(central, "Frtrialno", "Lbltrialno",
-                               "Choose the trial number at which you want me to start guessing.", 40);
+    frtrialno_ = Makeprepframe(central, "Frtrialno", "Lbltrialno", 40);
     cbtrialno_ = Makecountlist(frtrialno_, "Cbtrialno", QRect(12, 58, 70, 26));
     connect(cbtrialno_, &QComboBox::activated, this, [this](int index) {
         if (rendering_ || index < 0) return;
         Forward([&] { mod_.Cbtrialno_Click(cbtrialno_->itemText(index).toStdString()); });
     });
-    cmdoktrial_ = Makebutton(frtrialno_, "Cmdoktrial", "OK", QRect(kOkleft, 96, 88, 28));
+    cmdoktrial_ = Makebutton(frtrialno_, "Cmdoktrial", Q(Caption("Cmdoktrial")), QRect(kOkleft, 96, 88, 28));
     connect(cmdoktrial_, &QPushButton::clicked, this, [this] { Forward([&] { mod_.Cmdoktrial_Click(); }); });
 
-    frmark_ = Makeprepframe(central, "Frmark", "Lblmark", "Shall I do the marking for you?", 22);
-    optyesmark_ = new QRadioButton("Yes", frmark_);
+    frmark_ = Makeprepframe(central, "Frmark", "Lblmark", 22);
+    optyesmark_ = new QRadioButton(Q(Caption("Optyesmark")), frmark_);
     optyesmark_->setObjectName("Optyesmark");
     optyesmark_->move(24, 40);
-    optnomark_ = new QRadioButton("No", frmark_);
+    optnomark_ = new QRadioButton(Q(Caption("Optnomark")), frmark_);
     optnomark_->setObjectName("Optnomark");
     optnomark_->move(24, 66);
     // Only the option's mark and caption take a click: the button is made just that size.
     for (QRadioButton* option : {optyesmark_, optnomark_}) option->adjustSize();
     connect(optyesmark_, &QRadioButton::clicked, this, [this] { Forward([&] { mod_.Optyesmark_Click(); }); });
     connect(optnomark_, &QRadioButton::clicked, this, [this] { Forward([&] { mod_.Optnomark_Click(); }); });
-    cmdokmark_ = Makebutton(frmark_, "Cmdokmark", "OK", QRect(kOkleft, 96, 88, 28));
+    cmdokmark_ = Makebutton(frmark_, "Cmdokmark", Q(Caption("Cmdokmark")), QRect(kOkleft, 96, 88, 28));
     connect(cmdokmark_, &QPushButton::clicked, this, [this] { Forward([&] { mod_.Cmdokmark_Click(); }); });
 
-    fraskcode_ = Makeprepframe(central, "Fraskcode", "Lblaskcode",
-                               "Now write down a secret code for me to guess. When you are ready, "
-                               "press the Ready button.",
-                               60);
-    cmdready_ = Makebutton(fraskcode_, "Cmdready", "Ready", QRect(kOkleft, 96, 88, 28));
+    fraskcode_ = Makeprepframe(central, "Fraskcode", "Lblaskcode", 60);
+    cmdready_ = Makebutton(fraskcode_, "Cmdready", Q(Caption("Cmdready")), QRect(kOkleft, 96, 88, 28));
     connect(cmdready_, &QPushButton::clicked, this, [this] { Forward([&] { mod_.Cmdready_Click(); }); });
 
-    frgetresult_ = Makeframe(central, "Frgetresult", "Your Marking", kResultarea);
+    frgetresult_ = Makeframe(central, "Frgetresult", Q(Caption("Frgetresult")), kResultarea);
     lbltrials2_ = Makelabel(frgetresult_, "Lbltrials2", QRect(10, 20, 110, 20));
     lbltrials2_->setStyleSheet("QLabel { font-weight: bold; }");
     lblmyguess_ = Makelabel(frgetresult_, "Lblmyguess", QRect(120, 20, 246, 20));
@@ -118,8 +114,8 @@ void Fmmain::Buildcomputerpanels(QWidget* central) {
     for (QLineEdit* box : {txtcorrect_, txtwrong_})
         connect(box, &QLineEdit::textEdited, this, [this] { Rendercomputer(*last_, true, *last_); });
 
-    cmdgetresult_ = Makebutton(frgetresult_, "Cmdgetresult", "OK", QRect(92, 226, 88, 26));
-    cmdwin_ = Makebutton(frgetresult_, "Cmdwin", "WIN", QRect(196, 226, 88, 26));
+    cmdgetresult_ = Makebutton(frgetresult_, "Cmdgetresult", Q(Caption("Cmdgetresult")), QRect(92, 226, 88, 26));
+    cmdwin_ = Makebutton(frgetresult_, "Cmdwin", Q(Caption("Cmdwin")), QRect(196, 226, 88, 26));
     connect(cmdgetresult_, &QPushButton::clicked, this,
             [this] { Forward([&] { mod_.Cmdgetresult_Click(); }); });
     connect(cmdwin_, &QPushButton::clicked, this, [this] { Forward([&] { mod_.Cmdwin_Click(); }); });

@@ -13,6 +13,7 @@
 #include "ui/fmmain.h"
 #include "ui/fmmessage.h"
 #include "ui/panel_widgets.h"
+#include "game/window_captions.h"
 
 namespace tallimor {
 
@@ -32,11 +33,11 @@ void Fmmain::Builddemo(QWidget* central) {
 
     frscroll_ = Makeframe(central, "Frscroll", "", QRect(kRight, 370, kRightWidth, 78));
     auto* lblscroll = Makelabel(frscroll_, "Lblscroll", QRect(10, 8, kRightWidth - 20, 20),
-                                "Use the scrollbar below to adjust the speed of demo.");
+                                Q(Caption("Lblscroll")));
     lblscroll->setAlignment(Qt::AlignCenter);
     // The bar's maximum is the longest pause, so "slow" is at its right end.
-    Makelabel(frscroll_, "Lblfast", QRect(10, 38, 40, 24), "fast");
-    auto* slow = Makelabel(frscroll_, "Lblslow", QRect(kRightWidth - 50, 38, 40, 24), "slow");
+    Makelabel(frscroll_, "Lblfast", QRect(10, 38, 40, 24), Q(Caption("Lblfast")));
+    auto* slow = Makelabel(frscroll_, "Lblslow", QRect(kRightWidth - 50, 38, 40, 24), Q(Caption("Lblslow")));
     slow->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     hsbspeed_ = new QScrollBar(Qt::Horizontal, frscroll_);
     hsbspeed_->setObjectName("Hsbspeed");

@@ -8,12 +8,16 @@
 #include <algorithm>
 
 #include "ui/logo.h"
+#include "game/window_captions.h"
+#include "ui/panel_widgets.h"
 
 namespace tallimor {
 
+using panel::Q;
+
 Fmabout::Fmabout(QWidget* parent) : QDialog(parent) {
     setObjectName("Fmabout");
-    setWindowTitle("About Tallimor");
+    setWindowTitle(Q(Caption("Fmabout")));
     auto* piclogo = new QLabel(this);
     piclogo->setObjectName("Piclogo");
     piclogo->setPixmap(Logopicture(72));
@@ -22,14 +26,10 @@ Fmabout::Fmabout(QWidget* parent) : QDialog(parent) {
     lblabout->setObjectName("Lblabout");
     lblabout->setWordWrap(true);
     lblabout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblabout->setText(
-        "Tallimor, a game of breaking colour codes, written by the Tallimor developers. "
-        "You may play it with the computer in either role, or watch it play against itself. "
-        "The program may be copied and passed on freely, as long as it is not changed "
-        "and nothing is charged for it; it comes with no warranty of any kind.");
+    lblabout->setText(Q(Caption("Lblabout")));
     // As high as the paragraph needs in the font the system gives.
     lblabout->setGeometry(104, 16, 320, lblabout->heightForWidth(320));
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(Q(Caption("Cmdokabout")), this);
     ok->setObjectName("Cmdokabout");
     ok->setDefault(true);
     ok->setGeometry(172, std::max(piclogo->geometry().bottom(), lblabout->geometry().bottom()) + 16, 96, 30);

@@ -15,6 +15,7 @@
 #include <QStyle>
 
 #include "ui/panel_widgets.h"
+#include "game/window_captions.h"
 
 namespace tallimor {
 
@@ -32,30 +33,30 @@ QString Foldername(const std::string& path) {
 
 Fmfiles::Fmfiles(Forwarder forward, QWidget* parent) : QDialog(parent), forward_(std::move(forward)) {
     setObjectName("Fmfiles");
-    setWindowTitle("Open/Save As");
+    setWindowTitle(Q(Caption("Fmfiles")));
     auto* grid = new QGridLayout(this);
-    auto* lbllook = new QLabel("Look in:", this);
+    auto* lbllook = new QLabel(Q(Caption("Lbllook")), this);
     drvfiles_ = new QComboBox(this);
     drvfiles_->setObjectName("Drvfiles");
     dirfiles_ = new QListWidget(this);
     dirfiles_->setObjectName("Dirfiles");
     filfiles_ = new QListWidget(this);
     filfiles_->setObjectName("Filfiles");
-    auto* lblname = new QLabel("File name:", this);
+    auto* lblname = new QLabel(Q(Caption("Lblname")), this);
     txtfiles_ = new QLineEdit(this);
     txtfiles_->setObjectName("Txtfiles");
-    auto* lbltype = new QLabel("Files of type:", this);
+    auto* lbltype = new QLabel(Q(Caption("Lbltype")), this);
     cbfiles_ = new QComboBox(this);
     cbfiles_->setObjectName("Cbfiles");
-    cbfiles_->addItem("All mm files(*.mm)");
-    lbldelete_ = new QLabel("To delete a file, just highlight the file name and press the Delete key.", this);
+    cbfiles_->addItem(Q(Caption("Cbfiles")));
+    lbldelete_ = new QLabel(Q(Caption("Lbldelete")), this);
     lbldelete_->setObjectName("Lbldelete");
     lbldelete_->setWordWrap(true);
-    cmdopen_ = new QPushButton("Open", this);
+    cmdopen_ = new QPushButton(Q(Caption("Cmdopen")), this);
     cmdopen_->setObjectName("Cmdopen");
-    cmdsave_ = new QPushButton("Save", this);
+    cmdsave_ = new QPushButton(Q(Caption("Cmdsave")), this);
     cmdsave_->setObjectName("Cmdsave");
-    cmdcancel_ = new QPushButton("Cancel", this);
+    cmdcancel_ = new QPushButton(Q(Caption("Fmfiles_Cmdcancel")), this);
     cmdcancel_->setObjectName("Cmdcancel");
     cmdcancel_->setAutoDefault(false);
 

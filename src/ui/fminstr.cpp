@@ -9,48 +9,18 @@
 #include <algorithm>
 #include <array>
 
+#include "game/window_captions.h"
 #include "ui/logo.h"
+#include "ui/panel_widgets.h"
 
 namespace tallimor {
 
+using panel::Q;
+
 namespace {
 
-enum class Kind { Body, Heading, Note };
-
-struct Line {
-    Kind kind;
-    const char* text;
-};
-
-// One entry a printed line; the leading blanks are part of the text.
-constexpr std::array<Line, 26> kInstructions{{
-    {Kind::Body, ""},
-    {Kind::Heading, " GAME TYPE"},
-    {Kind::Body, ""},
-    {Kind::Body, " This programme has the richest variations of the classical"},
-    {Kind::Body, " Tallimor game.  There are altogether 1424 different variations"},
-    {Kind::Body, " available.  You may see all these variations in the Game Setting"},
-    {Kind::Body, " Menu.  Choose a game setting from this menu."},
-    {Kind::Body, " You may choose to be the Codebreaker or the Codemaker.  You may "},
-    {Kind::Body, " also choose to watch the computer play the game with itself."},
-    {Kind::Body, ""},
-    {Kind::Heading, " THE GAME"},
-    {Kind::Body, ""},
-    {Kind::Body, " The Codemaker thinks of a colour string (the secret code) using"},
-    {Kind::Body, " any combination of colours in the Colour Panel.  The Codebreaker"},
-    {Kind::Body, " will try to duplicate the exact colours and positions of the"},
-    {Kind::Body, " secret code. Each time the Codebreaker makes a guess, the"},
-    {Kind::Body, " Codemaker must give information by displaying black and white"},
-    {Kind::Body, " boxes.  A black box is displayed for every colour box which is"},
-    {Kind::Body, " the same colour and in exactly the same position as one of the"},
-    {Kind::Body, " colour boxes in the secret code, while a white box is displayed"},
-    {Kind::Body, " for each colour box which is matched in colour but not position."},
-    {Kind::Body, " When the Codebreaker duplicates the secret code, he wins the"},
-    {Kind::Body, " game."},
-    {Kind::Body, ""},
-    {Kind::Note, "N.B. For detailed instructions of this programme, please read the"},
-    {Kind::Note, "HTML file named Vbintro.html attached with this programme."},
-}};
+using Kind = Instructionkind;
+using Line = Instructionline;
 
 constexpr int kMargin = 10;
 
@@ -84,7 +54,7 @@ class Instructionpicture : public QWidget {
         int widest = 0, height = 0;
         for (const Line& line : kInstructions) {
             const QFontMetrics metrics(Linefont(font(), line.kind));
-            widest = std::max(widest, metrics.horizontalAdvance(QString::fromLatin1(line.text)));
+            widest = std::max(widest, metrics.horizontalAdvance(Q(line.text)));
             height += metrics.lineSpacing();
         }
         setFixedSize(widest + 2 * kMargin, height + 2 * kMargin);
@@ -98,7 +68,7 @@ class Instructionpicture : public QWidget {
             p.setFont(Linefont(font(), line.kind));
             p.setPen(Linecolour(line.kind));
             top += p.fontMetrics().ascent();
-            p.drawText(kMargin, top, QString::fromLatin1(line.text));
+            p.drawText(kMargin, top, Q(line.text));
             top += p.fontMetrics().lineSpacing() - p.fontMetrics().ascent();
         }
     }
@@ -108,12 +78,12 @@ class Instructionpicture : public QWidget {
 
 Fminstr::Fminstr(QWidget* parent) : QDialog(parent) {
     setObjectName("Fminstr");
-    setWindowTitle("Brief Instructions");
+    setWindowTitle(Q(kInstructionstitle));
     auto* piclogo = new QLabel(this);
     piclogo->setObjectName("Piclogo");
     piclogo->setPixmap(Logopicture(56));
     piclogo->setGeometry(kMargin, kMargin, 56, 56);
-    auto* lbltitle = new QLabel("Brief Instructions", this);
+    auto* lbltitle = new QLabel(Q(kInstructionstitle), this);
     lbltitle->setObjectName("Lbltitle");
     QFont big = lbltitle->font();
     big.setPointSize(18);
@@ -123,7 +93,7 @@ Fminstr::Fminstr(QWidget* parent) : QDialog(parent) {
     auto* picinstr = new Instructionpicture(this);
     picinstr->move(kMargin, 56 + 2 * kMargin);
     lbltitle->setGeometry(56 + 2 * kMargin, kMargin, picinstr->width() - 56 - kMargin, 56);
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(Q(Caption("Cmdokinstr")), this);
     ok->setObjectName("Cmdokinstr");
     ok->setDefault(true);
     ok->setGeometry((picinstr->width() + 2 * kMargin - 96) / 2, picinstr->geometry().bottom() + kMargin, 96,

@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "game/window_captions.h"
 #include "ui/fmfiles.h"
 #include "ui/fmmessage.h"
 #include "ui/panel_widgets.h"
@@ -90,50 +91,51 @@ Fmmain::~Fmmain() { qApp->removeEventFilter(this); }
 // ---------------------------------------------------------------- building
 
 void Fmmain::Buildmenus() {
-    mnugame_ = menuBar()->addMenu("Game(&G)");
+    mnugame_ = menuBar()->addMenu(Q(Menucaption("Mnugame")));
     mnugame_->setObjectName("Mnugame");
-    auto add = [this](QMenu* menu, const char* name, const QString& caption, QKeySequence key,
-                      void (Tallimormod::*handler)()) {
-        QAction* action = menu->addAction(caption);
+    // Each item's caption and function key are the shared ones, found by its name.
+    auto add = [this](QMenu* menu, const char* name, void (Tallimormod::*handler)()) {
+        QAction* action = menu->addAction(Q(Menucaption(name)));
         action->setObjectName(name);
-        if (!key.isEmpty()) action->setShortcut(key);
+        for (const Menuitem& m : kMenuitems)
+            if (m.name == name && m.fkey) action->setShortcut(QKeySequence(Qt::Key_F1 + (m.fkey - 1)));
         connect(action, &QAction::triggered, this, [this, handler] { Forward([&] { (mod_.*handler)(); }); });
         return action;
     };
-    mnuset_ = add(mnugame_, "Mnuset", "Game Setting(&G)", Qt::Key_F1, &Tallimormod::Mnuset_Click);
-    mnunew_ = add(mnugame_, "Mnunew", "New Game(&N)", Qt::Key_F2, &Tallimormod::Mnunew_Click);
-    mnuload_ = add(mnugame_, "Mnuload", "Load Game(&L)", Qt::Key_F3, &Tallimormod::Mnuload_Click);
-    mnusaving_ = mnugame_->addMenu("Save Game(&S)");
+    mnuset_ = add(mnugame_, "Mnuset", &Tallimormod::Mnuset_Click);
+    mnunew_ = add(mnugame_, "Mnunew", &Tallimormod::Mnunew_Click);
+    mnuload_ = add(mnugame_, "Mnuload", &Tallimormod::Mnuload_Click);
+    mnusaving_ = mnugame_->addMenu(Q(Menucaption("Mnusaving")));
     mnusaving_->setObjectName("Mnusaving");
-    mnusave_ = add(mnusaving_, "Mnusave", "Save(&S)", Qt::Key_F4, &Tallimormod::Mnusave_Click);
-    mnusaveas_ = add(mnusaving_, "Mnusaveas", "Save As(&A)", {}, &Tallimormod::Mnusaveas_Click);
-    mnuend_ = add(mnugame_, "Mnuend", "End Game(&E)", Qt::Key_F5, &Tallimormod::Mnuend_Click);
+    mnusave_ = add(mnusaving_, "Mnusave", &Tallimormod::Mnusave_Click);
+    mnusaveas_ = add(mnusaving_, "Mnusaveas", &Tallimormod::Mnusaveas_Click);
+    mnuend_ = add(mnugame_, "Mnuend", &Tallimormod::Mnuend_Click);
     mnugame_->addSeparator();
-    mnuquit_ = add(mnugame_, "Mnuquit", "Quit(&Q)", Qt::Key_F6, &Tallimormod::Mnuquit_Click);
+    mnuquit_ = add(mnugame_, "Mnuquit", &Tallimormod::Mnuquit_Click);
 
-    mnumedia_ = menuBar()->addMenu("Multimedia(&M)");
+    mnumedia_ = menuBar()->addMenu(Q(Menucaption("Mnumedia")));
     mnumedia_->setObjectName("Mnumedia");
     // The program has no music: the item is there, and never offered.
-    add(mnumedia_, "Mnumusic", "On/Off Music(&M)", Qt::Key_F7, &Tallimormod::Mnumusic_Click)->setEnabled(false);
-    add(mnumedia_, "Mnuani", "On/Off Animation(&A)", Qt::Key_F8, &Tallimormod::Mnuani_Click);
-    mnudemo_ = add(mnumedia_, "Mnudemo", "Start Demo(&D)", Qt::Key_F9, &Tallimormod::Mnudemo_Click);
+    add(mnumedia_, "Mnumusic", &Tallimormod::Mnumusic_Click)->setEnabled(false);
+    add(mnumedia_, "Mnuani", &Tallimormod::Mnuani_Click);
+    mnudemo_ = add(mnumedia_, "Mnudemo", &Tallimormod::Mnudemo_Click);
 
-    mnuoption_ = menuBar()->addMenu("Options(&O)");
+    mnuoption_ = menuBar()->addMenu(Q(Menucaption("Mnuoption")));
     mnuoption_->setObjectName("Mnuoption");
-    QMenu* input = mnuoption_->addMenu("Input Method(&I)");
+    QMenu* input = mnuoption_->addMenu(Q(Menucaption("Mnuinput")));
     input->setObjectName("Mnuinput");
-    mnumouse_ = add(input, "Mnumouse", "Mouse(&M)", {}, &Tallimormod::Mnumouse_Click);
-    mnukey_ = add(input, "Mnukey", "Keyboard(&K)", {}, &Tallimormod::Mnukey_Click);
-    QMenu* display = mnuoption_->addMenu("Display Mode(&D)");
+    mnumouse_ = add(input, "Mnumouse", &Tallimormod::Mnumouse_Click);
+    mnukey_ = add(input, "Mnukey", &Tallimormod::Mnukey_Click);
+    QMenu* display = mnuoption_->addMenu(Q(Menucaption("Mnudisplay")));
     display->setObjectName("Mnudisplay");
-    mnucolour_ = add(display, "Mnucolour", "Colour(&C)", {}, &Tallimormod::Mnucolour_Click);
-    mnunumber_ = add(display, "Mnunumber", "Number(&N)", {}, &Tallimormod::Mnunumber_Click);
+    mnucolour_ = add(display, "Mnucolour", &Tallimormod::Mnucolour_Click);
+    mnunumber_ = add(display, "Mnunumber", &Tallimormod::Mnunumber_Click);
     for (QAction* a : {mnumouse_, mnukey_, mnucolour_, mnunumber_}) a->setCheckable(true);
 
-    mnuhelp_ = menuBar()->addMenu("Help(&H)");
+    mnuhelp_ = menuBar()->addMenu(Q(Menucaption("Mnuhelp")));
     mnuhelp_->setObjectName("Mnuhelp");
-    add(mnuhelp_, "Mnuinstr", "Brief Instructions(&I)", {}, &Tallimormod::Mnuinstr_Click);
-    add(mnuhelp_, "Mnuabout", "About Tallimor(&A)", {}, &Tallimormod::Mnuabout_Click);
+    add(mnuhelp_, "Mnuinstr", &Tallimormod::Mnuinstr_Click);
+    add(mnuhelp_, "Mnuabout", &Tallimormod::Mnuabout_Click);
 }
 
 void Fmmain::Buildpanels() {
@@ -146,7 +148,7 @@ void Fmmain::Buildpanels() {
     picfore_->setGeometry(8, 8, 776, 484);
 
     picupper_ = Makelabel(central, "Picupper", QRect(8, 8, 392, 22));
-    picupper_->setText("   Trial      Guess and hint");
+    picupper_->setText(Q(Caption("Picupper")));
     picupper_->setStyleSheet("QLabel { background: #6b4f2a; color: #f6eed9; font-weight: bold; }");
     picrecord_ = new RecordBoard(central);
     picrecord_->setObjectName("Picrecord");
@@ -154,7 +156,7 @@ void Fmmain::Buildpanels() {
 
     Buildsettingmenu(central);
 
-    frsetting_ = Makeframe(central, "Frsetting", "Game Setting", QRect(kRight, 2, kRightWidth, 152));
+    frsetting_ = Makeframe(central, "Frsetting", Q(Caption("Frsetting")), QRect(kRight, 2, kRightWidth, 152));
     auto* lblsettitle = Makelabel(frsetting_, "Lblsettitle", QRect(10, 18, 170, 130), Q(Settitletext()));
     lblsetcontent_ = Makelabel(frsetting_, "Lblsetcontent", QRect(182, 18, 188, 130));
     for (QLabel* l : {lblsettitle, lblsetcontent_}) l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -163,12 +165,12 @@ void Fmmain::Buildpanels() {
     lbltime_ = Makelabel(central, "Lbltime", QRect(kRight + 4, 156, kRightWidth - 8, 22));
     lbltime_->setStyleSheet("QLabel { font-weight: bold; color: #7a1d14; }");
 
-    franswer_ = Makeframe(central, "Franswer", "Answer", QRect(kRight, 178, kRightWidth, 56));
+    franswer_ = Makeframe(central, "Franswer", Q(Caption("Franswer")), QRect(kRight, 178, kRightWidth, 56));
     picanswer_ = new CodeView(franswer_);
     picanswer_->setObjectName("Picanswer");
     picanswer_->setGeometry(8, 18, kRightWidth - 16, 34);
 
-    frcolour_ = new DropPanel("Colour Panel", central);
+    frcolour_ = new DropPanel(Q(Caption("Frcolour")), central);
     frcolour_->setObjectName("Frcolour");
     frcolour_->setGeometry(kRight, 236, kRightWidth, 74);
     frcolour_->Dropped = [this](DragSource s) { Forward([&] { mod_.Frcolour_DragDrop(s); }); };
@@ -188,7 +190,7 @@ void Fmmain::Buildpanels() {
     }
     frcolour_->setCursor(Qt::PointingHandCursor);
 
-    frgetstring_ = Makeframe(central, "Frgetstring", "Your Guess", kInputarea);
+    frgetstring_ = Makeframe(central, "Frgetstring", Q(Caption("Frgetstring")), kInputarea);
     lblgetstring_ = Makelabel(frgetstring_, "Lblgetstring", QRect(10, 18, 356, 34));
     lblgetstring_->setWordWrap(true);
     for (int p = 0; p < 8; ++p) {
@@ -204,10 +206,10 @@ void Fmmain::Buildpanels() {
         cell->setCursor(Qt::PointingHandCursor);
         stringcells_[static_cast<size_t>(p)] = cell;
     }
-    cmdsubcol_ = Makebutton(frgetstring_, "Cmdsubcol", "Submit", QRect(296, 68, 72, 28));
+    cmdsubcol_ = Makebutton(frgetstring_, "Cmdsubcol", Q(Caption("Cmdsubcol")), QRect(296, 68, 72, 28));
     connect(cmdsubcol_, &QPushButton::clicked, this, [this] { Forward([&] { mod_.Cmdsubcol_Click(); }); });
 
-    frinput_ = Makeframe(central, "Frinput", "Your Guess", kInputarea);
+    frinput_ = Makeframe(central, "Frinput", Q(Caption("Frinput")), kInputarea);
     lblinput_ = Makelabel(frinput_, "Lblinput", QRect(10, 18, 356, 50));
     lblinput_->setWordWrap(true);
     lblinput_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -220,14 +222,14 @@ void Fmmain::Buildpanels() {
     txtinput_->setFont(big);
     connect(txtinput_, &QLineEdit::textEdited, this,
             [this](const QString& text) { Forward([&] { mod_.Txtinput_Change(text.toStdString()); }); });
-    cmdsubnum_ = Makebutton(frinput_, "Cmdsubnum", "Submit", QRect(222, 76, 92, 28));
+    cmdsubnum_ = Makebutton(frinput_, "Cmdsubnum", Q(Caption("Cmdsubnum")), QRect(222, 76, 92, 28));
     connect(cmdsubnum_, &QPushButton::clicked, this, [this] { Forward([&] { mod_.Cmdsubnum_Click(); }); });
 
     frerror_ = Makeframe(central, "Frerror", "", QRect(kRight, 450, kRightWidth, 42));
-    cmderror_ = Makebutton(frerror_, "Cmderror", "Error", QRect(8, 8, 88, 28));
+    cmderror_ = Makebutton(frerror_, "Cmderror", Q(Caption("Cmderror")), QRect(8, 8, 88, 28));
     connect(cmderror_, &QPushButton::clicked, this, [this] { Forward([&] { mod_.Cmderror_Click(); }); });
 
-    frshowresult_ = Makeframe(central, "Frshowresult", "Result", QRect(kRight, 312, kRightWidth, 180));
+    frshowresult_ = Makeframe(central, "Frshowresult", Q(Caption("Frshowresult")), QRect(kRight, 312, kRightWidth, 180));
     lbltrials_ = Makelabel(frshowresult_, "Lbltrials", QRect(10, 18, 356, 18));
     lbltrials_->setStyleSheet("QLabel { font-weight: bold; }");
     frcorrect_ = Makeframe(frshowresult_, "Frcorrect", "", QRect(8, 38, 360, 56));
@@ -240,7 +242,7 @@ void Fmmain::Buildpanels() {
     picwrong_ = new HintBoxes(Qt::white, frwrong_);
     picwrong_->setObjectName("Picwrong");
     picwrong_->setGeometry(6, 28, 348, 22);
-    cmdshowresult_ = Makebutton(frshowresult_, "Cmdshowresult", "OK", QRect(144, 154, 88, 24));
+    cmdshowresult_ = Makebutton(frshowresult_, "Cmdshowresult", Q(Caption("Cmdshowresult")), QRect(144, 154, 88, 24));
     connect(cmdshowresult_, &QPushButton::clicked, this,
             [this] { Forward([&] { mod_.Cmdshowresult_Click(); }); });
 
@@ -262,26 +264,25 @@ void Fmmain::Buildsettingmenu(QWidget* central) {
     frmenu_ = Makeframe(central, "Frmenu", "", QRect(204, 50, 384, 400));
     frmenu_->setStyleSheet(
         "QGroupBox#Frmenu { background: #f6eed9; border: 2px solid #6b4f2a; border-radius: 6px; }");
-    auto* lblset = Makelabel(frmenu_, "Lblset", QRect(0, 10, 384, 28), "Game Setting Menu");
+    auto* lblset = Makelabel(frmenu_, "Lblset", QRect(0, 10, 384, 28), Q(Caption("Lblset")));
     lblset->setAlignment(Qt::AlignCenter);
     lblset->setStyleSheet("QLabel { font-size: 15pt; font-weight: bold; color: #6b4f2a; }");
     struct Row {
         const char* label;
-        const char* caption;
         const char* list;
     };
     const std::array<Row, 7> rows{{
-        {"Lblgametype", "Who guesses?", "Cbwho"},
-        {"Lblcolourno", "Number of Colours", "Cbcolour"},
-        {"Lblstart", "Start from", "Cbstart"},
-        {"Lblgamelength", "Length of Code", "Cblength"},
-        {"Lblhint", "Hints contain error(s)?", "Cbhint"},
-        {"Lblgameorder", "Order Type", "Cborder"},
-        {"Lblgamerepeat", "Colour repeated?", "Cbrepeat"},
+        {"Lblgametype", "Cbwho"},
+        {"Lblcolourno", "Cbcolour"},
+        {"Lblstart", "Cbstart"},
+        {"Lblgamelength", "Cblength"},
+        {"Lblhint", "Cbhint"},
+        {"Lblgameorder", "Cborder"},
+        {"Lblgamerepeat", "Cbrepeat"},
     }};
     for (size_t i = 0; i < rows.size(); ++i) {
         const int top = 50 + static_cast<int>(i) * 36;
-        Makelabel(frmenu_, rows[i].label, QRect(20, top, 150, 26), rows[i].caption);
+        Makelabel(frmenu_, rows[i].label, QRect(20, top, 150, 26), Q(Caption(rows[i].label)));
         auto* box = new QComboBox(frmenu_);
         box->setObjectName(rows[i].list);
         box->setGeometry(170, top, 194, 26);
@@ -292,8 +293,8 @@ void Fmmain::Buildsettingmenu(QWidget* central) {
         });
         listBoxes_[i] = box;
     }
-    cmdstart_ = Makebutton(frmenu_, "Cmdstart", "Start  Game", QRect(70, 312, 110, 32));
-    cmdcancel_ = Makebutton(frmenu_, "Cmdcancel", "Cancel", QRect(204, 312, 110, 32));
+    cmdstart_ = Makebutton(frmenu_, "Cmdstart", Q(Caption("Cmdstart")), QRect(70, 312, 110, 32));
+    cmdcancel_ = Makebutton(frmenu_, "Cmdcancel", Q(Caption("Cmdcancel")), QRect(204, 312, 110, 32));
     connect(cmdstart_, &QPushButton::clicked, this, [this] { Forward([&] { mod_.Cmdstart_Click(); }); });
     connect(cmdcancel_, &QPushButton::clicked, this, [this] { Forward([&] { mod_.Cmdcancel_Click(); }); });
     Builddesigner();

@@ -10,18 +10,22 @@
 #include <QStringList>
 
 #include "ui/fmmain.h"
+#include "game/window_captions.h"
+#include "ui/panel_widgets.h"
 
 namespace tallimor {
 
+using panel::Q;
+
 Fmstat::Fmstat(QWidget* parent) : QDialog(parent) {
     setObjectName("Fmstat");
-    setWindowTitle("Statistics");
+    setWindowTitle(Q(Caption("Fmstat")));
     lststat_ = new QListWidget(this);
     lststat_->setObjectName("Lststat");
     lststat_->setGeometry(12, 12, 576, 452);
     // Every line is one text line high, so the list need not measure them.
     lststat_->setUniformItemSizes(true);
-    auto* back = new QPushButton("BACK", this);
+    auto* back = new QPushButton(Q(Caption("Cmdback")), this);
     back->setObjectName("Cmdback");
     back->setGeometry(252, 474, 96, 32);
     back->setDefault(true);

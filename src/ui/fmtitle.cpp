@@ -10,13 +10,15 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "game/window_captions.h"
 #include "ui/board.h"
+#include "ui/panel_widgets.h"
 
 namespace tallimor {
 
-namespace {
+using panel::Q;
 
-constexpr const char* kPassword = "583016";
+namespace {
 
 QLabel* Titlelabel(QWidget* parent, const char* name, const QString& text, int top, int height, int points,
                    bool bold, int spacing = 0) {
@@ -38,13 +40,13 @@ QLabel* Titlelabel(QWidget* parent, const char* name, const QString& text, int t
 
 Fmtitle::Fmtitle(QWidget* parent) : QWidget(parent) {
     setObjectName("Fmtitle");
-    setWindowTitle("Tallimor");
+    setWindowTitle(Q(Caption("Fmmain")));
     setFixedSize(520, 320);
-    Titlelabel(this, "Lbltallimor", "TALLIMOR", 40, 80, 44, true, 6);
+    Titlelabel(this, "Lbltallimor", Q(Caption("Lbltallimor")), 40, 80, 44, true, 6);
     lbldesign_ =
-        Titlelabel(this, "Lbldesign", "Designed and written by the Tallimor developers", 128, 28, 11, false);
+        Titlelabel(this, "Lbldesign", Q(Caption("Lbldesign")), 128, 28, 11, false);
     lbldesign_->installEventFilter(this);
-    Titlelabel(this, "Lblstart", "Click mouse to start.", 258, 30, 12, true);
+    Titlelabel(this, "Lblstart", Q(Caption("Lbltitlestart")), 258, 30, 12, true);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         move(area.center() - rect().center());
@@ -116,8 +118,8 @@ void Fmtitle::Lbldesign_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers 
     auto* box = new QInputDialog(this);
     inputbox_ = box;
     box->setObjectName("Inputbox");
-    box->setWindowTitle("Tallimor");
-    box->setLabelText("Input password");
+    box->setWindowTitle(Q(Caption("Fmmain")));
+    box->setLabelText(Q(Caption("Password")));
     box->setTextEchoMode(QLineEdit::Password);
     // Not open(), which would make it modal to the title alone.
     box->setWindowModality(Qt::ApplicationModal);
@@ -132,7 +134,7 @@ void Fmtitle::Lbldesign_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers 
 
 void Fmtitle::Password(const QString& answer) {
     tmrtitle_->start();
-    if (answer != kPassword) return;
+    if (answer != Q(kDesignerpassword)) return;
     designer_ = true;
     Form_Click();
 }

@@ -8,6 +8,7 @@
 #include "ui/fminstr.h"
 #include "ui/fmmain.h"
 #include "ui/panel_widgets.h"
+#include "game/window_captions.h"
 
 namespace tallimor {
 
@@ -21,9 +22,9 @@ constexpr int kMenuheight = 400, kDesignerheight = 436;
 }  // namespace
 
 void Fmmain::Builddesigner() {
-    cmdsimulate_ = Makebutton(frmenu_, "Cmdsimulate", "Simulate", QRect(16, 396, 96, 30));
-    cmdinitstat_ = Makebutton(frmenu_, "Cmdinitstat", "Initialize Statistics", QRect(118, 396, 148, 30));
-    cmdseestat_ = Makebutton(frmenu_, "Cmdstat", "See Statistics", QRect(272, 396, 96, 30));
+    cmdsimulate_ = Makebutton(frmenu_, "Cmdsimulate", Q(Caption("Cmdsimulate")), QRect(16, 396, 96, 30));
+    cmdinitstat_ = Makebutton(frmenu_, "Cmdinitstat", Q(Caption("Cmdinitstat")), QRect(118, 396, 148, 30));
+    cmdseestat_ = Makebutton(frmenu_, "Cmdstat", Q(Caption("Cmdstat")), QRect(272, 396, 96, 30));
     connect(cmdsimulate_, &QPushButton::clicked, this,
             [this] { Forward([&] { mod_.Cmdsimulate_Click(); }); });
     connect(cmdinitstat_, &QPushButton::clicked, this,

@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "game/window_captions.h"
+
 namespace tallimor {
 
 bool Wideenough(int screenwidth) { return screenwidth >= 800; }
@@ -20,7 +22,7 @@ QString Narrowscreentext() {
            "Please change the resolution before running the programme again.";
 }
 
-QString Secondinstancetext() { return "You are not allowed to start this programme more than once."; }
+QString Secondinstancetext() { return QString::fromUtf8(kSecondinstancetext.data(), kSecondinstancetext.size()); }
 
 Instancelock::Instancelock(const QString& path) {
     fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);

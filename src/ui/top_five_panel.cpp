@@ -10,6 +10,7 @@
 
 #include "ui/fmmain.h"
 #include "ui/panel_widgets.h"
+#include "game/window_captions.h"
 
 namespace tallimor {
 
@@ -75,7 +76,7 @@ QLabel* Column(QWidget* parent, const char* name, const QRect& geometry) {
 }  // namespace
 
 void Fmmain::Buildtopfive(QWidget* central) {
-    cmdtop_ = Makebutton(frmenu_, "Cmdtop", "TOP FIVE List", QRect(137, 352, 110, 32));
+    cmdtop_ = Makebutton(frmenu_, "Cmdtop", Q(Caption("Cmdtop")), QRect(137, 352, 110, 32));
     connect(cmdtop_, &QPushButton::clicked, this, [this] { Forward([&] { mod_.Cmdtop_Click(); }); });
 
     auto* winners = new Winnerspanel(central, mnugame_);
@@ -84,7 +85,7 @@ void Fmmain::Buildtopfive(QWidget* central) {
     picwinners_->setGeometry(8, 8, 776, 484);
     picwinners_->setStyleSheet(
         "QGroupBox#Picwinners { background: #f6eed9; border: 2px solid #6b4f2a; border-radius: 6px; }");
-    auto* title = Makelabel(picwinners_, "Lblwinners", QRect(0, 12, 776, 40), "TOP   FIVE");
+    auto* title = Makelabel(picwinners_, "Lblwinners", QRect(0, 12, 776, 40), Q(Caption("Lblwinners")));
     title->setAlignment(Qt::AlignCenter);
     title->setStyleSheet("QLabel { font-size: 22pt; font-weight: bold; color: #a8322d; }");
     auto* cup = new Cup(picwinners_);
@@ -93,21 +94,20 @@ void Fmmain::Buildtopfive(QWidget* central) {
     lblhead_ = Makelabel(picwinners_, "Lblhead", QRect(16, 60, 744, 22));
     lblhead_->setAlignment(Qt::AlignCenter);
     const QString head = "QLabel { font-weight: bold; color: #6b4f2a; }";
-    for (const auto& [name, caption, left] :
-         {std::tuple("Lblplayer", "Players' Name", 60), std::tuple("Lbltimespent", "Time spent", 300),
-          std::tuple("Lblnotrials", "No. of Attempts", 520)})
-        Makelabel(picwinners_, name, QRect(left, 100, 200, 22), caption)->setStyleSheet(head);
+    for (const auto& [name, left] :
+         {std::pair("Lblplayer", 60), std::pair("Lbltimespent", 300), std::pair("Lblnotrials", 520)})
+        Makelabel(picwinners_, name, QRect(left, 100, 200, 22), Q(Caption(name)))->setStyleSheet(head);
     lblname_ = Column(picwinners_, "Lblname", QRect(44, 130, 250, 200));
     lbllisttime_ = Column(picwinners_, "Lbllisttime", QRect(300, 130, 210, 200));
     lblattempt_ = Column(picwinners_, "Lblattempt", QRect(560, 130, 80, 200));
-    Makelabel(picwinners_, "Lblstat", QRect(60, 336, 300, 22), "Computer Statistics")->setStyleSheet(head);
+    Makelabel(picwinners_, "Lblstat", QRect(60, 336, 300, 22), Q(Caption("Lblstat")))->setStyleSheet(head);
     lbldata_ = Column(picwinners_, "Lbldata", QRect(60, 360, 460, 40));
-    cmdcontinue_ = Makebutton(picwinners_, "Cmdcontinue", "Continue", QRect(640, 430, 110, 32));
+    cmdcontinue_ = Makebutton(picwinners_, "Cmdcontinue", Q(Caption("Cmdcontinue")), QRect(640, 430, 110, 32));
     connect(cmdcontinue_, &QPushButton::clicked, this,
             [this] { Forward([&] { mod_.Cmdcontinue_Click(); }); });
 
     // The designer's editor: a place, its name, time and attempts, and the statistics.
-    fredit_ = Makeframe(picwinners_, "Fredit", "Edit", QRect(16, 404, 612, 70));
+    fredit_ = Makeframe(picwinners_, "Fredit", Q(Caption("Fredit")), QRect(16, 404, 612, 70));
     cbedit_ = new QComboBox(fredit_);
     cbedit_->setObjectName("Cbedit");
     cbedit_->setGeometry(8, 32, 48, 26);
@@ -115,15 +115,16 @@ void Fmmain::Buildtopfive(QWidget* central) {
         if (rendering_ || index < 0) return;
         Forward([&] { mod_.Cbedit_Click(cbedit_->itemText(index).toStdString()); });
     });
-    const std::array<std::tuple<const char*, const char*, int, int, Editfield>, 5> boxes{{
-        {"Txtplayer", "Name", 62, 140, Editfield::Player},
-        {"Txtduration", "Seconds", 208, 70, Editfield::Duration},
-        {"Txtattempt", "Attempts", 284, 70, Editfield::Attempt},
-        {"Txtpopulation", "Population", 360, 80, Editfield::Population},
-        {"Txtaverage", "Average", 446, 90, Editfield::Average},
+    const std::array<std::tuple<const char*, int, int, Editfield>, 5> boxes{{
+        {"Txtplayer", 62, 140, Editfield::Player},
+        {"Txtduration", 208, 70, Editfield::Duration},
+        {"Txtattempt", 284, 70, Editfield::Attempt},
+        {"Txtpopulation", 360, 80, Editfield::Population},
+        {"Txtaverage", 446, 90, Editfield::Average},
     }};
     for (size_t i = 0; i < boxes.size(); ++i) {
-        const auto& [name, hint, left, width, field] = boxes[i];
+        const auto& [name, left, width, field] = boxes[i];
+        const QString hint = Q(Caption(name));
         auto* box = new QLineEdit(fredit_);
         box->setObjectName(name);
         box->setGeometry(left, 32, width, 26);
@@ -134,17 +135,15 @@ void Fmmain::Buildtopfive(QWidget* central) {
         });
         editboxes_[i] = box;
     }
-    cmdgo_ = Makebutton(fredit_, "Cmdgo", "Go", QRect(544, 30, 60, 30));
+    cmdgo_ = Makebutton(fredit_, "Cmdgo", Q(Caption("Cmdgo")), QRect(544, 30, 60, 30));
     connect(cmdgo_, &QPushButton::clicked, this, [this] { Forward([&] { mod_.Cmdgo_Click(); }); });
 
     frgetname_ = Makeframe(central, "Frgetname", "", QRect(196, 170, 400, 180));
     frgetname_->setStyleSheet(
         "QGroupBox#Frgetname { background: #f6eed9; border: 2px solid #6b4f2a; border-radius: 6px; }");
-    auto* ask = Makelabel(frgetname_, "Lblgetname", QRect(14, 12, 372, 44),
-                          "Congratulation! You have entered the TOP FIVE list, please input your name.");
+    auto* ask = Makelabel(frgetname_, "Lblgetname", QRect(14, 12, 372, 44), Q(Caption("Lblgetname")));
     ask->setWordWrap(true);
-    auto* limit = Makelabel(frgetname_, "Lblcharacter", QRect(14, 58, 372, 40),
-                            "(Do not enter more than 15 characters. You have 1 minute's  time to do this.)");
+    auto* limit = Makelabel(frgetname_, "Lblcharacter", QRect(14, 58, 372, 40), Q(Caption("Lblcharacter")));
     limit->setWordWrap(true);
     txtname_ = new QLineEdit(frgetname_);
     txtname_->setObjectName("Txtname");
@@ -152,7 +151,7 @@ void Fmmain::Buildtopfive(QWidget* central) {
     txtname_->setMaxLength(15);
     connect(txtname_, &QLineEdit::textEdited, this,
             [this](const QString& text) { Forward([&] { mod_.Txtname_Change(text.toStdString()); }); });
-    cmdokname_ = Makebutton(frgetname_, "Cmdokname", "OK", QRect(280, 108, 100, 32));
+    cmdokname_ = Makebutton(frgetname_, "Cmdokname", Q(Caption("Cmdokname")), QRect(280, 108, 100, 32));
     connect(cmdokname_, &QPushButton::clicked, this, [this] { Forward([&] { mod_.Cmdokname_Click(); }); });
 }
 
