@@ -1,0 +1,85 @@
+// A saved game leaves the browser as a download of its 722 bytes and comes
+// back in through the file window's import; a damaged file is refused with
+// the program's own box and changes nothing.
+
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { session, click, text, double, boardrows, boxtext } from './harness.js';
+
+const ctx = session();
+const folder = mkdtempSync(join(tmpdir(), 'tallimor-export-'));
+process.on('exit', () => rmSync(folder, { recursive: true, force: true }));
+
+async function importfile(page, path) {
+  await page.keyboard.press('F3');
+  await page.waitForSelector('#Fmfiles', { visible: true });
+  const [chooser] = await Promise.all([page.waitForFileChooser(), click(page, '#Cmdimport')]);
+  await chooser.accept([path]);
+}
+
+test('export a saved game, import it again, and refuse a damaged one', async () => {
+  const page = await ctx.open({ query: '?seed=7' });
+  const cdp = await page.createCDPSession();
+  await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
+  await page.keyboard.press('F1');
+  await click(page, '#Cmdstart');
+  for (const guess of ['012', '345']) {
+    for (const c of guess) await double(page, `#Lblcolour${c}`);
+    await click(page, '#Cmdsubcol');
+    await click(page, '#Cmdshowresult');
+  }
+  const rows = await boardrows(page);
+  assert.equal(rows.length, 2);
+  await page.keyboard.press('F4');
+  await page.waitForSelector('#Fmfiles', { visible: true });
+  await page.keyboard.type('trip');
+  await click(page, '#Cmdsave');
+  await page.waitForSelector('#Fmfiles', { hidden: true });
+
+  // Export: highlight the file in the Save As window (Game > Save Game > Save As) and press Export.
+  await page.keyboard.down('Alt');
+  await page.keyboard.press('g');
+  await page.keyboard.up('Alt');
+  await page.keyboard.press('s');
+  await page.keyboard.press('a');
+  await page.waitForSelector('#Fmfiles', { visible: true });
+  await click(page, '#Filfiles li');
+  await click(page, '#Cmdexport');
+  const file = join(folder, 'trip.mm');
+  for (let i = 0; i < 100 && !readdirSync(folder).includes('trip.mm'); i++) await new Promise((r) => setTimeout(r, 50));
+  const bytes = readFileSync(file);
+  assert.equal(bytes.length, 722);
+  await click(page, '#Fmfiles_Cmdcancel');
+  await page.waitForSelector('#Fmfiles', { hidden: true });
+
+  // Back to the idle screen: End Game, End.
+  await page.keyboard.press('F5');
+  await page.waitForSelector('#Fmmessage', { visible: true });
+  await page.keyboard.press('Enter');
+  await page.waitForFunction(() => document.querySelector('#Fmmessage_title').textContent === 'Show Answer');
+  await click(page, '#Cmdr3');
+  await page.waitForSelector('#Fmmessage', { hidden: true });
+  const idle = [await boardrows(page), await text(page, '#Stbmenu'), await text(page, '#Fmmain_title')];
+
+  // A damaged file: the program's own box, and nothing changes.
+  const damaged = join(folder, 'damaged.mm');
+  writeFileSync(damaged, bytes.subarray(0, 300));
+  await importfile(page, damaged);
+  const box = await boxtext(page);
+  assert.equal(box.title, 'Damaged File');
+  await click(page, '#Cmdmid');
+  await page.waitForSelector('#Fmmessage', { hidden: true });
+  if (await page.$eval('#Fmfiles', (el) => !el.hidden)) await click(page, '#Fmfiles_Cmdcancel');
+  await page.waitForSelector('#Fmfiles', { hidden: true });
+  assert.deepEqual([await boardrows(page), await text(page, '#Stbmenu'), await text(page, '#Fmmain_title')], idle);
+
+  // The good one: the board comes back as it was saved.
+  await importfile(page, file);
+  await page.waitForSelector('#Fmfiles', { hidden: true });
+  assert.deepEqual(await boardrows(page), rows);
+  assert.match(await text(page, '#Fmmain_title'), /^Loaded Game - /);
+  assert.deepEqual(page.problems, []);
+});
