@@ -312,6 +312,12 @@ bool Fmmain::eventFilter(QObject* watched, QEvent* event) {
             Forward([&] { mod_.Enter_Keypress(); });
             return true;
         }
+        // Escape ends the demo as a click on the record does; otherwise it goes on as usual.
+        if (key->key() == Qt::Key_Escape && widget && widget->window() == this && !message_) {
+            bool taken = false;
+            Forward([&] { taken = mod_.Escape_Keypress(); });
+            if (taken) return true;
+        }
         if (!enter && Countkey(watched, key)) return true;
     }
     return QMainWindow::eventFilter(watched, event);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <random>
 #include <set>
@@ -152,38 +153,51 @@ TEST(Demo, AGameWithWrongHintsIsCorrectedInThePanelAndTheNextGameFollows) {
     EXPECT_EQ(v.demo.text, "I am thinking. Please wait a while.\n");
 }
 
-TEST(Demo, StartsAfterFiveIdleMinutesAndAClickOnTheRecordEndsItOnTheIdleScreen) {
-    Game g;
-    g.Start({{L::Colour, "7"}});
-    g.m.Mnuend_Click();
-    g.Press(Msgbutton::Cmdl2);
-    g.m.Mnunumber_Click();
-    const Mainview idle = g.V();
-    g.h.Advance(299);
-    EXPECT_FALSE(g.m.Demo);
-    g.h.Advance(2);
-    ASSERT_TRUE(g.m.Demo);
-    g.h.Advance(20);
-    Mainview v = g.V();
-    EXPECT_TRUE(v.demo.speedShown && v.Shown(Panel::Picrecord) && !v.Shown(Panel::Picfore));
+TEST(Demo, StartsAfterFiveIdleMinutesAndAClickOnTheRecordOrEscapeEndsItOnTheIdleScreen) {
+    const std::vector<std::pair<const char*, std::function<void(Tallimormod&)>>> ends{
+        {"click", [](Tallimormod& m) { m.Picrecord_MouseDown(1); }},
+        {"Escape", [](Tallimormod& m) { EXPECT_TRUE(m.Escape_Keypress()); }},
+    };
+    for (const auto& [how, end] : ends) {
+        SCOPED_TRACE(how);
+        Game g;
+        g.Start({{L::Colour, "7"}});
+        EXPECT_FALSE(g.m.Escape_Keypress());  // in a game Escape is not taken and changes nothing
+        EXPECT_EQ(g.Stack(), "Frgetstring1");
+        g.m.Mnuend_Click();
+        g.Press(Msgbutton::Cmdl2);
+        g.m.Mnunumber_Click();
+        const Mainview idle = g.V();
+        EXPECT_FALSE(g.m.Escape_Keypress());
+        g.h.Advance(299);
+        EXPECT_FALSE(g.m.Demo);
+        g.h.Advance(2);
+        ASSERT_TRUE(g.m.Demo);
+        g.h.Advance(20);
+        Mainview v = g.V();
+        EXPECT_TRUE(v.demo.speedShown && v.Shown(Panel::Picrecord) && !v.Shown(Panel::Picfore));
 
-    g.m.Picrecord_MouseDown(1);
-    v = g.V();
-    EXPECT_FALSE(g.m.Demo);
-    EXPECT_FALSE(g.Running(Timerid::Tmrdelay));
-    EXPECT_FALSE(v.demo.shown || v.demo.speedShown);
-    EXPECT_TRUE(v.Shown(Panel::Picfore) && !v.Shown(Panel::Picrecord));
-    EXPECT_EQ(v.title, "Tallimor");
-    EXPECT_EQ(g.Stack(), "Picfore");
-    // The player's setting, display mode, menus and toolbar are back as they were.
-    EXPECT_EQ(v.lists, idle.lists);
-    EXPECT_EQ(v.display, Displaymode::Number);
-    EXPECT_EQ(v.menus, idle.menus);
-    EXPECT_EQ(v.toolbar, idle.toolbar);
-    g.m.Picrecord_MouseDown(1);  // a click on the idle screen does nothing more
-    EXPECT_EQ(g.Stack(), "Picfore");
-    g.m.Picfore_MouseDown(2);  // but a right click on the sky offers the Game menu
-    EXPECT_EQ(g.V().gamemenuPopups, idle.gamemenuPopups + 1);
+        end(g.m);
+        v = g.V();
+        EXPECT_FALSE(g.m.Demo);
+        EXPECT_FALSE(g.Running(Timerid::Tmrdelay));
+        EXPECT_FALSE(v.demo.shown || v.demo.speedShown);
+        EXPECT_TRUE(v.Shown(Panel::Picfore) && !v.Shown(Panel::Picrecord));
+        EXPECT_EQ(v.title, "Tallimor");
+        EXPECT_EQ(g.Stack(), "Picfore");
+        // The player's setting, display mode, menus and toolbar are back as they were.
+        EXPECT_EQ(v.lists, idle.lists);
+        EXPECT_EQ(v.display, Displaymode::Number);
+        EXPECT_EQ(v.menus, idle.menus);
+        EXPECT_EQ(v.toolbar, idle.toolbar);
+        g.m.Picrecord_MouseDown(1);  // a click or Escape on the idle screen does nothing more
+        EXPECT_FALSE(g.m.Escape_Keypress());
+        EXPECT_EQ(g.Stack(), "Picfore");
+        g.h.Advance(299);  // and the idle time-out counts from the end of the demo
+        EXPECT_FALSE(g.m.Demo);
+        g.m.Picfore_MouseDown(2);  // but a right click on the sky offers the Game menu
+        EXPECT_EQ(g.V().gamemenuPopups, idle.gamemenuPopups + 1);
+    }
 }
 
 }  // namespace
