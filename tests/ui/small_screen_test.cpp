@@ -5,10 +5,8 @@
 
 #include <QFile>
 #include <QLabel>
-#include <QMenuBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
-#include <QToolBar>
 #include <QtTest>
 
 #include "ui/fmabout.h"
@@ -51,20 +49,16 @@ class SmallScreenTest : public QObject {
     QTemporaryDir folder_;
 
    private slots:
-    void theScreenIsTheSmallestAccepted() { QCOMPARE(QGuiApplication::primaryScreen()->geometry(), kScreen); }
-
     void theMainWindowIsWholeUnderATitleBarAndKeepsTheRecordReadable() {
+        QCOMPARE(QGuiApplication::primaryScreen()->geometry(), kScreen);
         Fmmain w(folder_.path());
         w.Setdesigner();  // the Game Setting Menu at its tallest, with the designer's buttons
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QVERIFY2(w.width() <= 800 && w.height() <= 570,
                  qPrintable(QString("%1 x %2").arg(w.width()).arg(w.height())));
-        // Menus, toolbar, panels and status bar each have their room, one under the other.
+        // The status bar is in the window, and every panel's controls are in their panel.
         const QWidget* central = w.centralWidget();
-        QCOMPARE(w.menuBar()->geometry().bottom() + 1, w.findChild<QToolBar*>("Tlbgame")->geometry().top());
-        QVERIFY(w.findChild<QToolBar*>("Tlbgame")->geometry().bottom() < central->geometry().top());
-        QVERIFY(central->geometry().bottom() < w.statusBar()->geometry().top());
         QVERIFY(w.rect().contains(w.statusBar()->geometry()));
         QVERIFY2(Outside(central).isEmpty(), qPrintable(Outside(central).join(", ")));
 
