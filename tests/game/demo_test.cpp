@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <random>
 #include <set>
@@ -153,51 +152,79 @@ TEST(Demo, AGameWithWrongHintsIsCorrectedInThePanelAndTheNextGameFollows) {
     EXPECT_EQ(v.demo.text, "I am thinking. Please wait a while.\n");
 }
 
-TEST(Demo, StartsAfterFiveIdleMinutesAndAClickOnTheRecordOrEscapeEndsItOnTheIdleScreen) {
-    const std::vector<std::pair<const char*, std::function<void(Tallimormod&)>>> ends{
-        {"click", [](Tallimormod& m) { m.Picrecord_MouseDown(1); }},
-        {"Escape", [](Tallimormod& m) { EXPECT_TRUE(m.Escape_Keypress()); }},
-    };
-    for (const auto& [how, end] : ends) {
-        SCOPED_TRACE(how);
-        Game g;
-        g.Start({{L::Colour, "7"}});
-        EXPECT_FALSE(g.m.Escape_Keypress());  // in a game Escape is not taken and changes nothing
-        EXPECT_EQ(g.Stack(), "Frgetstring1");
-        g.m.Mnuend_Click();
-        g.Press(Msgbutton::Cmdl2);
-        g.m.Mnunumber_Click();
-        const Mainview idle = g.V();
-        EXPECT_FALSE(g.m.Escape_Keypress());
-        g.h.Advance(299);
-        EXPECT_FALSE(g.m.Demo);
-        g.h.Advance(2);
-        ASSERT_TRUE(g.m.Demo);
-        g.h.Advance(20);
-        Mainview v = g.V();
-        EXPECT_TRUE(v.demo.speedShown && v.Shown(Panel::Picrecord) && !v.Shown(Panel::Picfore));
+TEST(Demo, StartsAfterFiveIdleMinutesAndAClickOnTheRecordEndsItOnTheIdleScreen) {
+    Game g;
+    g.Start({{L::Colour, "7"}});
+    g.m.Mnuend_Click();
+    g.Press(Msgbutton::Cmdl2);
+    g.m.Mnunumber_Click();
+    const Mainview idle = g.V();
+    g.h.Advance(299);
+    EXPECT_FALSE(g.m.Demo);
+    g.h.Advance(2);
+    ASSERT_TRUE(g.m.Demo);
+    g.h.Advance(20);
+    Mainview v = g.V();
+    EXPECT_TRUE(v.demo.speedShown && v.Shown(Panel::Picrecord) && !v.Shown(Panel::Picfore));
 
-        end(g.m);
-        v = g.V();
-        EXPECT_FALSE(g.m.Demo);
-        EXPECT_FALSE(g.Running(Timerid::Tmrdelay));
-        EXPECT_FALSE(v.demo.shown || v.demo.speedShown);
-        EXPECT_TRUE(v.Shown(Panel::Picfore) && !v.Shown(Panel::Picrecord));
-        EXPECT_EQ(v.title, "Tallimor");
+    g.m.Picrecord_MouseDown(1);
+    v = g.V();
+    EXPECT_FALSE(g.m.Demo);
+    EXPECT_FALSE(g.Running(Timerid::Tmrdelay));
+    EXPECT_FALSE(v.demo.shown || v.demo.speedShown);
+    EXPECT_TRUE(v.Shown(Panel::Picfore) && !v.Shown(Panel::Picrecord));
+    EXPECT_EQ(v.title, "Tallimor");
+    EXPECT_EQ(g.Stack(), "Picfore");
+    // The player's setting, display mode, menus and toolbar are back as they were.
+    EXPECT_EQ(v.lists, idle.lists);
+    EXPECT_EQ(v.display, Displaymode::Number);
+    EXPECT_EQ(v.menus, idle.menus);
+    EXPECT_EQ(v.toolbar, idle.toolbar);
+    g.m.Picrecord_MouseDown(1);  // a click on the idle screen does nothing more
+    EXPECT_EQ(g.Stack(), "Picfore");
+    g.m.Picfore_MouseDown(2);  // but a right click on the sky offers the Game menu
+    EXPECT_EQ(g.V().gamemenuPopups, idle.gamemenuPopups + 1);
+}
+
+TEST(Demo, EscapeEndsItExactlyAsAClickOnTheRecordAndIsTakenOnlyThen) {
+    // Two twin demos, one ended by the click and one by Escape, leave the same screen behind.
+    auto ended = [](bool escape) {
+        Game g;
+        g.m.State().Random = RandomSource(5);
+        g.m.Mnunumber_Click();
+        EXPECT_FALSE(g.m.Escape_Keypress());  // on the idle screen Escape is not taken
+        g.m.Mnudemo_Click();
+        g.h.Advance(20);
+        EXPECT_TRUE(g.m.Demo && g.V().demo.speedShown);
+        if (escape)
+            EXPECT_TRUE(g.m.Escape_Keypress());
+        else
+            g.m.Picrecord_MouseDown(1);
+        EXPECT_FALSE(g.m.Demo || g.Running(Timerid::Tmrdelay));
         EXPECT_EQ(g.Stack(), "Picfore");
-        // The player's setting, display mode, menus and toolbar are back as they were.
-        EXPECT_EQ(v.lists, idle.lists);
-        EXPECT_EQ(v.display, Displaymode::Number);
-        EXPECT_EQ(v.menus, idle.menus);
-        EXPECT_EQ(v.toolbar, idle.toolbar);
-        g.m.Picrecord_MouseDown(1);  // a click or Escape on the idle screen does nothing more
-        EXPECT_FALSE(g.m.Escape_Keypress());
-        EXPECT_EQ(g.Stack(), "Picfore");
-        g.h.Advance(299);  // and the idle time-out counts from the end of the demo
+        const Mainview v = g.V();
+        g.h.Advance(299);  // the idle screen's five minutes start afresh
         EXPECT_FALSE(g.m.Demo);
-        g.m.Picfore_MouseDown(2);  // but a right click on the sky offers the Game menu
-        EXPECT_EQ(g.V().gamemenuPopups, idle.gamemenuPopups + 1);
-    }
+        return v;
+    };
+    const Mainview click = ended(false), escape = ended(true);
+    EXPECT_EQ(escape.status, click.status);
+    EXPECT_EQ(escape.title, click.title);
+    EXPECT_EQ(escape.lists, click.lists);
+    EXPECT_EQ(escape.display, Displaymode::Number);
+    EXPECT_EQ(escape.menus, click.menus);
+    EXPECT_EQ(escape.toolbar, click.toolbar);
+    EXPECT_EQ(escape.demo, click.demo);
+    for (int p = 0; p < kPanels; ++p)
+        EXPECT_EQ(escape.Shown(static_cast<Panel>(p)), click.Shown(static_cast<Panel>(p))) << p;
+
+    // In a game Escape is not taken and changes nothing.
+    Game g;
+    g.Start(kSixFour);
+    const Mainview before = g.V();
+    EXPECT_FALSE(g.m.Escape_Keypress());
+    EXPECT_EQ(g.Stack(), "Frgetstring1");
+    EXPECT_EQ(g.V().status, before.status);
 }
 
 }  // namespace
