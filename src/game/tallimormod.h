@@ -185,6 +185,9 @@ class Tallimormod {
     // A press on the record: 1 the left button, 2 the right one.
     void Picrecord_MouseDown(int button);
     void Picfore_MouseDown(int button);
+    // The Escape key in the main window: while the demo or a statistics run
+    // plays, it ends it as a left click on the record does.  True when it did.
+    bool Escape_Keypress();
     // On from the first game of a demo or of a statistics run until it ends.
     bool Demo = false;
     // "Demo", "Initstat" or "Simulate": whose games the delay timer plays one after another.

@@ -92,8 +92,24 @@ QPoint RecordBoard::Guessbox(int trial, int position) const {
     return {kGuessLeft + position * kPitch + kBox / 2, top + rh / 2};
 }
 
+namespace {
+
+QSize Devicesize(QSize size, qreal ratio) { return (QSizeF(size) * ratio).toSize(); }
+
+// A picture of `size` pixels of the window at `ratio` pixels of the device to each.
+QImage Devicepicture(QSize size, qreal ratio) {
+    QImage picture(Devicesize(size, ratio), QImage::Format_RGB32);
+    picture.setDevicePixelRatio(ratio);
+    return picture;
+}
+
+}  // namespace
+
 const QImage& RecordBoard::Reserve() {
-    if (stale_ || reserve_.size() != size()) Makereserve();
+    // On a high-density screen the pictures have the device's pixels, so the record and the figure are sharp.
+    const qreal ratio = devicePixelRatioF();
+    if (stale_ || reserve_.size() != Devicesize(size(), ratio) || reserve_.devicePixelRatio() != ratio)
+        Makereserve();
     return reserve_;
 }
 
@@ -103,7 +119,7 @@ QImage& RecordBoard::Picture() {
 }
 
 void RecordBoard::Makereserve() {
-    reserve_ = QImage(size(), QImage::Format_RGB32);
+    reserve_ = Devicepicture(size(), devicePixelRatioF());
     QPainter p(&reserve_);
     Drawrecord(p);
     p.end();
@@ -114,8 +130,10 @@ void RecordBoard::Makereserve() {
 
 void RecordBoard::paintEvent(QPaintEvent* event) {
     const QImage& picture = Picture();
+    const qreal ratio = picture.devicePixelRatio();
+    const QRectF r(event->rect());
     QPainter p(this);
-    p.drawImage(event->rect(), picture, event->rect());
+    p.drawImage(r, picture, QRectF(r.topLeft() * ratio, r.size() * ratio));
 }
 
 namespace {

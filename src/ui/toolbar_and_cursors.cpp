@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QGroupBox>
+#include <QLayout>
 #include <QToolBar>
 
 #include "game/toolbar.h"
@@ -18,6 +19,8 @@ void Fmmain::Buildtoolbar() {
     tlbgame_->setMovable(false);
     tlbgame_->setFloatable(false);
     tlbgame_->setIconSize(QSize(24, 24));
+    // Little room round the buttons: the window must fit a small screen.
+    tlbgame_->layout()->setContentsMargins(2, 1, 2, 1);
     tlbgame_->setContextMenuPolicy(Qt::PreventContextMenu);
     for (int i = 1; i <= kToolbuttons; ++i) {
         QAction* button =

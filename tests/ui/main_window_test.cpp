@@ -182,6 +182,34 @@ class MainWindowTest : public QObject {
         QCOMPARE(w_->Module().Waitstack().Stack(), std::string("Picfore"));
     }
 
+    void theStatusTextIsDrawnAtTheFirstRenderBeforeAnyEvent() {
+        QTemporaryDir folder;
+        Fmmain fresh(folder.path(), [this] { return now_; });  // never shown, no event yet
+        const QString status = fresh.findChild<QLabel*>("Stbmenu")->text();
+        QCOMPARE(status, QString::fromStdString(fresh.Module().Describe().status));
+        QVERIFY(status.contains("Choose an option from the pulldown menu or the toolbar."));
+    }
+
+    void escapeEndsTheDemoAsAClickOnTheRecordDoes() {
+        const std::string idle = w_->Module().Describe().status;
+        Key(Qt::Key_Escape);  // on the idle screen it changes nothing
+        QCOMPARE(w_->Module().Describe().status, idle);
+        for (const bool click : {true, false}) {
+            Key(Qt::Key_F9);
+            QVERIFY(w_->Module().Demo && Visible("Picrecord") && !Visible("Picfore"));
+            QCOMPARE(Find<QLabel>("Stbmenu")->text().trimmed(),
+                     QString("Demo is now on.  Click mouse on the cloud area to end demo."));
+            if (click)
+                QTest::mouseClick(Find("Picrecord"), Qt::LeftButton);
+            else
+                Key(Qt::Key_Escape);
+            QVERIFY(!w_->Module().Demo);
+            QVERIFY(Visible("Picfore") && !Visible("Picrecord") && !Visible("Frscroll"));
+            QCOMPARE(Find<QLabel>("Stbmenu")->text().toStdString(), idle);
+            QVERIFY(Find<QAction>("Mnudemo")->isEnabled());
+        }
+    }
+
     void theStatusBarShowsTheWholeStatusText() {
         Key(Qt::Key_F1);
         auto* bar = Find<QLabel>("Stbmenu");
