@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,7 @@ struct Boardview {
     int codelength = 4;
     bool fixedOrder = true;
     std::string heading = "RECORD";
+    std::set<int> corrected;  // trials whose wrong hint has been put right: their rows carry a mark
     friend bool operator==(const Boardview&, const Boardview&) = default;
 };
 

@@ -169,6 +169,8 @@ Mainview Tallimormod::Describe() const {
         v.focus = v.defaultControl;
     v.box = box_;
     v.files = fileWindow_;
+    // A mark stays only with its row: the board cleared at the end of a game takes it too.
+    std::erase_if(v.board.corrected, [this](int trial) { return !board_.rows.count(trial); });
     v.quit = quit_;
     v.instructions = instructions_;
     v.about = about_;

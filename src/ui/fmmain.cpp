@@ -457,6 +457,7 @@ void Fmmain::Render() {
     Renderresult(v);
     Rendercomputer(v, all, was);
     Rendertopfive(v, all, was);
+        picrecord_->Setcorrected(v.board.corrected);
     Renderhelp(v, all, was);
     Renderdemo(v, all, was);
 
