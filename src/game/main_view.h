@@ -135,6 +135,7 @@ struct Winnersview {
     std::string data;                                            // Lbldata: the computer's statistics
     Listview place;                                              // Cbedit
     std::string player, duration, attempt, population, average;  // the editor's boxes
+    int newplace = -1;  // the place (0 to 4) just taken by a name entry, marked for the player; -1 none
     friend bool operator==(const Winnersview&, const Winnersview&) = default;
 };
 

@@ -191,6 +191,7 @@ class Fmmain : public QMainWindow {
     QLabel* lbldata_ = nullptr;
     QPushButton* cmdcontinue_ = nullptr;
     QGroupBox* fredit_ = nullptr;
+    QLabel* lblnewentry_ = nullptr;  // the band behind the place just entered
     QComboBox* cbedit_ = nullptr;
     std::array<QLineEdit*, 5> editboxes_{};  // Txtplayer, Txtduration, Txtattempt, Txtpopulation, Txtaverage
     QPushButton* cmdgo_ = nullptr;
