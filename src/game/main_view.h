@@ -193,6 +193,8 @@ struct Mainview {
     std::array<bool, 14> toolbar{};  // buttons 1 to 13 that can be pressed
     bool keyboard = false;  // Options > Input Method
     Displaymode display = Displaymode::Colour;
+    // Buttons 1 to 13 that stand pressed: the toggles in force.
+    std::array<bool, 14> toolbarPressed{};
 
     // The Game Setting Menu: Cbwho, Cbcolour, Cbstart, Cblength, Cbhint, Cborder, Cbrepeat.
     std::array<Listview, 7> lists;

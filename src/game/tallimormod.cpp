@@ -181,3 +181,4 @@ Mainview Tallimormod::Describe() const {
 }
 
 }  // namespace tallimor
+    v.toolbarPressed = Toolbarpressed(keyboard_, display_, v.animation.on);
