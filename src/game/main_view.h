@@ -208,12 +208,16 @@ struct Mainview {
     // The Colour Panel and the guess row.
     int colours = 10;                     // colour boxes shown
     std::array<bool, 10> colourBorder{};  // a colour that may still be taken
+    // A colour's tool tip: why it cannot be taken now, or "".
+    std::array<std::string, 10> colourTip;
     int rowlength = 0;
     bool blanks = false;       // an empty position is submitted as a blank
     std::array<int, 8> row{};  // a colour, or 99 for an empty position
     std::string getstringPrompt, inputPrompt;
     std::string inputText;  // what the keyboard panel's text box holds
     bool subcolEnabled = false, subnumEnabled = false;
+    // One line in the guess panel: why the last input was refused, until one is taken.
+    std::string refusal;
     bool errorEnabled = false;
 
     // The result panel.
