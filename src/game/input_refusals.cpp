@@ -13,7 +13,7 @@ std::string Refusalline(Inputrefusal why, const GameSettings& s, bool keyboard) 
         case Inputrefusal::Full:
             if (keyboard) return "All " + length + " positions are typed.";
             return s.fixedOrder() ? "The row is full: take a colour out first."
-                                  : "The row is full: drop a colour on a position to replace it.";
+                                  : "The row is full: drop a colour onto the one it replaces.";
         case Inputrefusal::Notcolour:
             return "Type the digits 0 to " + std::to_string(s.Colours - 1) + " for the colours" +
                    (blanks ? " and b for a blank." : ".");
@@ -25,8 +25,9 @@ std::string Refusalline(Inputrefusal why, const GameSettings& s, bool keyboard) 
             if (s.MaxRepeat <= 1) return "This setting allows no repetition: each colour at most once.";
             return "This setting allows each colour at most " + std::to_string(s.MaxRepeat) + " times.";
         case Inputrefusal::Order:
-            return std::string("The colours of a \"Fixed order\" code go in ascending order") +
-                   (blanks ? ", blanks last" : "") + (keyboard ? "." : ": the row sorts itself.");
+            if (!keyboard) return "A \"Fixed order\" row keeps its colours in ascending order.";
+            return std::string("A \"Fixed order\" code goes in ascending order") +
+                   (blanks ? ", blanks last." : ".");
         case Inputrefusal::Unfilled:
             if (!keyboard) return "Every position needs a colour before Submit.";
             return "Type all " + length + " positions" + (blanks ? ", b for a blank," : "") +

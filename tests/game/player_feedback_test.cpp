@@ -59,7 +59,7 @@ TEST(PlayerFeedback, EachRefusalSaysWhyUntilTheNextAcceptedInput) {
                           {L::Order, "Random order"},
                           {L::Repeat, "Each colour at most 2 times"}};
     const Picks unspecified{{L::Length, "Unspecified (3 - 5)"}};
-    const std::string order = "The colours of a \"Fixed order\" code go in ascending order";
+    const std::string order = "A \"Fixed order\" code goes in ascending order";
     const std::string once = "This setting allows no repetition: each colour at most once.";
     const std::string twice = "This setting allows each colour at most 2 times.";
     const std::string twoBlanks = "This setting allows at most 2 blanks.";
@@ -87,11 +87,11 @@ TEST(PlayerFeedback, EachRefusalSaysWhyUntilTheNextAcceptedInput) {
         {"fixed row full", defaults, false, Clicked({0, 1, 2, 5}),
          "The row is full: take a colour out first.", Emptied(0)},
         {"random row full", sixRandom, false, Clicked({0, 1, 2, 3, 4}),
-         "The row is full: drop a colour on a position to replace it.", Dropped(C, {{4, 0}})},
+         "The row is full: drop a colour onto the one it replaces.", Dropped(C, {{4, 0}})},
         {"drop of a used-up colour", sixRandom, false, Dropped(C, {{2, 0}, {2, 1}, {2, 2}}), twice,
          Dropped(P, {{0, 3}})},
         {"fixed row rearranged", defaults, false, Then(Clicked({1, 6}), Dropped(P, {{0, 1}})),
-         order + ": the row sorts itself.", Clicked({0})},
+         "A \"Fixed order\" row keeps its colours in ascending order.", Clicked({0})},
         {"submit unfilled", defaults, false, Then(Clicked({1}), kEnter),
          "Every position needs a colour before Submit.", Clicked({2})},
         {"submit with too many blanks", unspecified, false, Then(Clicked({1}), kSubmit), twoBlanks,
