@@ -80,6 +80,8 @@ class Tallimormod {
     void Cmdcancel_Click();
 
     // ---- input of a guess
+    // A press on a colour: one that cannot be taken now says why.
+    void Lblcolour_MouseDown(int colour);
     void Lblcolour_DblClick(int colour);
     void Lblstring_DblClick(int position);
     void Lblstring_DragDrop(DragSource source, int position);  // dropped on a position of the row
@@ -327,6 +329,7 @@ class Tallimormod {
     std::string answerCaption_ = "Answer", answerShown_;
     Prompts prompts_;
     bool subcol_ = false, subnum_ = false;
+    Inputrefusal refusal_ = Inputrefusal::None;  // the last input refused, until one is accepted
     ResultTexts result_;
     Hint resultHint_;
     Boardview board_;

@@ -21,6 +21,7 @@ constexpr int kGuessLeft = 44;
 const QColor kBoardColour(0xF6, 0xEE, 0xD9);
 const QColor kLineColour(0xC9, 0xB8, 0x93);
 const QColor kFixedHint(192, 192, 192);  // light grey: a correct colour of a fixed-order game
+const QColor kCorrected(214, 84, 0);     // the outline of a corrected hint and its margin bar
 
 int Rowheight(int height) { return std::max(12, (height - kHeadingHeight - 4) / kLastTrial); }
 
@@ -82,6 +83,13 @@ void RecordBoard::Setheading(const QString& heading) {
 
 void RecordBoard::Setrows(const std::map<int, TrialRecord>& rows) {
     rows_ = rows;
+    stale_ = true;
+    update();
+}
+
+void RecordBoard::Setcorrected(const std::set<int>& trials) {
+    if (trials == corrected_) return;
+    corrected_ = trials;
     stale_ = true;
     update();
 }
@@ -208,6 +216,17 @@ void RecordBoard::Drawrecord(QPainter& p) {
                 p.setPen(Qt::black);
                 p.drawRect(box.adjusted(0, 0, -1, -1));
             }
+        }
+        if (corrected_.count(trial)) {
+            // The hint that was wrong and has been put right: outlined, with a bar in the margin.
+            p.save();
+            p.setRenderHint(QPainter::Antialiasing, true);
+            p.setPen(QPen(kCorrected, 2));
+            p.setBrush(Qt::NoBrush);
+            const int width = std::max(codelength_, 1) * kHintPitch + 5;
+            p.drawRoundedRect(QRectF(hintLeft - 4, hintTop - 3, width, kHintBox + 6), 3, 3);
+            p.fillRect(QRect(2, top + 2, 4, rh - 4), kCorrected);
+            p.restore();
         }
     }
 }

@@ -183,6 +183,7 @@ void Fmmain::Buildpanels() {
         cell->Candrag = [this, c] {
             return last_ && last_->Shown(Panel::Frgetstring) && last_->colourBorder[static_cast<size_t>(c)];
         };
+        cell->Pressed = [this, c] { Forward([&] { mod_.Lblcolour_MouseDown(c); }); };
         cell->Doubleclicked = [this, c] { Forward([&] { mod_.Lblcolour_DblClick(c); }); };
         // A position dropped back on a colour goes back to the panel.
         cell->Dropped = [this](DragSource s) { Forward([&] { mod_.Frcolour_DragDrop(s); }); };
@@ -208,6 +209,7 @@ void Fmmain::Buildpanels() {
     }
     cmdsubcol_ = Makebutton(frgetstring_, "Cmdsubcol", "Submit", QRect(296, 68, 72, 28));
     connect(cmdsubcol_, &QPushButton::clicked, this, [this] { Forward([&] { mod_.Cmdsubcol_Click(); }); });
+    lblgetrefusal_ = Makelabel(frgetstring_, "Lblgetrefusal", QRect(10, 106, 356, 22));
 
     frinput_ = Makeframe(central, "Frinput", "Your Guess", kInputarea);
     lblinput_ = Makelabel(frinput_, "Lblinput", QRect(10, 18, 356, 50));
@@ -224,6 +226,9 @@ void Fmmain::Buildpanels() {
             [this](const QString& text) { Forward([&] { mod_.Txtinput_Change(text.toStdString()); }); });
     cmdsubnum_ = Makebutton(frinput_, "Cmdsubnum", "Submit", QRect(222, 76, 92, 28));
     connect(cmdsubnum_, &QPushButton::clicked, this, [this] { Forward([&] { mod_.Cmdsubnum_Click(); }); });
+    lblinputrefusal_ = Makelabel(frinput_, "Lblinputrefusal", QRect(10, 108, 356, 22));
+    for (QLabel* l : {lblgetrefusal_, lblinputrefusal_})
+        l->setStyleSheet("QLabel { color: #a8322d; font-style: italic; }");
 
     frerror_ = Makeframe(central, "Frerror", "", QRect(kRight, kBottom - 42, kRightWidth, 42));
     cmderror_ = Makebutton(frerror_, "Cmderror", "Error", QRect(8, 8, 88, 28));
@@ -461,6 +466,7 @@ void Fmmain::Render() {
         picrecord_->Setgame(v.board.codelength, v.board.fixedOrder);
         picrecord_->Setheading(Q(v.board.heading));
         picrecord_->Setrows(v.board.rows);
+        picrecord_->Setcorrected(v.board.corrected);
     }
     Renderrow(v);
     Renderresult(v);
@@ -509,6 +515,8 @@ void Fmmain::Renderrow(const Mainview& v) {
         PieceCell* cell = colourcells_[static_cast<size_t>(c)];
         cell->setVisible(c < v.colours);
         cell->Setborder(v.colourBorder[static_cast<size_t>(c)]);
+        const QString tip = Q(v.colourTip[static_cast<size_t>(c)]);
+        if (cell->toolTip() != tip) cell->setToolTip(tip);
     }
     for (int p = 0; p < 8; ++p) {
         PieceCell* cell = stringcells_[static_cast<size_t>(p)];
@@ -523,6 +531,8 @@ void Fmmain::Renderrow(const Mainview& v) {
     Settext(lblgetstring_, v.getstringPrompt);
     Settext(lblinput_, v.inputPrompt);
     Settext(txtinput_, v.inputText);
+    Settext(lblgetrefusal_, v.refusal);
+    Settext(lblinputrefusal_, v.refusal);
     cmdsubcol_->setEnabled(v.subcolEnabled);
     cmdsubnum_->setEnabled(v.subnumEnabled);
     for (Control c : {Control::Cmdstart, Control::Cmdsubcol, Control::Cmdsubnum, Control::Cmdshowresult,

@@ -28,6 +28,8 @@ void Fmmain::Buildtoolbar() {
         button->setObjectName(QString("Tlbgame%1").arg(i));
         connect(button, &QAction::triggered, this, [this, i] { Forward([&] { mod_.Tlbgame_Click(i); }); });
         toolbuttons_[static_cast<size_t>(i)] = button;
+        // The switches show their state: pressed while their choice is in force.
+        if (i == 7 || (i >= 9 && i <= 12)) button->setCheckable(true);
         if (i == 5 || i == 8 || i == 12) tlbgame_->addSeparator();
     }
 }
@@ -36,6 +38,11 @@ void Fmmain::Rendertoolbar(const Mainview& v, bool all, const Mainview& was) {
     if (all || v.animation.on != was.animation.on) {
         const std::string_view tip = Tooltip(7, v.animation.on);
         toolbuttons_[7]->setToolTip(QString::fromUtf8(tip.data(), static_cast<qsizetype>(tip.size())));
+    }
+    // A checkable button toggles itself when pressed: its state is set anew every time.
+    for (int i = 1; i <= kToolbuttons; ++i) {
+        QAction* button = toolbuttons_[static_cast<size_t>(i)];
+        if (button->isCheckable()) button->setChecked(v.toolbarPressed[static_cast<size_t>(i)]);
     }
     if (!all && v.toolbar == was.toolbar) return;
     for (int i = 1; i <= kToolbuttons; ++i)

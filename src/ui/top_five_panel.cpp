@@ -97,6 +97,10 @@ void Fmmain::Buildtopfive(QWidget* central) {
          {std::tuple("Lblplayer", "Players' Name", 60), std::tuple("Lbltimespent", "Time spent", 300),
           std::tuple("Lblnotrials", "No. of Attempts", 520)})
         Makelabel(picwinners_, name, QRect(left, 100, 200, 22), caption)->setStyleSheet(head);
+    // Behind the columns, so the place just entered stands out on a light band.
+    lblnewentry_ = Makelabel(picwinners_, "Lblnewentry", QRect(36, 128, 600, 22));
+    lblnewentry_->setStyleSheet(
+        "QLabel { background: #ffe58a; border: 1px solid #d9a520; border-radius: 4px; }");
     lblname_ = Column(picwinners_, "Lblname", QRect(44, 130, 250, 184));
     lbllisttime_ = Column(picwinners_, "Lbllisttime", QRect(300, 130, 210, 184));
     lblattempt_ = Column(picwinners_, "Lblattempt", QRect(560, 130, 80, 184));
@@ -166,6 +170,12 @@ void Fmmain::Rendertopfive(const Mainview& v, bool all, const Mainview& was) {
     Settext(lbllisttime_, w.times);
     Settext(lblattempt_, w.attempts);
     Settext(lbldata_, w.data);
+    lblnewentry_->setVisible(w.newplace >= 0 && w.newplace <= 4);
+    if (w.newplace >= 0) {
+        // Each place is a line of the columns and a blank line after it.
+        const int line = lblname_->fontMetrics().lineSpacing();
+        lblnewentry_->setGeometry(36, lblname_->y() + 2 * w.newplace * line - 2, 600, line + 4);
+    }
     Setlist(cbedit_, w.place);
     const std::array<const std::string*, 5> texts{&w.player, &w.duration, &w.attempt, &w.population,
                                                   &w.average};

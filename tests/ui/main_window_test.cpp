@@ -76,6 +76,34 @@ class MainWindowTest : public QObject {
         QCOMPARE(Find<RecordBoard>("Picrecord")->Rows().at(1).Trialguess, guess);
     }
 
+    void aRefusalLineAndThePressedSwitchesRender() {
+        Startbykeys();  // "No repetition"
+        QTest::mouseDClick(Find("Lblcolour3"), Qt::LeftButton);
+        QVERIFY(Find<QLabel>("Lblgetrefusal")->text().isEmpty());
+        QTest::mouseDClick(Find("Lblcolour3"), Qt::LeftButton);
+        const QString once("This setting allows no repetition: each colour at most once.");
+        QCOMPARE(Find<QLabel>("Lblgetrefusal")->text(), once);
+        QVERIFY(Visible("Lblgetrefusal"));
+        QCOMPARE(Find("Lblcolour3")->parentWidget()->toolTip(), once);
+
+        auto pressed = [this](int i) {
+            return Find<QAction>(QString("Tlbgame%1").arg(i).toUtf8())->isChecked();
+        };
+        QVERIFY(pressed(7) && pressed(9) && !pressed(10) && pressed(11) && !pressed(12));
+        Find<QAction>("Tlbgame10")->trigger();
+        QVERIFY(!pressed(9) && pressed(10));
+        QVERIFY(Find<QAction>("Mnukey")->isChecked());
+        Find<QAction>("Tlbgame10")->trigger();  // already in force: it stays pressed
+        QVERIFY(pressed(10));
+        Find<QAction>("Mnunumber")->trigger();
+        QVERIFY(!pressed(11) && pressed(12));
+        QTest::keyClicks(Find("Txtinput"), "12b");
+        QCOMPARE(Find<QLineEdit>("Txtinput")->text(), QString("12"));
+        QCOMPARE(Find<QLabel>("Lblinputrefusal")->text(),
+                 QString("A blank is allowed only where the length is unspecified."));
+        QVERIFY(Visible("Lblinputrefusal"));
+    }
+
     void theKeyboardPanelSubmitsWithOneEnterAndAcceptsWithTheNext() {
         Find<QAction>("Mnukey")->trigger();
         QVERIFY(Find<QAction>("Mnukey")->isChecked() && !Find<QAction>("Mnumouse")->isChecked());
