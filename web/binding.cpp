@@ -164,7 +164,7 @@ std::string Describe(const Tallimormod& mod) {
     j.Field("Mnumouse", !v.keyboard).Field("Mnukey", v.keyboard);
     j.Field("Mnucolour", v.display == Displaymode::Colour).Field("Mnunumber", v.display == Displaymode::Number);
     j.Close('}');
-    j.Field("toolbar", v.toolbar);
+    j.Field("toolbar", v.toolbar).Field("toolbarPressed", v.toolbarPressed);
     j.Key("tooltips").Open('[');
     for (int i = 0; i <= kToolbuttons; ++i) j.Str(Tooltip(i, v.animation.on));
     j.Close(']');
@@ -172,11 +172,11 @@ std::string Describe(const Tallimormod& mod) {
     j.Field("lists", v.lists).Field("startEnabled", v.startEnabled);
     j.Field("setcontent", v.setcontent).Field("timelabel", v.timelabel);
     j.Field("answercaption", v.answercaption).Field("answer", v.answer);
-    j.Field("colours", v.colours).Field("colourBorder", v.colourBorder);
+    j.Field("colours", v.colours).Field("colourBorder", v.colourBorder).Field("colourTip", v.colourTip);
     j.Field("rowlength", v.rowlength).Field("blanks", v.blanks).Field("row", v.row);
     j.Field("getstringPrompt", v.getstringPrompt).Field("inputPrompt", v.inputPrompt);
     j.Field("inputText", v.inputText).Field("subcolEnabled", v.subcolEnabled);
-    j.Field("subnumEnabled", v.subnumEnabled).Field("errorEnabled", v.errorEnabled);
+    j.Field("subnumEnabled", v.subnumEnabled).Field("errorEnabled", v.errorEnabled).Field("refusal", v.refusal);
     j.Field("trials", v.trials).Field("correct", v.correct).Field("wrong", v.wrong);
     j.Field("blacks", v.blacks).Field("whites", v.whites).Field("fixedOrder", v.fixedOrder);
     j.Field("trialno", v.trialno).Field("markYes", v.markYes);
@@ -193,10 +193,14 @@ std::string Describe(const Tallimormod& mod) {
     j.Field("head", w.head).Field("names", w.names).Field("times", w.times).Field("attempts", w.attempts);
     j.Field("data", w.data).Field("place", w.place).Field("player", w.player).Field("duration", w.duration);
     j.Field("attempt", w.attempt).Field("population", w.population).Field("average", w.average);
+    j.Field("newplace", w.newplace);
     j.Close('}');
     j.Key("board").Open('{');
     j.Field("codelength", v.board.codelength).Field("fixedOrder", v.board.fixedOrder);
     j.Field("heading", v.board.heading);
+    j.Key("corrected").Open('[');
+    for (int trial : v.board.corrected) j.Num(trial);
+    j.Close(']');
     j.Key("rows").Open('[');
     for (const auto& [trial, r] : v.board.rows) {
         j.Open('{').Field("trial", trial).Field("guess", r.Trialguess).Field("black", r.Trialblack);
@@ -318,6 +322,7 @@ const std::map<std::string, Handler, std::less<>>& Handlers() {
          [](Tallimormod& m, const Args& x) { m.Cblist_Click(static_cast<SettingList>(x.a), x.text); }},
         {"Cmdstart_Click", Plain<&Tallimormod::Cmdstart_Click>()},
         {"Cmdcancel_Click", Plain<&Tallimormod::Cmdcancel_Click>()},
+        {"Lblcolour_MouseDown", [](Tallimormod& m, const Args& x) { m.Lblcolour_MouseDown(x.a); }},
         {"Lblcolour_DblClick", [](Tallimormod& m, const Args& x) { m.Lblcolour_DblClick(x.a); }},
         {"Lblstring_DblClick", [](Tallimormod& m, const Args& x) { m.Lblstring_DblClick(x.a); }},
         // a: the source's kind (0 a colour, 1 a position), b: its index, c: the position dropped on.
@@ -378,6 +383,7 @@ const std::map<std::string, Handler, std::less<>>& Handlers() {
         {"Hsbspeed_Change", [](Tallimormod& m, const Args& x) { m.Hsbspeed_Change(x.a); }},
         {"Picrecord_MouseDown", [](Tallimormod& m, const Args& x) { m.Picrecord_MouseDown(x.a); }},
         {"Picfore_MouseDown", [](Tallimormod& m, const Args& x) { m.Picfore_MouseDown(x.a); }},
+        {"Escape_Keypress", [](Tallimormod& m, const Args&) { m.Escape_Keypress(); }},
     };
     return table;
 }

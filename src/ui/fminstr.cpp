@@ -9,9 +9,10 @@
 #include <algorithm>
 #include <array>
 
-#include "game/window_captions.h"
 #include "ui/logo.h"
+#include "game/window_captions.h"
 #include "ui/panel_widgets.h"
+#include "ui/placement.h"
 
 namespace tallimor {
 
@@ -103,7 +104,7 @@ Fminstr::Fminstr(QWidget* parent) : QDialog(parent) {
     // A ninth of the way down the screen, a fifth of the way across.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
-        move(area.left() + area.width() / 5, area.top() + area.height() / 9);
+        Placewhole(this, {area.left() + area.width() / 5, area.top() + area.height() / 9});
     }
 }
 

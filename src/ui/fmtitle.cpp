@@ -10,9 +10,10 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "game/window_captions.h"
 #include "ui/board.h"
+#include "game/window_captions.h"
 #include "ui/panel_widgets.h"
+#include "ui/placement.h"
 
 namespace tallimor {
 
@@ -49,7 +50,7 @@ Fmtitle::Fmtitle(QWidget* parent) : QWidget(parent) {
     Titlelabel(this, "Lblstart", Q(Caption("Lbltitlestart")), 258, 30, 12, true);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
-        move(area.center() - rect().center());
+        Placewhole(this, area.center() - rect().center());
     }
 
     tmrtitle_ = new QTimer(this);

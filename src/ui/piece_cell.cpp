@@ -92,6 +92,7 @@ void PieceCell::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
     pressed_ = true;
     pressAt_ = event->position().toPoint();
+    if (Pressed) Pressed();
 }
 
 void PieceCell::mouseMoveEvent(QMouseEvent* event) {

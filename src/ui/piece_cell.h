@@ -43,6 +43,7 @@ class PieceCell : public QWidget {
 
     std::function<bool()> Candrag;  // may a drag start from here now?
     QCursor Dragcursor{Qt::PointingHandCursor};  // what a dragged position shows
+    std::function<void()> Pressed;               // the left button went down here
     std::function<void()> Doubleclicked;
     std::function<void(DragSource)> Dropped;  // something was dropped here
 

@@ -334,6 +334,10 @@ function buildpanels() {
     cell.id = 'Lblcolour' + c;
     cell.style.background = COLOURS[c];
     cell.textContent = String(c);
+    // A press on a colour that cannot be taken now gets the reason from the module.
+    cell.addEventListener('pointerdown', (e) => {
+      if (e.button === 0) forward('Lblcolour_MouseDown', c);
+    });
     cell.addEventListener('dblclick', () => forward('Lblcolour_DblClick', c));
     draggable(cell, 0, c);
     $('Colourcells').append(cell);
@@ -422,6 +426,8 @@ function render() {
   for (let i = 1; i <= 13; i++) {
     const b = $('Tlbgame' + i);
     b.disabled = !v.toolbar[i];
+    b.classList.toggle('pressed', v.toolbarPressed[i]);
+    b.setAttribute('aria-pressed', String(v.toolbarPressed[i]));
     if (b.title !== v.tooltips[i]) b.title = v.tooltips[i];
     b.setAttribute('aria-label', v.tooltips[i]);
   }
@@ -443,6 +449,7 @@ function render() {
     const cell = $('Lblcolour' + c);
     show(cell, c < v.colours);
     cell.classList.toggle('border', v.colourBorder[c]);
+    if (cell.title !== v.colourTip[c]) cell.title = v.colourTip[c];
   }
   for (let p = 0; p < 8; p++) {
     const cell = $('Lblstring' + p);
@@ -456,6 +463,8 @@ function render() {
   settext($('Lblgetstring'), v.getstringPrompt);
   settext($('Lblinput'), v.inputPrompt);
   setvalue($('Txtinput'), v.inputText);
+  settext($('Lblgetrefusal'), v.refusal);
+  settext($('Lblinputrefusal'), v.refusal);
   $('Cmdsubcol').disabled = !v.subcolEnabled;
   $('Cmdsubnum').disabled = !v.subnumEnabled;
   $('Cmderror').disabled = !v.errorEnabled;
@@ -523,6 +532,10 @@ function rendertopfive(v) {
   settext($('Lbllisttime'), w.times);
   settext($('Lblattempt'), w.attempts);
   settext($('Lbldata'), w.data);
+  // The place just taken stands out on a band behind the columns.
+  const band = $('Lblnewentry');
+  show(band, w.newplace >= 0 && w.newplace <= 4);
+  band.style.top = 128 + 2 * w.newplace * 24 + 'px';
   setlist($('Cbedit'), w.place);
   const boxes = { Txtplayer: w.player, Txtduration: w.duration, Txtattempt: w.attempt, Txtpopulation: w.population,
     Txtaverage: w.average };
@@ -536,6 +549,7 @@ function renderboard(v) {
     const row = document.createElement('div');
     row.className = 'boardrow';
     row.dataset.trial = r.trial;
+    row.classList.toggle('corrected', v.board.corrected.includes(r.trial));
     const trial = document.createElement('span');
     trial.className = 'trial';
     trial.textContent = String(r.trial);
@@ -840,10 +854,7 @@ function keydown(e) {
     }
     return;
   }
-  if (e.key === 'Escape' && view.demo.shown && !view.box) {
-    // Escape leaves the demo as a click on the record does.
-    forward('Picrecord_MouseDown', 1);
-  }
+  if (e.key === 'Escape' && !view.box && !view.files && !$('Fmmain').hidden) forward('Escape_Keypress');
 }
 
 function menukey(e) {
