@@ -17,12 +17,12 @@ const TYPES = {
   '.ico': 'image/x-icon', '.cur': 'image/x-icon', '.json': 'application/json',
 };
 
-export function serve() {
+export function serve(root = SITE) {
   const server = createServer((req, res) => {
     const url = new URL(req.url, 'http://localhost');
-    const path = normalize(join(SITE, decodeURIComponent(url.pathname === '/' ? '/index.html' : url.pathname)));
+    const path = normalize(join(root, decodeURIComponent(url.pathname === '/' ? '/index.html' : url.pathname)));
     try {
-      if (!path.startsWith(SITE) || !statSync(path).isFile()) throw new Error('not found');
+      if (!path.startsWith(root) || !statSync(path).isFile()) throw new Error('not found');
       res.writeHead(200, { 'Content-Type': TYPES[extname(path)] ?? 'application/octet-stream' });
       res.end(readFileSync(path));
     } catch {
