@@ -14,6 +14,7 @@ int Simulatecommand(const Options& options);
 int Initstatscommand(const Options& options);
 int Benchcommand(const Options& options);
 int Claimcommand(const Options& options);
+int Scriptcommand(const Options& options);
 
 // The answer, colour order, given trials and wrong-hint trials of --answer,
 // --colour-order, --start, --given and --errors, checked against the setting.

@@ -691,33 +691,35 @@ function quit() {
 // that runs only while there is something to move.
 const animation = (() => {
   let handle = null;
-  let sky = 0, figure = -40, lap = 0;
+  let figure = -40, lap = 0;
   let state = { on: true, idle: false, fly: false, trial: 0 };
-  const skycanvas = () => $('Skycanvas');
-  const flycanvas = () => $('Flycanvas');
+  let skydrawn = false;
+  // The sky is drawn once, two screens wide, and slides under the window by
+  // a transform, which costs the page next to nothing per frame.
   function drawsky() {
-    const g = skycanvas().getContext('2d');
+    const canvas = $('Skycanvas');
+    const g = canvas.getContext('2d');
     const w = 776, h = 484;
     const grad = g.createLinearGradient(0, 0, 0, h);
     grad.addColorStop(0, '#1e3c78');
     grad.addColorStop(1, '#8ab8e8');
     g.fillStyle = grad;
-    g.fillRect(0, 0, w, h);
+    g.fillRect(0, 0, 2 * w, h);
     g.fillStyle = '#ffffffd0';
-    for (let i = 0; i < 7; i++) {
-      const x = ((i * 137 + sky) % (w + 160)) - 80, y = 40 + ((i * 71) % 300);
-      g.beginPath();
-      g.ellipse(x, y, 48, 14, 0, 0, Math.PI * 2);
-      g.ellipse(x + 26, y - 8, 30, 12, 0, 0, Math.PI * 2);
-      g.fill();
+    for (let copy = 0; copy < 2; copy++) {
+      for (let i = 0; i < 7; i++) {
+        const x = copy * w + ((i * 137) % w), y = 40 + ((i * 71) % 300);
+        g.beginPath();
+        g.ellipse(x, y, 48, 14, 0, 0, Math.PI * 2);
+        g.ellipse(x + 26, y - 8, 30, 12, 0, 0, Math.PI * 2);
+        g.fill();
+      }
     }
-    g.fillStyle = '#fff';
-    g.font = 'bold 44px sans-serif';
-    g.textAlign = 'center';
-    g.fillText(captions.captions.Picrecord, w / 2, h / 2);
+    $('Skytitle').textContent = captions.captions.Picrecord;
+    skydrawn = true;
   }
   function drawfigure() {
-    const g = flycanvas().getContext('2d');
+    const g = $('Flycanvas').getContext('2d');
     g.clearRect(0, 0, 392, 462);
     if (!state.fly) return;
     const y = Math.min(440, 18 + Math.max(0, state.trial - 1) * 16 + 8);
@@ -733,32 +735,25 @@ const animation = (() => {
     g.stroke();
   }
   function tick() {
-    if (state.idle) {
-      sky = (sky + 1) % 10000;
-      drawsky();
-    }
-    if (state.fly) {
-      figure += 5;
-      if (figure > 392 + 20) figure = -20;
-      drawfigure();
-    }
+    figure += 5;
+    if (figure > 392 + 20) figure = -20;
+    drawfigure();
   }
   return {
     update(v) {
       const next = { on: v.animation.on, idle: v.animation.on && v.shown.Picfore, fly: v.animation.on && v.animation.fly,
-        trial: v.animation.trial };
+        trial: v.animation.trial, placed: v.animation.placed };
       if (v.animation.placed !== state.placed) figure = -20;
       if (v.animation.winlaps !== lap) lap = v.animation.winlaps;
-      next.placed = v.animation.placed;
-      const run = next.idle || next.fly;
       state = next;
+      if (v.shown.Picfore && !skydrawn) drawsky();
+      $('Skycanvas').classList.toggle('moving', state.idle);
       if (!state.fly) drawfigure();
-      if (run && !handle) handle = setInterval(tick, 50);
-      if (!run && handle) {
+      if (state.fly && !handle) handle = setInterval(tick, 50);
+      if (!state.fly && handle) {
         clearInterval(handle);
         handle = null;
       }
-      if (v.shown.Picfore && !handle) drawsky();
     },
   };
 })();
