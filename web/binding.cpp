@@ -211,7 +211,7 @@ std::string Describe(const Tallimormod& mod) {
     j.Key("box");
     if (v.box) {
         const Boxview& b = *v.box;
-        j.Open('{').Field("serial", b.serial).Field("id", b.id).Field("title", b.title).Field("text", b.text);
+        j.Open('{').Field("serial", b.serial).Field("title", b.title).Field("text", b.text);
         j.Field("icon", b.icon).Field("iconfile", Iconfile(b.icon)).Field("buttons", b.buttons);
         j.Field("captions", b.captions).Field("defaultButton", static_cast<int>(b.defaultButton));
         j.Field("saveOffered", b.saveOffered).Close('}');
@@ -253,7 +253,6 @@ std::string Describe(const Tallimormod& mod) {
         j.Open('{').Field("enabled", t.enabled).Field("interval", t.interval)
             .Field("generation", t.generation).Close('}');
     j.Close(']');
-    j.Field("savestatus", mod.Savestatus()).Field("gamefile", mod.Gamefile());
     j.Close('}');
     return std::move(j.out_);
 }

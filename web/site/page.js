@@ -308,7 +308,7 @@ function buildpanels() {
   settext($('Lbltitle'), captions.instructionstitle);
   $('Instructions').replaceChildren(...captions.instructions.map((l) => {
     const d = document.createElement('div');
-    d.className = ['body', 'heading', 'note'][l.kind];
+    d.className = ['line', 'line heading', 'line note'][l.kind];
     d.textContent = l.text;
     return d;
   }));
@@ -535,7 +535,7 @@ function rendertopfive(v) {
   // The place just taken stands out on a band behind the columns.
   const band = $('Lblnewentry');
   show(band, w.newplace >= 0 && w.newplace <= 4);
-  band.style.top = 128 + 2 * w.newplace * 24 + 'px';
+  band.style.top = 126 + 2 * w.newplace * 20 + 'px';
   setlist($('Cbedit'), w.place);
   const boxes = { Txtplayer: w.player, Txtduration: w.duration, Txtattempt: w.attempt, Txtpopulation: w.population,
     Txtaverage: w.average };
@@ -995,7 +995,8 @@ function titlewindow() {
     if (e.button === 2 && e.ctrlKey && e.altKey && !e.shiftKey && !started) {
       clearTimeout(timer);
       $('Inputbox').hidden = false;
-      $('Txtpassword').focus();
+      // After the press has settled, or it takes the focus back.
+      setTimeout(() => $('Txtpassword').focus());
     } else if (e.button === 0) {
       begin();
     }
