@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
         }
         if (command == "script") {
             Options options(argc, argv, 2, {});
-            options.Allow({"seed", "guesses"});
+            options.Allow({"seed", "guesses", "dir", "save"});
             return Scriptcommand(options);
         }
         if (command == "bench") {

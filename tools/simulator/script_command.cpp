@@ -2,6 +2,8 @@
 // from a seed with the mouse's handlers (double-clicks, Submit, OK), then
 // ended with End Game.  Prints what the player reads at each step, so the
 // browser edition's tests can compare the page with the module run natively.
+// With --save NAME the closing box's "Save File" saves the game in the file
+// window as NAME, in the Files/ folder of --dir (a program folder).
 
 #include <cstdio>
 #include <string>
@@ -24,7 +26,9 @@ void Printstatus(const Tallimormod& m) { std::printf("status %s\n", Trimmed(m.De
 }  // namespace
 
 int Scriptcommand(const Options& options) {
-    Virtualhost host("");
+    std::string folder = options.Text("dir", "");
+    if (!folder.empty() && folder.back() != '/') folder += '/';
+    Virtualhost host(folder);
     Tallimormod& m = host.mod;
     m.State().Random.Seed(static_cast<uint64_t>(options.Number("seed", 0, 2147483647)));
     m.Form_Activate(false);
@@ -57,6 +61,12 @@ int Scriptcommand(const Options& options) {
     std::printf("answer %s\n", v.answer.c_str());
     if (v.box) std::printf("box %s | %s\n", v.box->title.c_str(), v.box->text.c_str());
     Printstatus(m);
+    if (options.Has("save") && v.box && v.box->saveOffered) {
+        m.Messagebutton_Click(Msgbutton::Cmdl3);
+        m.Txtfiles_Change(options.Text("save"));
+        m.Cmdsave_Click();
+        std::printf("saved %s\n", m.Gamefile().c_str());
+    }
     return 0;
 }
 

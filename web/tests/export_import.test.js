@@ -7,7 +7,9 @@ import assert from 'node:assert/strict';
 import { mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { session, click, text, double, boardrows, boxtext } from './harness.js';
+import { execFileSync } from 'node:child_process';
+import { mkdirSync } from 'node:fs';
+import { session, SITE, click, text, double, boardrows, boxtext } from './harness.js';
 
 const ctx = session();
 const folder = mkdtempSync(join(tmpdir(), 'tallimor-export-'));
@@ -81,5 +83,53 @@ test('export a saved game, import it again, and refuse a damaged one', async () 
   await page.waitForSelector('#Fmfiles', { hidden: true });
   assert.deepEqual(await boardrows(page), rows);
   assert.match(await text(page, '#Fmmain_title'), /^Loaded Game - /);
+  assert.deepEqual(page.problems, []);
+});
+
+// The desktop's game module, run natively by tallimor-sim from the desktop build.
+const SIM = process.env.TALLIMOR_SIM ?? join(SITE, '..', 'build', 'tallimor-sim');
+
+test('a game saved in the browser is byte for byte the file the desktop module writes for the same game', async () => {
+  const seed = 19;
+  const guesses = ['012', '345'];
+  const desktop = join(folder, 'desktop');
+  mkdirSync(join(desktop, 'Files'), { recursive: true });
+  execFileSync(SIM, ['script', '--seed', String(seed), '--guesses', guesses.join(','), '--dir', desktop, '--save', 'same'],
+    { encoding: 'utf8' });
+  const expected = readFileSync(join(desktop, 'Files', 'same.mm'));
+  assert.equal(expected.length, 722);
+
+  const page = await ctx.open({ query: `?seed=${seed}` });
+  const cdp = await page.createCDPSession();
+  const downloads = join(folder, 'browser');
+  mkdirSync(downloads, { recursive: true });
+  await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+  await page.keyboard.press('F1');
+  await click(page, '#Cmdstart');
+  for (const guess of guesses) {
+    for (const c of guess) await double(page, `#Lblcolour${c}`);
+    await click(page, '#Cmdsubcol');
+    await click(page, '#Cmdshowresult');
+  }
+  // End Game, then the closing box's Save File, as the native run did.
+  await page.keyboard.press('F5');
+  await page.waitForSelector('#Fmmessage', { visible: true });
+  await page.keyboard.press('Enter');
+  await page.waitForFunction(() => document.querySelector('#Fmmessage_title').textContent === 'Show Answer');
+  await click(page, '#Cmdl3');
+  await page.waitForSelector('#Fmfiles', { visible: true });
+  await page.keyboard.type('same');
+  await click(page, '#Cmdsave');
+  await page.waitForSelector('#Fmfiles', { hidden: true });
+  // Back on the closing box, End; or already on the idle screen.
+  if (await page.$eval('#Fmmessage', (el) => !el.hidden)) await click(page, '#Cmdr3');
+  await page.waitForSelector('#Fmmessage', { hidden: true });
+  await page.keyboard.press('F3');
+  await page.waitForSelector('#Fmfiles', { visible: true });
+  await click(page, '#Filfiles li');
+  await click(page, '#Cmdexport');
+  const file = join(downloads, 'same.mm');
+  for (let i = 0; i < 100 && !readdirSync(downloads).includes('same.mm'); i++) await new Promise((r) => setTimeout(r, 50));
+  assert.deepEqual(readFileSync(file), expected);
   assert.deepEqual(page.problems, []);
 });
