@@ -32,4 +32,10 @@ else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
       "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libstdc++6 (>= 12), libc6 (>= 2.34)")
 endif()
+# Two packages of one commit are alike to the byte: unless the build sets
+# SOURCE_DATE_EPOCH, every file of the package carries the date of the newest
+# changelog entry instead of the time it was built.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/TallimorCPackTime.cmake)
+file(WRITE ${CPACK_PROJECT_CONFIG_FILE}
+     "if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})\n  set(ENV{SOURCE_DATE_EPOCH} ${TALLIMOR_RELEASE_EPOCH})\nendif()\n")
 include(CPack)
