@@ -3,7 +3,8 @@
 # RELRO with immediate binding.  They come from dpkg-buildflags (package
 # dpkg-dev, part of build-essential); the optimisation and debugging flags
 # are left to the build type.  -ffile-prefix-map is taken relative to the
-# source folder, so where the tree lies does not reach the executables.
+# source folder, and the build folder is mapped too, so where the tree and
+# the build lie does not reach the executables.
 option(TALLIMOR_DISTRIBUTION_FLAGS "Build with the hardening flags of dpkg-buildflags" ON)
 find_program(TALLIMOR_DPKG_BUILDFLAGS dpkg-buildflags)
 if(TALLIMOR_DISTRIBUTION_FLAGS AND TALLIMOR_DPKG_BUILDFLAGS)
@@ -22,4 +23,5 @@ if(TALLIMOR_DISTRIBUTION_FLAGS AND TALLIMOR_DPKG_BUILDFLAGS)
     endif()
     message(STATUS "Distribution ${kind}: ${flags}")
   endforeach()
+  add_compile_options(-ffile-prefix-map=${CMAKE_BINARY_DIR}=build)
 endif()

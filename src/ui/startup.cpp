@@ -72,7 +72,7 @@ bool Isbuildfolder(const QString& programFolder) {
 Datafolder Choosedatafolder(const QString& programFolder) {
     const QString program = Withslash(programFolder);
     if (Isbuildfolder(program)) return {program, {}};
-    // The base directory specification: a relative XDG_DATA_HOME is ignored.
+    // As the XDG base directory rules have it, a relative XDG_DATA_HOME is ignored.
     QString base = qEnvironmentVariable("XDG_DATA_HOME");
     if (!QDir::isAbsolutePath(base)) {
         const QString home = qEnvironmentVariable("HOME");
