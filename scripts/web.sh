@@ -12,7 +12,9 @@ serve=1
 # folder, which another Node.js (a nodesource build) does not search.
 export NODE_PATH="${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs"
 mkdir -p build-web-obj
-emcmake cmake -S . -B build-web-obj -DCMAKE_BUILD_TYPE=Release -DTALLIMOR_SITE_DIR="$PWD/build-web" >/dev/null
+# The desktop's hardening flags are for native executables, not WebAssembly.
+emcmake cmake -S . -B build-web-obj -DCMAKE_BUILD_TYPE=Release -DTALLIMOR_DISTRIBUTION_FLAGS=OFF \
+  -DTALLIMOR_SITE_DIR="$PWD/build-web" >/dev/null
 cmake --build build-web-obj --parallel "$(nproc)"
 echo "The site is in build-web/ ($(du -sb build-web | cut -f1) bytes)"
 

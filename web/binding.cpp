@@ -270,6 +270,7 @@ std::string Captions() {
     for (const Windowcaption& c : kWindowcaptions) j.Field(c.control, c.text);
     j.Close('}');
     j.Field("settitle", Settitletext()).Field("secondinstance", kSecondinstancetext);
+    j.Field("version", TALLIMOR_VERSION);
     j.Field("password", kDesignerpassword).Field("instructionstitle", kInstructionstitle);
     j.Key("instructions").Open('[');
     for (const Instructionline& l : kInstructions)

@@ -42,6 +42,8 @@ constexpr std::array kMessages{
     MessageInfo{"Franswer", "Show Answer", 'i', 3, kClosing, B::Cmdr3, "Franswer", 900},
     // A records file that cannot be used: reported, then the game goes on.
     MessageInfo{"Recordsfile", "Records File", 'X', 1, kOk, B::Cmdmid, "Recordsfile", 60},
+    // No folder to keep records and saved games in: told once at start.
+    MessageInfo{"Nohome", "Records Not Kept", '!', 1, kOk, B::Cmdmid, "Nohome", 60},
     // The designer typed something that is not a number into the list's editor.
     MessageInfo{"Notnumber", "Inappropriate Input", '!', 1, kOk, B::Cmdmid, "Notnumber", 60},
 };
@@ -92,7 +94,8 @@ MessageAction Buttonaction(Msgbutton button, std::string_view id) {
             if (id == "Notready") return A::Notreadyok;
             if (id == "Notexist" || id == "Notvalid" || id == "Toolong") return A::Notexistok;
             if (id == "Notenter") return A::Notenterok;
-            if (id == "Same" || id == "Warning" || id == "Recordsfile" || id == "Notnumber") return A::Close;
+            if (id == "Same" || id == "Warning" || id == "Recordsfile" || id == "Notnumber" || id == "Nohome")
+                return A::Close;
             if (id == "Continue Playing") return A::Continueplayingok;
             if (Isclosing(id)) return A::Toggledisplay;
             return A::None;

@@ -77,6 +77,8 @@ constexpr std::array kPlain{
     // A records file that cannot be used, reported before a game goes on.
     WaitStateInfo{"Recordsfile", 60, kPressOk1, WaitAction::PressCmdmid},
     WaitStateInfo{"Notnumber", 60, kPressOk1, WaitAction::PressCmdmid},
+    // No folder to keep records in, told at start; the idle screen follows.
+    WaitStateInfo{"Nohome", 60, kPressOk1, WaitAction::PressCmdmid},
 };
 
 constexpr std::array kPushed{

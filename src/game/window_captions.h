@@ -136,11 +136,12 @@ inline constexpr std::array<Windowcaption, 78> kWindowcaptions{{
     {"Fmstat", "Statistics"},
     {"Cmdback", "BACK"},
     {"Fmabout", "About Tallimor"},
+    // About: the program's name and version come before this.
     {"Lblabout",
-     "Tallimor, a game of breaking colour codes, written by the Tallimor developers. "
+     ", a game of breaking colour codes, written by the Tallimor developers. "
      "You may play it with the computer in either role, or watch it play against itself. "
-     "The program may be copied and passed on freely, as long as it is not changed "
-     "and nothing is charged for it; it comes with no warranty of any kind."},
+     "Tallimor is free software: you may share and change it under the GNU General Public "
+     "License, version 3 or later. It comes with no warranty of any kind."},
     {"Cmdokabout", "OK"},
     {"Cmdokinstr", "OK"},
     {"Systemboxok", "OK"},

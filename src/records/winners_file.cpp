@@ -262,7 +262,7 @@ double Filedatetime(const fs::path& file) {
 }
 
 WinnersResult Preparewinners(const fs::path& programFolder, int colours, WinnersRecord& buffer,
-                             Pendingfile& pending) {
+                             Pendingfile& pending, std::optional<double> stamp = std::nullopt) {
     const fs::path file = Winnerspath(programFolder, colours);
     if (buffer.Namebytes() > kWinnersNameRoom) {
         return {WinnersStatus::NamesTooLong, "The names of the records file " + file.string() +
@@ -274,7 +274,7 @@ WinnersResult Preparewinners(const fs::path& programFolder, int colours, Winners
     if (ec) why = "cannot make the folder " + file.parent_path().string();
     // The stamp is the time the file system gives the first write.
     if (!ec && pending.Prepare(file, Encodewinners(buffer), why)) {
-        buffer.Stamp = Filedatetime(pending.Temporary());
+        buffer.Stamp = stamp ? *stamp : Filedatetime(pending.Temporary());
         if (pending.Prepare(file, Encodewinners(buffer), why)) return {WinnersStatus::Ok, ""};
     }
     return {WinnersStatus::Unwritable,
@@ -291,11 +291,12 @@ WinnersResult Writewinners(const fs::path& programFolder, int colours, WinnersRe
     return result;
 }
 
-WinnersResult Writeallwinners(const fs::path& programFolder, std::array<WinnersRecord, 11>& records) {
+WinnersResult Writeallwinners(const fs::path& programFolder, std::array<WinnersRecord, 11>& records,
+                              std::optional<double> stamp) {
     std::array<Pendingfile, 11> pending;
     for (int colours = 5; colours <= 10; ++colours) {
         const size_t c = static_cast<size_t>(colours);
-        WinnersResult result = Preparewinners(programFolder, colours, records[c], pending[c]);
+        WinnersResult result = Preparewinners(programFolder, colours, records[c], pending[c], stamp);
         if (!result.Usable()) return result;  // the temporaries go with `pending`
     }
     for (int colours = 5; colours <= 10; ++colours) {

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -68,9 +69,12 @@ WinnersResult Readwinners(const std::filesystem::path& programFolder, int colour
 // replaces the file only when complete; the folder is made when missing.
 WinnersResult Writewinners(const std::filesystem::path& programFolder, int colours, WinnersRecord& buffer);
 // The same for the files of 5 to 10 colours (`records` indexed by colours):
-// no file is replaced unless all six new ones are complete.
+// no file is replaced unless all six new ones are complete.  A given `stamp`
+// is stored instead of the write time, so that seeding the records twice
+// gives the same bytes.
 WinnersResult Writeallwinners(const std::filesystem::path& programFolder,
-                              std::array<WinnersRecord, 11>& records);
+                              std::array<WinnersRecord, 11>& records,
+                              std::optional<double> stamp = std::nullopt);
 
 // The record's bytes, exactly kWinnersRecordLength of them.  Names that do
 // not fit give an empty vector.

@@ -1,6 +1,7 @@
 #include "ui/fmabout.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -27,7 +28,10 @@ Fmabout::Fmabout(QWidget* parent) : QDialog(parent) {
     lblabout->setObjectName("Lblabout");
     lblabout->setWordWrap(true);
     lblabout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblabout->setText(Q(Caption("Lblabout")));
+    // The version is the application's, set at start from the changelog.
+    const QString version = QCoreApplication::applicationVersion();
+    lblabout->setText(Q(Caption("Fmmain")) + (version.isEmpty() ? QString() : " " + version) +
+                      Q(Caption("Lblabout")));
     // As high as the paragraph needs in the font the system gives.
     lblabout->setGeometry(104, 16, 320, lblabout->heightForWidth(320));
     auto* ok = new QPushButton(Q(Caption("Cmdokabout")), this);

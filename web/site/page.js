@@ -304,6 +304,7 @@ function buildpanels() {
     el.placeholder = el.title = captions.captions[el.dataset.placeholder] ?? '';
   }
   settext($('Lblsettitle'), captions.settitle);
+  settext($('Lblabout'), `${captions.captions.Fmmain} ${captions.version}${captions.captions.Lblabout}`);
   settext($('Fminstr_title'), captions.instructionstitle);
   settext($('Lbltitle'), captions.instructionstitle);
   $('Instructions').replaceChildren(...captions.instructions.map((l) => {
