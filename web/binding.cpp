@@ -91,9 +91,7 @@ class Json {
         for (const T& x : a) Put(x);
         Close(']');
     }
-    void Put(const Listview& l) {
-        Open('{').Field("items", l.items).Field("shown", l.shown).Close('}');
-    }
+    void Put(const Listview& l) { Open('{').Field("items", l.items).Field("shown", l.shown).Close('}'); }
     std::string out_;
 
    private:
@@ -123,23 +121,24 @@ class Json {
 };
 
 constexpr const char* kPanelnames[kPanels] = {
-    "Picfore",      "Picupper",  "Picrecord", "Frmenu",    "Frsetting",   "Lbltime",    "Franswer",
-    "Frcolour",     "Frgetstring", "Frinput", "Frerror",   "Frshowresult", "Frtrialno", "Frmark",
-    "Fraskcode",    "Frgetresult", "Frgetname", "Picwinners", "Fredit"};
+    "Picfore",   "Picupper",    "Picrecord", "Frmenu",     "Frsetting",    "Lbltime",   "Franswer",
+    "Frcolour",  "Frgetstring", "Frinput",   "Frerror",    "Frshowresult", "Frtrialno", "Frmark",
+    "Fraskcode", "Frgetresult", "Frgetname", "Picwinners", "Fredit"};
 
-constexpr const char* kControlnames[] = {"",          "Cmdstart",   "Cmdsubcol", "Cmdsubnum",   "Cmdshowresult",
-                                         "Txtinput",  "Cmdoktrial", "Cmdokmark", "Cmdready",    "Cmdgetresult",
-                                         "Txtcorrect", "Cmdokname", "Txtname",   "Cmdcontinue"};
+constexpr const char* kControlnames[] = {
+    "",          "Cmdstart", "Cmdsubcol",    "Cmdsubnum",  "Cmdshowresult", "Txtinput", "Cmdoktrial",
+    "Cmdokmark", "Cmdready", "Cmdgetresult", "Txtcorrect", "Cmdokname",     "Txtname",  "Cmdcontinue"};
 
 // Whether a menu or item of that name is offered, as the desktop window
 // copies the module's menu state onto its items.  The music item never is:
 // the program has no music.
 bool Menuoffered(const Menustate& m, std::string_view name) {
     const std::pair<std::string_view, bool> offered[] = {
-        {"Mnugame", m.Mnugame}, {"Mnumedia", m.Mnumedia},   {"Mnuoption", m.Mnuoption}, {"Mnuhelp", m.Mnuhelp},
-        {"Mnuset", m.Mnuset},   {"Mnunew", m.Mnunew},       {"Mnuload", m.Mnuload},     {"Mnusaving", m.Mnusaving},
-        {"Mnusave", m.Mnusaving}, {"Mnusaveas", m.Mnusaving}, {"Mnuend", m.Mnuend},     {"Mnudemo", m.Mnudemo},
-        {"Mnuquit", m.Mnuquit}, {"Mnumusic", false}};
+        {"Mnugame", m.Mnugame},     {"Mnumedia", m.Mnumedia},   {"Mnuoption", m.Mnuoption},
+        {"Mnuhelp", m.Mnuhelp},     {"Mnuset", m.Mnuset},       {"Mnunew", m.Mnunew},
+        {"Mnuload", m.Mnuload},     {"Mnusaving", m.Mnusaving}, {"Mnusave", m.Mnusaving},
+        {"Mnusaveas", m.Mnusaving}, {"Mnuend", m.Mnuend},       {"Mnudemo", m.Mnudemo},
+        {"Mnuquit", m.Mnuquit},     {"Mnumusic", false}};
     for (const auto& [n, on] : offered)
         if (n == name) return on;
     return true;
@@ -162,7 +161,8 @@ std::string Describe(const Tallimormod& mod) {
     j.Close('}');
     j.Key("checked").Open('{');
     j.Field("Mnumouse", !v.keyboard).Field("Mnukey", v.keyboard);
-    j.Field("Mnucolour", v.display == Displaymode::Colour).Field("Mnunumber", v.display == Displaymode::Number);
+    j.Field("Mnucolour", v.display == Displaymode::Colour)
+        .Field("Mnunumber", v.display == Displaymode::Number);
     j.Close('}');
     j.Field("toolbar", v.toolbar).Field("toolbarPressed", v.toolbarPressed);
     j.Key("tooltips").Open('[');
@@ -176,14 +176,18 @@ std::string Describe(const Tallimormod& mod) {
     j.Field("rowlength", v.rowlength).Field("blanks", v.blanks).Field("row", v.row);
     j.Field("getstringPrompt", v.getstringPrompt).Field("inputPrompt", v.inputPrompt);
     j.Field("inputText", v.inputText).Field("subcolEnabled", v.subcolEnabled);
-    j.Field("subnumEnabled", v.subnumEnabled).Field("errorEnabled", v.errorEnabled).Field("refusal", v.refusal);
+    j.Field("subnumEnabled", v.subnumEnabled)
+        .Field("errorEnabled", v.errorEnabled)
+        .Field("refusal", v.refusal);
     j.Field("trials", v.trials).Field("correct", v.correct).Field("wrong", v.wrong);
     j.Field("blacks", v.blacks).Field("whites", v.whites).Field("fixedOrder", v.fixedOrder);
     j.Field("trialno", v.trialno).Field("markYes", v.markYes);
     const Resultentryview& e = v.entry;
     j.Key("entry").Open('{');
     j.Field("trials", e.trials).Field("myguess", e.myguess).Field("guess", e.guess);
-    j.Field("correctLabel", e.correctLabel).Field("wrongLabel", e.wrongLabel).Field("wrongShown", e.wrongShown);
+    j.Field("correctLabel", e.correctLabel)
+        .Field("wrongLabel", e.wrongLabel)
+        .Field("wrongShown", e.wrongShown);
     j.Field("correct", e.correct).Field("wrong", e.wrong).Field("correctText", e.correctText);
     j.Field("wrongText", e.wrongText).Field("okEnabled", e.okEnabled).Field("winShown", e.winShown);
     j.Close('}');
@@ -244,14 +248,20 @@ std::string Describe(const Tallimormod& mod) {
         j.Null();
     j.Key("systembox");
     if (v.systembox)
-        j.Open('{').Field("serial", v.systembox->serial).Field("title", v.systembox->title)
-            .Field("text", v.systembox->text).Close('}');
+        j.Open('{')
+            .Field("serial", v.systembox->serial)
+            .Field("title", v.systembox->title)
+            .Field("text", v.systembox->text)
+            .Close('}');
     else
         j.Null();
     j.Key("timers").Open('[');
     for (const Logicaltimer& t : mod.Timers())
-        j.Open('{').Field("enabled", t.enabled).Field("interval", t.interval)
-            .Field("generation", t.generation).Close('}');
+        j.Open('{')
+            .Field("enabled", t.enabled)
+            .Field("interval", t.interval)
+            .Field("generation", t.generation)
+            .Close('}');
     j.Close(']');
     j.Close('}');
     return std::move(j.out_);
@@ -263,8 +273,13 @@ std::string Captions() {
     j.Open('{');
     j.Key("menus").Open('[');
     for (const Menuitem& m : kMenuitems)
-        j.Open('{').Field("name", m.name).Field("parent", m.parent).Field("caption", m.caption)
-            .Field("fkey", m.fkey).Field("check", m.checkable).Close('}');
+        j.Open('{')
+            .Field("name", m.name)
+            .Field("parent", m.parent)
+            .Field("caption", m.caption)
+            .Field("fkey", m.fkey)
+            .Field("check", m.checkable)
+            .Close('}');
     j.Close(']');
     j.Key("captions").Open('{');
     for (const Windowcaption& c : kWindowcaptions) j.Field(c.control, c.text);
@@ -277,8 +292,7 @@ std::string Captions() {
         j.Open('{').Field("kind", static_cast<int>(l.kind)).Field("text", l.text).Close('}');
     j.Close(']');
     j.Key("seeds").Open('[');
-    for (int colours = 5; colours <= 10; ++colours)
-        j.Str(Winnerspath("", colours).generic_string());
+    for (int colours = 5; colours <= 10; ++colours) j.Str(Winnerspath("", colours).generic_string());
     j.Close(']');
     j.Close('}');
     return std::move(j.out_);
@@ -348,7 +362,8 @@ const std::map<std::string, Handler, std::less<>>& Handlers() {
         {"Cbwrong_Click", [](Tallimormod& m, const Args& x) { m.Cbwrong_Click(x.text); }},
         {"Txtcorrect_KeyPress",
          [](Tallimormod& m, const Args& x) { m.Txtcorrect_KeyPress(static_cast<char>(x.a)); }},
-        {"Txtwrong_KeyPress", [](Tallimormod& m, const Args& x) { m.Txtwrong_KeyPress(static_cast<char>(x.a)); }},
+        {"Txtwrong_KeyPress",
+         [](Tallimormod& m, const Args& x) { m.Txtwrong_KeyPress(static_cast<char>(x.a)); }},
         {"Cmdgetresult_Click", Plain<&Tallimormod::Cmdgetresult_Click>()},
         {"Cmdwin_Click", Plain<&Tallimormod::Cmdwin_Click>()},
         {"Cmderror_Click", Plain<&Tallimormod::Cmderror_Click>()},

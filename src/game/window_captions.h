@@ -94,7 +94,8 @@ inline constexpr std::array<Windowcaption, 78> kWindowcaptions{{
     {"Optyesmark", "Yes"},
     {"Optnomark", "No"},
     {"Cmdokmark", "OK"},
-    {"Lblaskcode", "Now write down a secret code for me to guess. When you are ready, press the Ready button."},
+    {"Lblaskcode",
+     "Now write down a secret code for me to guess. When you are ready, press the Ready button."},
     {"Cmdready", "Ready"},
     {"Frgetresult", "Your Marking"},
     {"Cmdgetresult", "OK"},
@@ -161,7 +162,8 @@ constexpr std::string_view Caption(std::string_view control) {
 inline constexpr std::string_view kDesignerpassword = "583016";
 
 // The refusal of a second instance of the program.
-inline constexpr std::string_view kSecondinstancetext = "You are not allowed to start this programme more than once.";
+inline constexpr std::string_view kSecondinstancetext =
+    "You are not allowed to start this programme more than once.";
 
 // Brief Instructions: one entry a printed line; the leading blanks are part of the text.
 enum class Instructionkind { Body, Heading, Note };

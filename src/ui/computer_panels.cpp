@@ -5,9 +5,9 @@
 #include <QKeyEvent>
 #include <QRadioButton>
 
+#include "game/window_captions.h"
 #include "ui/fmmain.h"
 #include "ui/panel_widgets.h"
-#include "game/window_captions.h"
 
 namespace tallimor {
 
@@ -27,7 +27,8 @@ QGroupBox* Makeprepframe(QWidget* parent, const char* name, const char* labelNam
     frame->setStyleSheet(QString("QGroupBox#%1 { background: #f6eed9; border: 2px solid #6b4f2a; "
                                  "border-radius: 6px; }")
                              .arg(name));
-    QLabel* label = Makelabel(frame, labelName, QRect(12, 12, kRightWidth - 24, questionHeight), Q(Caption(labelName)));
+    QLabel* label =
+        Makelabel(frame, labelName, QRect(12, 12, kRightWidth - 24, questionHeight), Q(Caption(labelName)));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return frame;
@@ -114,7 +115,8 @@ void Fmmain::Buildcomputerpanels(QWidget* central) {
     for (QLineEdit* box : {txtcorrect_, txtwrong_})
         connect(box, &QLineEdit::textEdited, this, [this] { Rendercomputer(*last_, true, *last_); });
 
-    cmdgetresult_ = Makebutton(frgetresult_, "Cmdgetresult", Q(Caption("Cmdgetresult")), QRect(92, 226, 88, 26));
+    cmdgetresult_ =
+        Makebutton(frgetresult_, "Cmdgetresult", Q(Caption("Cmdgetresult")), QRect(92, 226, 88, 26));
     cmdwin_ = Makebutton(frgetresult_, "Cmdwin", Q(Caption("Cmdwin")), QRect(196, 226, 88, 26));
     connect(cmdgetresult_, &QPushButton::clicked, this,
             [this] { Forward([&] { mod_.Cmdgetresult_Click(); }); });

@@ -9,11 +9,11 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include "game/window_captions.h"
 #include "ui/animation.h"
 #include "ui/fmmain.h"
 #include "ui/fmmessage.h"
 #include "ui/panel_widgets.h"
-#include "game/window_captions.h"
 
 namespace tallimor {
 
@@ -32,8 +32,8 @@ void Fmmain::Builddemo(QWidget* central) {
     lbldemo_->setStyleSheet("QLabel { font-size: 11pt; color: #14407a; }");
 
     frscroll_ = Makeframe(central, "Frscroll", "", QRect(kRight, 350, kRightWidth, 78));
-    auto* lblscroll = Makelabel(frscroll_, "Lblscroll", QRect(10, 8, kRightWidth - 20, 20),
-                                Q(Caption("Lblscroll")));
+    auto* lblscroll =
+        Makelabel(frscroll_, "Lblscroll", QRect(10, 8, kRightWidth - 20, 20), Q(Caption("Lblscroll")));
     lblscroll->setAlignment(Qt::AlignCenter);
     // The bar's maximum is the longest pause, so "slow" is at its right end.
     Makelabel(frscroll_, "Lblfast", QRect(10, 38, 40, 24), Q(Caption("Lblfast")));

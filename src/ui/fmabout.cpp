@@ -8,8 +8,8 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "ui/logo.h"
 #include "game/window_captions.h"
+#include "ui/logo.h"
 #include "ui/panel_widgets.h"
 #include "ui/placement.h"
 

@@ -14,8 +14,8 @@
 #include <QSignalBlocker>
 #include <QStyle>
 
-#include "ui/panel_widgets.h"
 #include "game/window_captions.h"
+#include "ui/panel_widgets.h"
 #include "ui/placement.h"
 
 namespace tallimor {

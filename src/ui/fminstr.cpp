@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <array>
 
-#include "ui/logo.h"
 #include "game/window_captions.h"
+#include "ui/logo.h"
 #include "ui/panel_widgets.h"
 #include "ui/placement.h"
 

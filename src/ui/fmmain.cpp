@@ -237,8 +237,8 @@ void Fmmain::Buildpanels() {
     cmderror_ = Makebutton(frerror_, "Cmderror", Q(Caption("Cmderror")), QRect(8, 8, 88, 28));
     connect(cmderror_, &QPushButton::clicked, this, [this] { Forward([&] { mod_.Cmderror_Click(); }); });
 
-    frshowresult_ =
-        Makeframe(central, "Frshowresult", Q(Caption("Frshowresult")), QRect(kRight, kInputarea.top(), kRightWidth, 180));
+    frshowresult_ = Makeframe(central, "Frshowresult", Q(Caption("Frshowresult")),
+                              QRect(kRight, kInputarea.top(), kRightWidth, 180));
     lbltrials_ = Makelabel(frshowresult_, "Lbltrials", QRect(10, 18, 356, 18));
     lbltrials_->setStyleSheet("QLabel { font-weight: bold; }");
     frcorrect_ = Makeframe(frshowresult_, "Frcorrect", "", QRect(8, 38, 360, 56));
@@ -251,7 +251,8 @@ void Fmmain::Buildpanels() {
     picwrong_ = new HintBoxes(Qt::white, frwrong_);
     picwrong_->setObjectName("Picwrong");
     picwrong_->setGeometry(6, 28, 348, 22);
-    cmdshowresult_ = Makebutton(frshowresult_, "Cmdshowresult", Q(Caption("Cmdshowresult")), QRect(144, 154, 88, 24));
+    cmdshowresult_ =
+        Makebutton(frshowresult_, "Cmdshowresult", Q(Caption("Cmdshowresult")), QRect(144, 154, 88, 24));
     connect(cmdshowresult_, &QPushButton::clicked, this,
             [this] { Forward([&] { mod_.Cmdshowresult_Click(); }); });
 
@@ -580,9 +581,9 @@ void Fmmain::Renderfiles(const Mainview& v) {
     if (!v.files) return;
     const bool fresh = !files_;
     if (fresh) {
-        files_ = new Fmfiles([this](const std::function<void(Tallimormod&)>& handler) {
-            Forward([&] { handler(mod_); });
-        }, this);
+        files_ = new Fmfiles(
+            [this](const std::function<void(Tallimormod&)>& handler) { Forward([&] { handler(mod_); }); },
+            this);
         files_->setWindowModality(Qt::WindowModal);
     }
     files_->Show(*v.files);

@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QStringList>
 
-#include "ui/fmmain.h"
 #include "game/window_captions.h"
+#include "ui/fmmain.h"
 #include "ui/panel_widgets.h"
 
 namespace tallimor {

@@ -10,8 +10,8 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "ui/board.h"
 #include "game/window_captions.h"
+#include "ui/board.h"
 #include "ui/panel_widgets.h"
 #include "ui/placement.h"
 
@@ -44,8 +44,7 @@ Fmtitle::Fmtitle(QWidget* parent) : QWidget(parent) {
     setWindowTitle(Q(Caption("Fmmain")));
     setFixedSize(520, 320);
     Titlelabel(this, "Lbltallimor", Q(Caption("Lbltallimor")), 40, 80, 44, true, 6);
-    lbldesign_ =
-        Titlelabel(this, "Lbldesign", Q(Caption("Lbldesign")), 128, 28, 11, false);
+    lbldesign_ = Titlelabel(this, "Lbldesign", Q(Caption("Lbldesign")), 128, 28, 11, false);
     lbldesign_->installEventFilter(this);
     Titlelabel(this, "Lblstart", Q(Caption("Lbltitlestart")), 258, 30, 12, true);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

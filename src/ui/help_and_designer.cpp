@@ -4,11 +4,11 @@
 
 #include <QShowEvent>
 
+#include "game/window_captions.h"
 #include "ui/fmabout.h"
 #include "ui/fminstr.h"
 #include "ui/fmmain.h"
 #include "ui/panel_widgets.h"
-#include "game/window_captions.h"
 
 namespace tallimor {
 

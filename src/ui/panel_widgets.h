@@ -18,7 +18,9 @@
 namespace tallimor::panel {
 
 inline QString Q(const std::string& text) { return QString::fromStdString(text); }
-inline QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+inline QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 inline QString Q(const char* text) { return QString::fromUtf8(text); }
 
 constexpr int kRight = 408;  // left edge of the right-hand column

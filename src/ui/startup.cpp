@@ -23,7 +23,9 @@ QString Narrowscreentext() {
            "Please change the resolution before running the programme again.";
 }
 
-QString Secondinstancetext() { return QString::fromUtf8(kSecondinstancetext.data(), kSecondinstancetext.size()); }
+QString Secondinstancetext() {
+    return QString::fromUtf8(kSecondinstancetext.data(), kSecondinstancetext.size());
+}
 
 Instancelock::Instancelock(const QString& path) {
     fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);

@@ -8,9 +8,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "game/window_captions.h"
 #include "ui/fmmain.h"
 #include "ui/panel_widgets.h"
-#include "game/window_captions.h"
 
 namespace tallimor {
 
@@ -106,7 +106,8 @@ void Fmmain::Buildtopfive(QWidget* central) {
     lblattempt_ = Column(picwinners_, "Lblattempt", QRect(560, 130, 80, 184));
     Makelabel(picwinners_, "Lblstat", QRect(60, 320, 300, 22), Q(Caption("Lblstat")))->setStyleSheet(head);
     lbldata_ = Column(picwinners_, "Lbldata", QRect(60, 344, 460, 40));
-    cmdcontinue_ = Makebutton(picwinners_, "Cmdcontinue", Q(Caption("Cmdcontinue")), QRect(640, 416, 110, 32));
+    cmdcontinue_ =
+        Makebutton(picwinners_, "Cmdcontinue", Q(Caption("Cmdcontinue")), QRect(640, 416, 110, 32));
     connect(cmdcontinue_, &QPushButton::clicked, this,
             [this] { Forward([&] { mod_.Cmdcontinue_Click(); }); });
 
