@@ -86,8 +86,8 @@ int main(int argc, char** argv) {
             return Initstatscommand(options);
         }
         if (command == "script") {
-            Options options(argc, argv, 2, {});
-            options.Allow({"seed", "guesses", "dir", "save"});
+            Options options(argc, argv, 2, {"hint-errors"});
+            options.Allow({"seed", "guesses", "dir", "save", "hint-errors"});
             return Scriptcommand(options);
         }
         if (command == "bench") {

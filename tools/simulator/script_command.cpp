@@ -4,6 +4,8 @@
 // browser edition's tests can compare the page with the module run natively.
 // With --save NAME the closing box's "Save File" saves the game in the file
 // window as NAME, in the Files/ folder of --dir (a program folder).
+// --hint-errors plays "May contain error(s)" and prints the trials that get
+// a wrong hint.
 
 #include <cstdio>
 #include <string>
@@ -34,8 +36,10 @@ int Scriptcommand(const Options& options) {
     m.Form_Activate(false);
     m.Mnuset_Click();
     Printstatus(m);
+    if (options.Has("hint-errors")) m.Cblist_Click(SettingList::Hint, "May contain error(s)");
     m.Cmdstart_Click();
     Printstatus(m);
+    if (options.Has("hint-errors")) std::printf("errors %s\n", m.State().ErrorTrials.c_str());
     for (const std::string& guess : Codelist(options.Text("guesses"))) {
         for (char c : guess) m.Lblcolour_DblClick(c - '0');
         m.Cmdsubcol_Click();
