@@ -1,7 +1,6 @@
 #include "records/winners_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <array>
 #include <bit>
@@ -10,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "fresh_folder.h"
 #include "records/start_trial.h"
 
 namespace tallimor {
@@ -34,13 +34,7 @@ constexpr size_t kToptime = 8 + 7040, kTopattempts = 7048 + 7040, kAverage = 140
 
 class WinnersFileTest : public ::testing::Test {
    protected:
-    void SetUp() override {
-        folder_ =
-            fs::temp_directory_path() / ("tallimor-winners-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
+    void SetUp() override { folder_ = Freshfolder("winners"); }
     void TearDown() override {
         std::error_code ec;
         fs::permissions(folder_, fs::perms::owner_all, ec);

@@ -1,10 +1,11 @@
 #include "savegame/saved_game_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <tuple>
 #include <utility>
+
+#include "fresh_folder.h"
 
 namespace tallimor {
 namespace {
@@ -131,8 +132,7 @@ TEST(SavedGameFileTest, SavesReplaceTheFileWholeAndTextsMustFit) {
     const Bytes bytes = Encodesavedgame(Fillbuffer({}, full));
     SavedGameFile buffer, read;
     EXPECT_EQ(Decodesavedgame(bytes.data(), bytes.size(), read), "");
-    const fs::path folder = fs::temp_directory_path() / ("tallimor-saved-" + std::to_string(::getpid()));
-    fs::create_directories(folder);
+    const fs::path folder = Freshfolder("saved");
     const fs::path path = folder / "game.mm";
     ASSERT_TRUE(Writesavedgame(path, Computergame(), buffer).Ok());
     EXPECT_EQ(fs::file_size(path), 722u);
