@@ -43,6 +43,8 @@ namespace tallimor {
 
 constexpr size_t kSavedGameRecordLength = 722;
 constexpr size_t kSavedGameTextRoom = 242;  // text bytes a record holds beside the counts and numbers
+// The most seconds a saved game holds: a game ends on the first second past its hour.
+constexpr int16_t kLongestgame = 3601;
 
 struct SavedGameFile {
     int16_t Who = 0;
