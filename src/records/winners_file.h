@@ -68,9 +68,15 @@ WinnersResult Readwinners(const std::filesystem::path& programFolder, int colour
 // replaces the file only when complete; the folder is made when missing.
 WinnersResult Writewinners(const std::filesystem::path& programFolder, int colours, WinnersRecord& buffer);
 // The same for the files of 5 to 10 colours (`records` indexed by colours):
-// no file is replaced unless all six new ones are complete.
+// no file is replaced unless all six new ones are complete, and once the
+// first is replaced the others follow, at the next start if need be.
 WinnersResult Writeallwinners(const std::filesystem::path& programFolder,
                               std::array<WinnersRecord, 11>& records);
+
+// What the program does with the records folder when it starts: a write of
+// the six files that was cut off among its renames is finished, and the
+// temporaries a killed write left behind are removed (nothing else is).
+void Tidyrecords(const std::filesystem::path& programFolder);
 
 // The record's bytes, exactly kWinnersRecordLength of them.  Names that do
 // not fit give an empty vector.
