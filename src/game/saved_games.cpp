@@ -94,8 +94,14 @@ void Tallimormod::Savegame(const std::string& path) {
         Messagebox("Toolong", kToolongtext);
         return;
     }
-    if (!saved.Ok()) {
+    // The disk box is for a place that is not there; any other failure
+    // gives the system's reason.
+    if (saved.status == SavedGameStatus::Noplace) {
         Notready(71, path);
+        return;
+    }
+    if (!saved.Ok()) {
+        Messagebox("Notsaved", "The game cannot be saved: " + saved.reason + ".\nNothing has been changed.");
         return;
     }
     Closefilewindow();

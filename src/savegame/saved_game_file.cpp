@@ -1,6 +1,7 @@
 #include "savegame/saved_game_file.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <fstream>
 
 #include "records/file_replace.h"
@@ -320,10 +321,21 @@ SavedGameResult Writesavedgame(const std::filesystem::path& path, const SavedGam
     SavedGameFile next = Fillbuffer(buffer, game);
     const std::vector<uint8_t> bytes = Encodesavedgame(next);
     if (bytes.empty()) return {SavedGameStatus::TooLong, "the game's texts do not fit in a saved game"};
+    // A save killed before it ended may have left its temporary: it goes now.
+    Removeleftovers(path);
     std::string why;
-    if (!Replacefile(path, bytes, why)) return {SavedGameStatus::Unwritable, why};
+    int error = 0;
+    if (!Replacefile(path, bytes, why, error))
+        return {error == ENOENT || error == ENOTDIR ? SavedGameStatus::Noplace : SavedGameStatus::Unwritable,
+                why};
     buffer = std::move(next);
     return {};
+}
+
+void Removeleftovergames(const std::filesystem::path& folder) {
+    Removeleftovers(folder, [](const std::string& target) {
+        return target.size() > 3 && target.compare(target.size() - 3, 3, ".mm") == 0;
+    });
 }
 
 SavedGameResult Readsavedgame(const std::filesystem::path& path, SavedGameFile& buffer) {

@@ -115,7 +115,8 @@ std::string Decodesavedgame(const uint8_t* bytes, size_t size, SavedGameFile& bu
 enum class SavedGameStatus {
     Ok,
     TooLong,     // the game's texts do not fit the record; nothing written
-    Unwritable,  // the file could not be written; an old file is untouched
+    Noplace,     // the folder to write in is not there; nothing written
+    Unwritable,  // the file could not be written (a full disk, no permission); an old file is untouched
     Unreadable,  // the file could not be opened or read
     Damaged,     // the file holds no record a game could have written
 };
@@ -130,6 +131,9 @@ struct SavedGameResult {
 // the buffer takes its new contents only when the file has been written.
 SavedGameResult Writesavedgame(const std::filesystem::path& path, const SavedGameFile& game,
                                SavedGameFile& buffer);
+// Removes the temporaries of saved games that a killed save left in `folder`.
+void Removeleftovergames(const std::filesystem::path& folder);
+
 // Loads the file at `path` into `buffer`; on any failure the buffer is unchanged.
 SavedGameResult Readsavedgame(const std::filesystem::path& path, SavedGameFile& buffer);
 

@@ -215,7 +215,10 @@ TEST(SavedGameFileTest, SavesReplaceTheFileWholeAndTextsMustFit) {
     const SavedGameFile saved = buffer;
     EXPECT_EQ(Writesavedgame(path, full, buffer).status, SavedGameStatus::TooLong);
     EXPECT_EQ(Writesavedgame(folder / "none" / "game.mm", Playergame(), buffer).status,
-              SavedGameStatus::Unwritable);
+              SavedGameStatus::Noplace);
+    fs::permissions(folder, fs::perms::owner_write, fs::perm_options::remove);
+    EXPECT_EQ(Writesavedgame(path, Playergame(), buffer).status, SavedGameStatus::Unwritable);
+    fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
     EXPECT_EQ(buffer, saved);
     EXPECT_TRUE(Readsavedgame(path, read).Ok());
     EXPECT_EQ(read, saved);
