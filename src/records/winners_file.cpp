@@ -234,14 +234,21 @@ WinnersResult Readwinners(const fs::path& programFolder, int colours, WinnersRec
         return {WinnersStatus::Unreadable,
                 "The records file " + file.string() + " cannot be read. Your records are kept as they are."};
     }
-    // Only an empty file starts fresh: a short one may still hold records.
-    if (got == 0) return {WinnersStatus::Fresh, ""};
-    if (got < kWinnersRecordLength || !Decodewinners(bytes.data(), got, buffer)) {
+    const WinnersStatus status = Judgewinners(bytes.data(), got, buffer);
+    if (status == WinnersStatus::Damaged) {
         return {WinnersStatus::Damaged,
                 "The records file " + file.string() +
                     " is damaged. It is left as it is and no records are saved to it."};
     }
-    return {WinnersStatus::Ok, ""};
+    return {status, ""};
+}
+
+WinnersStatus Judgewinners(const uint8_t* bytes, size_t size, WinnersRecord& record) {
+    record.Fresh();
+    // Only an empty file starts fresh: a short one may still hold records.
+    if (size == 0) return WinnersStatus::Fresh;
+    if (size < kWinnersRecordLength || !Decodewinners(bytes, size, record)) return WinnersStatus::Damaged;
+    return WinnersStatus::Ok;
 }
 
 double Filedatetime(const fs::path& file) {

@@ -81,6 +81,10 @@ void Tidyrecords(const std::filesystem::path& programFolder);
 // The record's bytes, exactly kWinnersRecordLength of them.  Names that do
 // not fit give an empty vector.
 std::vector<uint8_t> Encodewinners(const WinnersRecord& record);
+// What the first `size` bytes of a records file give: an empty file is a
+// fresh record (Fresh), a short one or one whose contents are impossible is
+// Damaged (with a fresh record), a full record is read (Ok).
+WinnersStatus Judgewinners(const uint8_t* bytes, size_t size, WinnersRecord& record);
 // Reads a full record; false (and a fresh record) when its contents are impossible.
 bool Decodewinners(const uint8_t* bytes, size_t size, WinnersRecord& record);
 
