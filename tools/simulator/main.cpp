@@ -9,7 +9,7 @@
 namespace {
 
 const char* const kUsage =
-    "usage: tallimor-sim play|claim|simulate|mark|init-stats|bench [options] "
+    "usage: tallimor-sim play|claim|simulate|mark|init-stats|tidy|bench [options] "
     "(setting: --colours C --length L [--unspecified] --order fixed|random --repeat K)";
 
 // --help: every command with its options, as the manual page gives them.
@@ -84,6 +84,11 @@ int main(int argc, char** argv) {
             Options options(argc, argv, 2, {});
             options.Allow({"dir", "games", "seed"});
             return Initstatscommand(options);
+        }
+        if (command == "tidy") {
+            Options options(argc, argv, 2, {});
+            options.Allow({"dir"});
+            return Tidycommand(options);
         }
         if (command == "bench") {
             Options options(argc, argv, 2, {});
