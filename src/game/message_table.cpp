@@ -24,10 +24,11 @@ constexpr std::array kMessages{
     MessageInfo{"Notexist", "File Not Exist", 'X', 1, kOk, B::Cmdmid, "Notexist+", 60},
     MessageInfo{"Overwrite", "Overwrite File?", '?', 2, kYesNo, B::Cmdr2, "Overwrite+", 60},
     MessageInfo{"Delete", "Delete File?", '?', 2, kYesNo, B::Cmdl2, "Delete+", 60},
-    // A file that holds no game, and a game too long for a file: the file
-    // window stays for another choice.
+    // A file that holds no game, a game too long for a file, and a file
+    // that cannot be written: the file window stays for another choice.
     MessageInfo{"Notvalid", "Damaged File", 'X', 1, kOk, B::Cmdmid, "Notvalid+", 60},
     MessageInfo{"Toolong", "Game Too Long", 'X', 1, kOk, B::Cmdmid, "Toolong+", 60},
+    MessageInfo{"Notsaved", "Game Not Saved", 'X', 1, kOk, B::Cmdmid, "Notsaved+", 60},
     MessageInfo{"Notgame", "Result of Previous Game", 'i', 2, kDisplayFinish, B::Cmdr2, "Notgame", 900},
     MessageInfo{"Notenter", "Loaded Game", 'i', 1, kOk, B::Cmdmid, "Notenter", 60},
     MessageInfo{"Win", "Win", '!', 3, kClosing, B::Cmdr3, "Win", 900},
@@ -92,7 +93,8 @@ MessageAction Buttonaction(Msgbutton button, std::string_view id) {
         case B::Cmdmid:
             if (id == "Gameover0") return A::Gameover0ok;
             if (id == "Notready") return A::Notreadyok;
-            if (id == "Notexist" || id == "Notvalid" || id == "Toolong") return A::Notexistok;
+            if (id == "Notexist" || id == "Notvalid" || id == "Toolong" || id == "Notsaved")
+                return A::Notexistok;
             if (id == "Notenter") return A::Notenterok;
             if (id == "Same" || id == "Warning" || id == "Recordsfile" || id == "Notnumber" || id == "Nohome")
                 return A::Close;

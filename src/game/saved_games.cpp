@@ -83,7 +83,9 @@ void Tallimormod::Savegame(const std::string& path) {
     game.ColourOrder = tables_.ColourOrder;
     game.Guessstr = g_.Guessstr;
     game.MaxTested = tables_.MaxTested, game.Saturation = tables_.Saturation;
-    game.Timespent = clock_.Timespent;
+    // Past the hour the game is over whatever the clock says (a machine
+    // that slept may give hours): it keeps the first second over.
+    game.Timespent = std::min(clock_.Timespent, kLongestgame);
 
     const SavedGameResult saved = Writesavedgame(path, game, savedBuffer_);
     // Nothing is closed or changed unless the file is written: the player may
@@ -92,8 +94,14 @@ void Tallimormod::Savegame(const std::string& path) {
         Messagebox("Toolong", kToolongtext);
         return;
     }
-    if (!saved.Ok()) {
+    // The disk box is for a place that is not there; any other failure
+    // gives the system's reason.
+    if (saved.status == SavedGameStatus::Noplace) {
         Notready(71, path);
+        return;
+    }
+    if (!saved.Ok()) {
+        Messagebox("Notsaved", "The game cannot be saved: " + saved.reason + ".\nNothing has been changed.");
         return;
     }
     Closefilewindow();

@@ -9,7 +9,7 @@
 namespace {
 
 const char* const kUsage =
-    "usage: tallimor-sim play|claim|simulate|mark|init-stats|bench|script [options] "
+    "usage: tallimor-sim play|claim|simulate|mark|init-stats|tidy|bench|script [options] "
     "(setting: --colours C --length L [--unspecified] --order fixed|random --repeat K)";
 
 // --help: every command with its options, as the manual page gives them.
@@ -34,6 +34,9 @@ const char* const kHelp =
     "      writes the computer's statistics into FOLDER/Winners/Winners5 to Winners10\n"
     "  bench [--games N] [--seed S]\n"
     "      times the computer's guesses over every setting\n"
+    "  script --seed S --guesses G1,G2,... [--hint-errors] [--dir FOLDER [--save NAME]]\n"
+    "      plays a \"You guess\" game from the seed by the mouse's handlers, ends it, and\n"
+    "      prints its status texts, rows, answer and closing box (the browser tests' twin)\n"
     "\n"
     "  --help     print this text and exit\n"
     "  --version  print the version and exit\n"
@@ -89,6 +92,11 @@ int main(int argc, char** argv) {
             Options options(argc, argv, 2, {"hint-errors"});
             options.Allow({"seed", "guesses", "dir", "save", "hint-errors"});
             return Scriptcommand(options);
+        }
+        if (command == "tidy") {
+            Options options(argc, argv, 2, {});
+            options.Allow({"dir"});
+            return Tidycommand(options);
         }
         if (command == "bench") {
             Options options(argc, argv, 2, {});

@@ -33,8 +33,10 @@ int Initstatscommand(const Options& options) {
     const uint64_t seed = options.Seed();
     const std::optional<double> stamp = Buildstamp();
 
-    // Read every file first: a file that cannot be used stops the run before
-    // anything is written.
+    // A write of an earlier run that was cut off is finished first, as the
+    // program does when it starts.  Then every file is read: a file that
+    // cannot be used stops the run before anything is written.
+    Tidyrecords(folder);
     std::array<WinnersRecord, 11> records;
     for (int colours = 5; colours <= 10; ++colours) {
         const WinnersResult read = Readwinners(folder, colours, records[static_cast<size_t>(colours)]);
@@ -64,6 +66,13 @@ int Initstatscommand(const Options& options) {
         return 1;
     }
     std::printf("%ld games played, %ld wins counted\n", played, counted);
+    return 0;
+}
+
+// What the program does with a records folder when it starts, alone: for
+// scripts that cut a run off and look at what the player would find.
+int Tidycommand(const Options& options) {
+    Tidyrecords(std::filesystem::path(options.Text("dir")));
     return 0;
 }
 
