@@ -75,3 +75,42 @@ test('a Top Five entry is still on the list after a reload', async () => {
   assert.match(await text(page, '#Lblhead'), /10/);
   assert.deepEqual(page.problems, []);
 });
+
+test('a saved game highlighted in the file window and deleted with the Delete key is gone after a reload', async () => {
+  const page = await ctx.open({ query: '?seed=5' });
+  await page.keyboard.press('F1');
+  await click(page, '#Cmdstart');
+  for (const c of '012') await double(page, `#Lblcolour${c}`);
+  await click(page, '#Cmdsubcol');
+  await click(page, '#Cmdshowresult');
+  await page.keyboard.press('F4');
+  await page.waitForSelector('#Fmfiles', { visible: true });
+  await page.keyboard.type('gone');
+  await click(page, '#Cmdsave');
+  await page.waitForSelector('#Fmfiles', { hidden: true });
+  // End the game, so Load Game is offered.
+  await page.keyboard.press('F5');
+  await page.keyboard.press('Enter');
+  await page.waitForFunction(() => document.querySelector('#Fmmessage_title').textContent === 'Show Answer');
+  await click(page, '#Cmdr3');
+  await page.keyboard.press('F3');
+  await page.waitForSelector('#Fmfiles', { visible: true });
+  const listed = await page.$$eval('#Filfiles li', (l) => l.map((x) => x.textContent));
+  assert.ok(listed.includes('gone.mm'));
+  await click(page, `#Filfiles li:nth-child(${listed.indexOf('gone.mm') + 1})`);
+  await page.keyboard.press('Delete');
+  const box = await boxtext(page);
+  assert.equal(box.title, 'Delete File?');
+  assert.match(box.text, /gone\.mm\?$/);
+  await page.keyboard.press('Enter');  // Yes
+  await page.waitForSelector('#Fmmessage', { hidden: true });
+  assert.deepEqual(await page.$$eval('#Filfiles li', (l) => l.map((x) => x.textContent)),
+    listed.filter((n) => n !== 'gone.mm'));
+
+  await reload(page);
+  await page.keyboard.press('F3');
+  await page.waitForSelector('#Fmfiles', { visible: true });
+  assert.deepEqual(await page.$$eval('#Filfiles li', (l) => l.map((x) => x.textContent)),
+    listed.filter((n) => n !== 'gone.mm'));
+  assert.deepEqual(page.problems, []);
+});
