@@ -55,8 +55,9 @@ export async function browser() {
 
 // A page of the site with its console collected: `problems` holds every
 // error and warning it printed, and every uncaught exception.
-export async function open(b, server, { skipTitle = true, query = '' } = {}) {
+export async function open(b, server, { skipTitle = true, query = '', viewport = null } = {}) {
   const page = await b.newPage();
+  if (viewport) await page.setViewport(viewport);
   page.problems = [];
   page.on('console', (m) => {
     if (m.type() === 'error' || m.type() === 'warn' || m.type() === 'warning') page.problems.push(m.text());

@@ -58,3 +58,27 @@ test('a "You guess" game won by keyboard: typed digits and Enter', async () => {
   assert.deepEqual(await boardrows(page), [`1 ${[...wrong].sort().join('')} 0`, `2 ${[...answer].sort().join('')} 3`]);
   assert.deepEqual(page.problems, []);
 });
+
+test('on a phone-sized touch screen the window is scaled to fit and a colour is dragged by finger', async () => {
+  const page = await ctx.open({ viewport: { width: 390, height: 844, isMobile: true, hasTouch: true } });
+  const window = await (await page.$('#Fmmain')).boundingBox();
+  assert.ok(window.width <= 390 && window.width > 300, `the window is ${window.width} pixels wide`);
+  await page.keyboard.press('F1');
+  await tap(page, '#Cmdstart');
+  await page.waitForSelector('#Frgetstring', { visible: true });
+  const from = await (await page.$('#Lblcolour4')).boundingBox();
+  const to = await (await page.$('#Lblstring0')).boundingBox();
+  await page.touchscreen.touchStart(from.x + from.width / 2, from.y + from.height / 2);
+  for (let i = 1; i <= 8; i++) {
+    await page.touchscreen.touchMove(from.x + from.width / 2 + ((to.x - from.x) * i) / 8,
+      from.y + from.height / 2 + ((to.y - from.y) * i) / 8);
+  }
+  await page.touchscreen.touchEnd();
+  assert.equal(await text(page, '#Lblstring0'), '4');
+  assert.deepEqual(page.problems, []);
+});
+
+async function tap(page, selector) {
+  const box = await (await page.waitForSelector(selector, { visible: true })).boundingBox();
+  await page.touchscreen.tap(box.x + box.width / 2, box.y + box.height / 2);
+}
