@@ -162,11 +162,20 @@ function buildmenus() {
       bar.append(title);
       holders.set(item.name, drop);
       menuitems.set(item.name, { item, el: title, key, drop, top: true });
-      title.addEventListener('pointerdown', (e) => {
-        if (e.target !== title && !title.firstChild?.contains?.(e.target) && e.target.parentElement !== title) return;
-        e.preventDefault();
+      // A mouse opens a menu on the press, as the desktop does; a finger on the
+      // tap, so the browser's touch adjustment finds the title.
+      const toggle = () => {
         if (openmenu && openmenu.title === title) closemenus();
         else openmenuof(item.name);
+      };
+      const ontitle = (e) => e.target === title || e.target.parentElement === title;
+      title.addEventListener('pointerdown', (e) => {
+        if (!ontitle(e) || e.pointerType === 'touch') return;
+        e.preventDefault();
+        toggle();
+      });
+      title.addEventListener('click', (e) => {
+        if (ontitle(e) && e.pointerType === 'touch') toggle();
       });
       continue;
     }

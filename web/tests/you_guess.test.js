@@ -63,7 +63,8 @@ test('on a phone-sized touch screen the window is scaled to fit and a colour is 
   const page = await ctx.open({ viewport: { width: 390, height: 844, isMobile: true, hasTouch: true } });
   const window = await (await page.$('#Fmmain')).boundingBox();
   assert.ok(window.width <= 390 && window.width > 300, `the window is ${window.width} pixels wide`);
-  await page.keyboard.press('F1');
+  await tap(page, '#Mnugame');
+  await tap(page, '#Mnuset');
   await tap(page, '#Cmdstart');
   await page.waitForSelector('#Frgetstring', { visible: true });
   const from = await (await page.$('#Lblcolour4')).boundingBox();
