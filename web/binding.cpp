@@ -14,6 +14,7 @@
 
 #include "game/tallimormod.h"
 #include "game/toolbar.h"
+#include "game/virtual_host.h"
 #include "game/window_captions.h"
 #include "records/winners_file.h"
 #include "rules/game_settings.h"
@@ -417,6 +418,14 @@ extern "C" {
 // and the time-outs read the page's monotonic clock.  A seed of 0 or more
 // fixes the draws, so the games of a run replay; below 0 they come from the clock.
 EMSCRIPTEN_KEEPALIVE const char* Tallimor_start(const char* folder, double seed) {
+    {
+        // The browser compiles the engine's code as it first runs: one game
+        // watched on a scratch module, with no records, before any player waits.
+        Virtualhost warmup("/warmup/");
+        GameSettings settings;
+        SettingLists().Updatesetting(settings);
+        Playwatched(warmup, settings);
+    }
     module = std::make_unique<Tallimormod>(folder, [] { return emscripten_get_now() / 1000.0; });
     if (seed >= 0) module->State().Random.Seed(static_cast<uint64_t>(seed));
     last = Describe(*module);
