@@ -12,9 +12,9 @@ void Tallimormod::Newgame(const GameSettings& settings) {
     g_.Settings = settings;
     Hide(Panel::Frmenu);
     Setwait(0, "");
-    computerMarks_ = g_.Settings.Who == 3;
-    if (g_.Settings.Who == 2) {
-        if (g_.Settings.Startfrom == 1) {
+    computerMarks_ = g_.Settings.Computerplays();
+    if (g_.Settings.Computerguesses()) {
+        if (!g_.Settings.Middlestart()) {
             g_.Settings.Starttrial = 1;
             Askmarking();
             return;
@@ -48,7 +48,7 @@ void Tallimormod::Cmdoktrial_Click() {
 }
 
 void Tallimormod::Askmarking() {
-    if (g_.Settings.Hinterrors == 2) {
+    if (g_.Settings.Errorsallowed()) {
         // Wrong hints are the computer's to give, so it marks without asking.
         computerMarks_ = true;
         Show(Panel::Frmark);

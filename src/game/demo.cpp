@@ -168,7 +168,8 @@ void Tallimormod::Describedemo(Mainview& v) const {
     Animationview& a = v.animation;
     a.on = animation_;
     const GameSettings& s = g_.Settings;
-    a.fly = animation_ && Isshown(Panel::Lbltime) && (s.Who == 1 || (s.Who == 2 && !computerMarks_));
+    a.fly = animation_ && Isshown(Panel::Lbltime) &&
+            (s.Playerguesses() || (s.Computerguesses() && !computerMarks_));
     a.trial = g_.Currenttrial;
     a.placed = placed_;
     a.winlaps = winlaps_;

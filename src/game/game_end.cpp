@@ -9,7 +9,7 @@
 namespace tallimor {
 
 void Tallimormod::Win() {
-    const bool player = g_.Settings.Who == 1;
+    const bool player = g_.Settings.Playerguesses();
     if (player && animation_) ++winlaps_;  // the figure's lap of honour
     if (!player && wrong_.ErrorPending) {
         // The computer cannot find the code past a wrong hint it has not seen through.
@@ -23,7 +23,7 @@ void Tallimormod::Win() {
     Stoptimer(Timerid::Tmrrec);
     Stoptimer(Timerid::Tmrdelay);
     Hide(Panel::Lbltime);
-    if (g_.Settings.Who == 2 && !computerMarks_) {
+    if (g_.Settings.Computerguesses() && !computerMarks_) {
         // The player kept the code to himself: the winning guess is it.
         g_.Answer = g_.Guessstr;
         g_.Answerblanks = g_.Guessblanks;
@@ -42,7 +42,7 @@ void Tallimormod::Win() {
             hidden ? Hiddenwintext(false, wrong_)
                    : "Win!  I have tried " + std::to_string(g_.Attempts) + Plural(" time", g_.Attempts) + ".";
     }
-    if (g_.Settings.Who == 3 && g_.Settings.Hinterrors == 1 && Updatecomputerstatistics()) return;
+    if (g_.Settings.Computerplays() && !g_.Settings.Errorsallowed() && Updatecomputerstatistics()) return;
     Winbox();
 }
 
@@ -69,7 +69,7 @@ bool Tallimormod::Updatecomputerstatistics() {
 void Tallimormod::Gameover(bool lasttrial) {
     if (g_.Gamestatus == "Gameover") return;  // the game ends once
     // Out of time, the computer's trial in progress has no hint yet.
-    if (g_.Settings.Who == 2 && !lasttrial) --g_.Currenttrial;
+    if (g_.Settings.Computerguesses() && !lasttrial) --g_.Currenttrial;
     g_.Finaltrial = g_.Currenttrial;
     g_.Gamestatus = "Gameover";
     Showsetting();
@@ -80,7 +80,7 @@ void Tallimormod::Gameover(bool lasttrial) {
                     Panel::Frcolour, Panel::Lbltime})
         Hide(p);
     const std::string text = Gameovertext(g_, lasttrial);
-    if (g_.Settings.Who == 1) {
+    if (g_.Settings.Playerguesses()) {
         if (g_.Currenttrial > 0) Showanswer("Answer");
         if (g_.Currenttrial == kLastTrial) Showrecord(kLastTrial);
     } else if (lasttrial && !g_.Answer.empty()) {

@@ -24,7 +24,7 @@ void Tallimormod::Getstring() {
     Show(Panel::Frcolour);
     subcol_ = subnum_ = false;
     g_.Guessblanks = s.Codelength;
-    if (s.Who == 1) {
+    if (s.Playerguesses()) {
         wait_.Setdirect("Frgetstring1");
         Showstatus();
     } else {
@@ -113,12 +113,12 @@ void Tallimormod::Submitguess() {
         Hide(p);
     menus_.Mnusaving = false;
     if (g_.Playing()) menus_.Mnuend = menus_.Mnuoption = false;
-    const Refusal refusal = Checksubmission(g_, g_.Settings.Who == 2 && computerMarks_);
+    const Refusal refusal = Checksubmission(g_, g_.Settings.Computerguesses() && computerMarks_);
     if (refusal != Refusal::None) {
         Messagebox("Same", Refusaltext(refusal), Afterbox::Getstring);
         return;
     }
-    if (g_.Settings.Who != 1) {
+    if (!g_.Settings.Playerguesses()) {
         Computercode();
         return;
     }

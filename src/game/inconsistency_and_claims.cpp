@@ -13,7 +13,7 @@ namespace tallimor {
 void Tallimormod::Inconsistent() {
     g_.Gamestatus = "Error Detected";
     Showsetting();
-    if (g_.Settings.Who == 2 && !computerMarks_) {
+    if (g_.Settings.Computerguesses() && !computerMarks_) {
         // The player's own hints: nothing to correct, the game stops here.
         Stoptimer(Timerid::Tmrrec);
         g_.Finaltrial = static_cast<int16_t>(std::max(g_.Currenttrial - 1, g_.Settings.Starttrial - 1));
@@ -21,7 +21,7 @@ void Tallimormod::Inconsistent() {
         return;
     }
     std::string text;
-    if (g_.Settings.Who == 1) {
+    if (g_.Settings.Playerguesses()) {
         text = Rightclaimtext(g_, wrong_);
     } else {
         text = Detectedtext(g_.Currenttrial, wrong_);
@@ -48,7 +48,7 @@ void Tallimormod::Correction() {
         Starttimer(Timerid::Tmrbuffer);
         return;
     }
-    if (g_.Settings.Who == 1) {
+    if (g_.Settings.Playerguesses()) {
         g_.Currenttrial = wrong_.Checkedtrial;
     } else {
         // Replays the checked trials with the true hints, then guesses anew.

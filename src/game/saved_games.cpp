@@ -25,7 +25,7 @@ std::string Tallimormod::Gamesfolder() const { return recordsFolder_ + "Files/";
 
 void Tallimormod::Setfinaltrial() {
     // The computer's current guess has no hint yet.
-    g_.Finaltrial = static_cast<int16_t>(g_.Settings.Who == 1 ? g_.Currenttrial : g_.Currenttrial - 1);
+    g_.Finaltrial = static_cast<int16_t>(g_.Settings.Playerguesses() ? g_.Currenttrial : g_.Currenttrial - 1);
 }
 
 void Tallimormod::Mnusave_Click() {
@@ -56,13 +56,14 @@ void Tallimormod::Savegame(const std::string& path) {
     if (timers_[static_cast<size_t>(Timerid::Tmrrec)].enabled) clock_.Calculatetime();
     SavedGameFile game;
     const GameSettings& s = g_.Settings;
-    game.Who = s.Who;
+    game.Who = Code(s.Who);
     game.Inputmethod = keyboard_ ? "Keyboard" : "Mouse";
     game.Displaymode = display_ == Displaymode::Colour ? "Colour" : "Number";
     game.Markflag = computerMarks_ ? -1 : 0;
-    game.Colours = s.Colours, game.Startfrom = s.Startfrom, game.Starttrial = s.Starttrial;
-    game.Codelength = s.Codelength, game.Fixedlength = s.Fixedlength, game.Hinterrors = s.Hinterrors;
-    game.Ordertype = s.Ordertype, game.MaxRepeat = s.MaxRepeat;
+    game.Colours = s.Colours, game.Startfrom = Code(s.Startfrom), game.Starttrial = s.Starttrial;
+    game.Codelength = s.Codelength, game.Fixedlength = Code(s.Fixedlength),
+    game.Hinterrors = Code(s.Hinterrors);
+    game.Ordertype = Code(s.Ordertype), game.MaxRepeat = s.MaxRepeat;
     game.Gamestatus = g_.Gamestatus;
     game.Currenttrial = g_.Currenttrial;
     game.Finaltrial = g_.Finaltrial;
@@ -103,7 +104,7 @@ void Tallimormod::Savegame(const std::string& path) {
     if (Endsthegame(g_.Gamestatus)) {
         Finishgame();
     } else if (g_.Gamestatus == "Win") {
-        if (s.Who == 1 && clock_.Timespent < kGameSeconds && g_.Currenttrial < kLastTrial)
+        if (s.Playerguesses() && clock_.Timespent < kGameSeconds && g_.Currenttrial < kLastTrial)
             Checkwinners();
         else
             Finishgame();
@@ -144,7 +145,7 @@ void Tallimormod::Loadgame(const std::string& path) {
         Messagebox("Notgame",
                    "Here is the result of a previous game.\nPress the FINISH button after you have finished "
                    "examining the result.");
-    } else if (g_.Settings.Who != 1) {
+    } else if (!g_.Settings.Playerguesses()) {
         Resumeloaded();
         if (Storesreasoning(savedBuffer_)) {
             Getresult();
@@ -166,9 +167,9 @@ void Tallimormod::Loadgame(const std::string& path) {
 void Tallimormod::Restoregame(const SavedGameFile& f) {
     keyboard_ = f.Inputmethod == "Keyboard";
     Setdisplay(f.Displaymode == "Number" ? Displaymode::Number : Displaymode::Colour);
-    if (f.Who == 2) computerMarks_ = f.Markflag != 0;
-    GameSettings s = GameSettings::Make(f.Colours, f.Codelength, f.Fixedlength == 1, f.Ordertype, f.MaxRepeat,
-                                        f.Who, f.Startfrom, f.Hinterrors);
+    if (f.Who == Code(Guesser::Computer)) computerMarks_ = f.Markflag != 0;
+    GameSettings s = GameSettings::Make(f.Colours, f.Codelength, f.Fixedlength == Code(Lengthkind::Fixed),
+                                        f.Ordertype, f.MaxRepeat, f.Who, f.Startfrom, f.Hinterrors);
     s.Starttrial = f.Starttrial;
     g_.Settings = s;
     Clearrec(g_);
@@ -187,14 +188,14 @@ void Tallimormod::Restoregame(const SavedGameFile& f) {
 
     board_.rows.clear();
     board_.codelength = s.Codelength;
-    board_.fixedOrder = s.fixedOrder();
+    board_.fixedOrder = s.Fixedorder();
     board_.heading = "RECORD";
     for (int t = 1; t <= f.Finaltrial; ++t) {
         const size_t i = static_cast<size_t>(t);
         // The total the engine reasons with follows from the counts; the
         // file holds it only beside the reasoning it belongs to.
         const int16_t total =
-            s.fixedOrder() ? f.Trialblack[i] : static_cast<int16_t>(f.Trialblack[i] + f.Trialwhite[i]);
+            s.Fixedorder() ? f.Trialblack[i] : static_cast<int16_t>(f.Trialblack[i] + f.Trialwhite[i]);
         g_.Record[t] = TrialRecord{f.Trialguess[i], f.Trialblack[i], f.Trialwhite[i], total};
         board_.rows[t] = g_.Record[t];
     }
@@ -219,7 +220,7 @@ void Tallimormod::Restoregame(const SavedGameFile& f) {
     }
     // A game the computer reasons about, or whose hints a claim may question,
     // needs a colour order; one saved without its reasoning gets a new one.
-    if (tables_.ColourOrder.empty() && (s.Who != 1 || s.Hinterrors == 2)) {
+    if (tables_.ColourOrder.empty() && (!s.Playerguesses() || s.Errorsallowed())) {
         if (Preset.colourOrder.empty())
             engine_->Drawcolourorder();
         else

@@ -36,9 +36,9 @@ void Tallimormod::Cmdsimulate_Click() {
     if (!Designer || !Isshown(Panel::Frmenu) || box_) return;
     GameSettings s = g_.Settings;
     lists_.Updatesetting(s);
-    s.Who = 3;
+    s.Who = Guesser::Watch;
     // A win without hint errors is counted in the file, and a middle start reads it.
-    if ((s.Hinterrors == 1 || s.Startfrom == 2) && !Runrecordsusable(s.Colours, s.Colours)) return;
+    if ((!s.Errorsallowed() || s.Middlestart()) && !Runrecordsusable(s.Colours, s.Colours)) return;
     Beginrun("Simulate");
     g_.Settings = s;
     firstcode_ = Firstcode(s);

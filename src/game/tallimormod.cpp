@@ -146,7 +146,7 @@ Mainview Tallimormod::Describe() const {
     v.wrong = result_.wrong;
     v.blacks = resultHint_.Blacks;
     v.whites = resultHint_.Whites;
-    v.fixedOrder = g_.Settings.fixedOrder();
+    v.fixedOrder = g_.Settings.Fixedorder();
 
     v.trialno = trialno_;
     v.markYes = computerMarks_;

@@ -39,7 +39,8 @@ bool Tallimormod::Readrecords(Afterbox after) {
 }
 
 void Tallimormod::Checkwinners() {
-    if (savestatus_ == "Loaded" || g_.Settings.Who != 1 || wrong_.ErrorPending || recordsFolder_.empty()) {
+    if (savestatus_ == "Loaded" || !g_.Settings.Playerguesses() || wrong_.ErrorPending ||
+        recordsFolder_.empty()) {
         Finishgame();
         return;
     }

@@ -57,7 +57,7 @@ Watchedend Playwatched(Virtualhost& host, const GameSettings& settings, const Ga
     Tallimormod& m = host.mod;
     m.Preset = preset;
     GameSettings s = settings;
-    s.Who = 3;
+    s.Who = Guesser::Watch;
     m.Newgame(s);
     for (;;) {
         host.Runcomputer();

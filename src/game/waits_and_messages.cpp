@@ -131,7 +131,7 @@ void Tallimormod::Runafter(Afterbox after) {
                 Correctwronghints();
             } else if (Isshown(Panel::Frshowresult)) {
                 Cmdshowresult_Click();
-            } else if (Entering() && g_.Settings.Who == 1) {
+            } else if (Entering() && g_.Settings.Playerguesses()) {
                 wait_.Setdirect("Frgetstring1");
                 Showstatus();
             } else if (Isshown(Panel::Frgetresult)) {
@@ -181,7 +181,7 @@ void Tallimormod::Messagebutton_Click(Msgbutton button) {
             for (Panel p : {Panel::Lbltime, Panel::Frgetstring, Panel::Frinput, Panel::Frcolour,
                             Panel::Frshowresult, Panel::Frgetresult})
                 Hide(p);
-            if (g_.Settings.Who == 1 && g_.Currenttrial >= 1) {
+            if (g_.Settings.Playerguesses() && g_.Currenttrial >= 1) {
                 g_.Gamestatus = "End Game";
                 Showsetting();
                 Showanswer("Answer");

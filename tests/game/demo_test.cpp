@@ -56,19 +56,19 @@ TEST(Demo, ARandomSettingKeepsItsRangesAndFiveColoursMeanLengthThreeFixed) {
         g.m.State().Random = RandomSource(seed);
         g.m.Startdemo();
         const GameSettings& s = g.m.State().Settings;
-        ASSERT_EQ(s.Who, 3);
+        ASSERT_EQ(s.Who, Guesser::Watch);
         ASSERT_TRUE(s.Colours >= 5 && s.Colours <= 10) << seed;
         ASSERT_TRUE(s.Codelength >= 3 && s.Codelength <= s.Colours - 2) << seed;
         ASSERT_TRUE(s.MaxRepeat >= 1 && s.MaxRepeat <= s.Codelength) << seed;
         // Five colours leave room for a length of 3 only, and that length is always fixed.
-        ASSERT_TRUE(s.Colours > 5 || (s.Codelength == 3 && s.Fixedlength == 1 && s.Blankroom == 0)) << seed;
-        ASSERT_TRUE(s.Codelength > 3 || s.Fixedlength == 1) << seed;
-        if (s.Codelength > 3) fixedness.insert(s.Fixedlength);
+        ASSERT_TRUE(s.Colours > 5 || (s.Codelength == 3 && s.Fixedcodelength() && s.Blankroom == 0)) << seed;
+        ASSERT_TRUE(s.Codelength > 3 || s.Fixedcodelength()) << seed;
+        if (s.Codelength > 3) fixedness.insert(Code(s.Fixedlength));
         lengths.insert({s.Colours, s.Codelength});
         repeats.insert(s.MaxRepeat);
-        starts.insert(s.Startfrom);
-        orders.insert(s.Ordertype);
-        hints.insert(s.Hinterrors);
+        starts.insert(Code(s.Startfrom));
+        orders.insert(Code(s.Ordertype));
+        hints.insert(Code(s.Hinterrors));
         displays.insert(static_cast<int>(g.V().display));
     }
     // Every length of every number of colours comes up, and both ways of each choice.

@@ -137,7 +137,7 @@ TEST(SavedGameFlow, AClaimAfterALoadGetsTheVerdictOfTheRunThatSaved) {
         Game g(std::string("claim-save-") + c.name);
         g.m.Preset = {"2541", "", {}, c.errors};
         GameSettings s = GameSettings::Make(6, 4, true, 2, 1, 1);
-        s.Hinterrors = 2;
+        s.Hinterrors = Hintkind::Mayerr;
         g.m.Newgame(s);
         for (const std::string& guess : c.guesses) {
             g.Drop(guess);

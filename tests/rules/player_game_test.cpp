@@ -62,7 +62,7 @@ TEST(Showresulttexts, CountsTakeTheirPluralsAndTheOrderTypeDecidesTheLines) {
     g.Currenttrial = 3;
     EXPECT_EQ(texts(1, 0), (Texts{"Trial: 3", "You have got 1 correct colour in correct position.",
                                   "You have got 0 correct colours in wrong position."}));
-    g.Settings.Ordertype = 1;
+    g.Settings.Ordertype = Ordering::Fixed;
     EXPECT_EQ(texts(2, 1), (Texts{"Trial: 3", "You have got 2 correct colours.", ""}));
 }
 
@@ -79,7 +79,7 @@ TEST(Getstringprompts, FollowTheRoleTheLengthAndTheErrorSetting) {
     const std::string claim = "Input your guess, or press the Error button, if you think there is an error.";
     g.Gamestatus = "Playing";
     EXPECT_EQ(prompts(1), std::tuple(guess, typed, false));
-    g.Settings.Hinterrors = 2;
+    g.Settings.Hinterrors = Hintkind::Mayerr;
     EXPECT_EQ(prompts(0), std::tuple(guess, typed, false)) << "nothing to claim before the first hint";
     EXPECT_EQ(prompts(1), std::tuple(claim, claim, true));
     g.Gamestatus = "Continue Playing";

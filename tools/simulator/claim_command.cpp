@@ -24,8 +24,8 @@ bool Boxis(const Tallimormod& m, const char* id) { return m.Box() && m.Box()->id
 
 int Claimcommand(const Options& options) {
     GameSettings s = options.Setting();
-    s.Who = 1;
-    s.Hinterrors = 2;
+    s.Who = Guesser::Player;
+    s.Hinterrors = Hintkind::Mayerr;
     if (!options.Has("errors")) throw UsageError("--errors is required");
     if (!options.Has("guesses")) throw UsageError("--guesses is required");
     const Gamepreset preset = Readpreset(options, s);
