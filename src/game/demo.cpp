@@ -24,18 +24,18 @@ void Tallimormod::Mnudemo_Click() {
 // The start of unattended play, a demo's or a statistics run's: the demo's
 // wait, which a click on the record ends, the setting to put back then, as
 // the Cancel of the Game Setting Menu does, and the menus and toolbar taken away.
-void Tallimormod::Beginrun(const std::string& mode) {
+void Tallimormod::Beginrun(Runkind mode) {
     Setwait(0, "Demo");
     saved_ = lists_.Save();
     menus_.Mnugame = menus_.Mnumedia = menus_.Mnuoption = menus_.Mnuhelp = false;
     menus_.Tlbgame = false;
-    Demo = true;
-    Runmode = mode;
+    demoOn_ = true;
+    runmode_ = mode;
 }
 
 void Tallimormod::Startdemo() {
-    if (!Demo) {
-        Beginrun("Demo");
+    if (!demoOn_) {
+        Beginrun(Runkind::Demo);
         playerDisplay_ = display_;
         menus_.Mnuquit = false;  // the demo takes Quit away too
     }
@@ -89,10 +89,10 @@ void Tallimormod::Picfore_MouseDown(int button) {
 bool Tallimormod::Enddemo() {
     Stoptimer(Timerid::Tmrdelay);
     demo_.shown = demo_.speedShown = false;
-    const bool was = Demo;
-    Demo = false;
+    const bool was = demoOn_;
+    demoOn_ = false;
     if (was) menus_.Tlbgame = true;  // the idle screen's menus come back with Finishgame
-    if (Runmode == "Demo") Runmode.clear();
+    if (runmode_ == Runkind::Demo) runmode_ = Runkind::None;
     if (playerDisplay_) display_ = *playerDisplay_;
     playerDisplay_.reset();
     return was;
@@ -108,7 +108,8 @@ void Tallimormod::Demomessage(char icon, const std::string& text) {
 
 void Tallimormod::Demothinking() {
     // After a correction its text stays on show.
-    if (g_.Gamestatus != "Continue Playing") Demomessage('i', "I am thinking. Please wait a while.\n");
+    if (g_.Gamestatus != GameStatus::Continueplaying)
+        Demomessage('i', "I am thinking. Please wait a while.\n");
 }
 
 void Tallimormod::Demodetected() {
@@ -126,18 +127,18 @@ void Tallimormod::Democorrected() {
 
 void Tallimormod::Demoend(const std::string& text) {
     Demomessage('!', text);
-    g_.Gamestatus = "Next Demo";
+    g_.Gamestatus = GameStatus::Nextdemo;
     timers_[static_cast<size_t>(Timerid::Tmrdelay)].interval = kNextdemoms;
     Starttimer(Timerid::Tmrdelay);
 }
 
 bool Tallimormod::Demostep() {
-    if (!Demo) return false;
-    if (g_.Gamestatus == "Error Detected") {
+    if (!demoOn_) return false;
+    if (g_.Gamestatus == GameStatus::Errordetected) {
         Correction();
         return true;
     }
-    if (g_.Gamestatus == "Next Demo") {
+    if (g_.Gamestatus == GameStatus::Nextdemo) {
         Nextdemo();
         return true;
     }
@@ -147,7 +148,7 @@ bool Tallimormod::Demostep() {
 void Tallimormod::Nextdemo() {
     demo_.shown = false;
     board_.rows.clear();
-    if (Runmode == "Demo") {
+    if (runmode_ == Runkind::Demo) {
         timers_[static_cast<size_t>(Timerid::Tmrdelay)].interval = Speedinterval();
         Startdemo();
     }

@@ -18,7 +18,7 @@ void Tallimormod::Win() {
     }
     g_.Finaltrial = g_.Currenttrial;
     g_.Attempts = static_cast<int16_t>(g_.Currenttrial - g_.Settings.Starttrial + 1);
-    g_.Gamestatus = "Win";
+    g_.Gamestatus = GameStatus::Win;
     Showsetting();
     Stoptimer(Timerid::Tmrrec);
     Stoptimer(Timerid::Tmrdelay);
@@ -47,7 +47,7 @@ void Tallimormod::Win() {
 }
 
 void Tallimormod::Winbox() {
-    if (Demo)
+    if (demoOn_)
         Demoend(winText_);
     else
         Messagebox("Win", Choosetext(winText_));
@@ -67,11 +67,11 @@ bool Tallimormod::Updatecomputerstatistics() {
 }
 
 void Tallimormod::Gameover(bool lasttrial) {
-    if (g_.Gamestatus == "Gameover") return;  // the game ends once
+    if (g_.Gamestatus == GameStatus::Gameover) return;  // the game ends once
     // Out of time, the computer's trial in progress has no hint yet.
     if (g_.Settings.Computerguesses() && !lasttrial) --g_.Currenttrial;
     g_.Finaltrial = g_.Currenttrial;
-    g_.Gamestatus = "Gameover";
+    g_.Gamestatus = GameStatus::Gameover;
     Showsetting();
     clock_.Calculatetime();
     Stoptimer(Timerid::Tmrrec);
@@ -86,7 +86,7 @@ void Tallimormod::Gameover(bool lasttrial) {
     } else if (lasttrial && !g_.Answer.empty()) {
         Showanswer("Answer");
     }
-    if (Demo) {
+    if (demoOn_) {
         Demoend(text);
         return;
     }
@@ -141,11 +141,11 @@ void Tallimormod::Tmrrec_Timer() {
 void Tallimormod::Tmrbuffer_Timer() {
     Stoptimer(Timerid::Tmrbuffer);
     // A simulation run has ended: its summary.
-    if (Runmode == "Simulate" && g_.Gamestatus.empty()) return Showsummary();
+    if (runmode_ == Runkind::Simulate && g_.Gamestatus == GameStatus::None) return Showsummary();
     // One step per start, whether the tick or a direct call comes first.
     if (!bufferPending_) return;
     bufferPending_ = false;
-    if (g_.Gamestatus != "Win")
+    if (g_.Gamestatus != GameStatus::Win)
         Messagebox("Franswer", Choosetext(kShowanswertext));
     else
         Win();

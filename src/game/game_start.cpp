@@ -23,8 +23,8 @@ WinnersResult Tallimormod::Initialize() {
     errorRecord_.clear();
     reported_ = 0;
     engine_.emplace(g_, tables_, wrong_);
-    title_ = Demo ? "Demo" : "New Game - Unsaved";
-    savestatus_ = "Unsaved";
+    title_ = demoOn_ ? "Demo" : "New Game - Unsaved";
+    savestatus_ = SaveStatus::Unsaved;
     Hide(Panel::Picfore);
     Show(Panel::Picupper);
     board_.rows.clear();
@@ -47,7 +47,7 @@ WinnersResult Tallimormod::Initialize() {
             g_.Answerblanks = static_cast<int16_t>(Countchar(g_.Answer, kBlank));
         }
     }
-    g_.Gamestatus = "Preparation";
+    g_.Gamestatus = GameStatus::Preparation;
     g_.ErrorTrials.clear();
     if (s.Errorsallowed()) {
         if (Preset.errorTrials) {
@@ -93,7 +93,7 @@ WinnersResult Tallimormod::Initialize() {
 }
 
 void Tallimormod::Startgame() {
-    g_.Gamestatus = "Playing";
+    g_.Gamestatus = GameStatus::Playing;
     // The player takes part when guessing or when marking the computer's guesses.
     if (g_.Settings.Playerguesses() || (g_.Settings.Computerguesses() && !computerMarks_)) {
         clock_.Start(0);

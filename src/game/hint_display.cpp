@@ -59,7 +59,7 @@ void Tallimormod::Showanswer(const std::string& caption) {
 }
 
 void Tallimormod::Showsetting() {
-    settingStatus_ = g_.Gamestatus;
+    settingStatus_ = std::string(Gamestatustext(g_.Gamestatus));
     Show(Panel::Frsetting);
 }
 

@@ -139,7 +139,7 @@ void Tallimormod::Cmdgetresult_Click() {
     Hide(Panel::Frgetresult);
     Showrecord(g_.Currenttrial);
     Record();
-    if (g_.Gamestatus == "Preparation") {
+    if (g_.Gamestatus == GameStatus::Preparation) {
         if (g_.Currenttrial < g_.Settings.Starttrial - 1) {
             ++g_.Currenttrial;
             Getstring();

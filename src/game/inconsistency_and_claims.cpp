@@ -11,7 +11,7 @@
 namespace tallimor {
 
 void Tallimormod::Inconsistent() {
-    g_.Gamestatus = "Error Detected";
+    g_.Gamestatus = GameStatus::Errordetected;
     Showsetting();
     if (g_.Settings.Computerguesses() && !computerMarks_) {
         // The player's own hints: nothing to correct, the game stops here.
@@ -27,7 +27,7 @@ void Tallimormod::Inconsistent() {
         text = Detectedtext(g_.Currenttrial, wrong_);
         if (Probe.inconsistent) Probe.inconsistent(wrong_.Checkedtrial);
     }
-    if (Demo) {
+    if (demoOn_) {
         Demodetected();  // the demo asks nothing: its next step corrects the hints
         return;
     }
@@ -35,14 +35,14 @@ void Tallimormod::Inconsistent() {
 }
 
 void Tallimormod::Correction() {
-    g_.Gamestatus = "Continue Playing";
+    g_.Gamestatus = GameStatus::Continueplaying;
     const auto corrected = Correcthints(g_, wrong_, errorRecord_);
     for (const auto& [trial, row] : corrected) board_.rows[trial] = row;
     if (Probe.corrected) Probe.corrected(corrected);
     if (wrong_.WinHidden) {
         // The guess that got the wrong hint was the code: the win is shown
         // once this step is over, counted to the last trial checked.
-        g_.Gamestatus = "Win";
+        g_.Gamestatus = GameStatus::Win;
         g_.Currenttrial = wrong_.Checkedtrial;
         bufferPending_ = true;
         Starttimer(Timerid::Tmrbuffer);
@@ -56,7 +56,7 @@ void Tallimormod::Correction() {
         g_.Guessblanks = 0;
         g_.Currenttrial = 0;
     }
-    if (Demo) Democorrected();
+    if (demoOn_) Democorrected();
     Getguess();
 }
 
@@ -84,19 +84,19 @@ void Tallimormod::Errorcase() {
     std::string text;
     if (verdict == Claimverdict::Late) {
         Showanswer("Answer");
-        g_.Gamestatus = "Late Detection of Error";
+        g_.Gamestatus = GameStatus::Latedetection;
         text = Latetext(g_, wrong_);
     } else {
         --g_.Currenttrial;
         g_.Answer = g_.Guessstr;  // a code that fits every hint given
         g_.Answerblanks = static_cast<int16_t>(Countchar(g_.Answer, kBlank));
         Showanswer("Possible Answer");
-        g_.Gamestatus = "Hint(s) Consistent";
+        g_.Gamestatus = GameStatus::Hintsconsistent;
         text = Consistenttext(g_.Currenttrial);
     }
     Showsetting();
     Messagebox("Wrong Detection", text + "\nChoose one option below.");
-    if (box_) box_->title = g_.Gamestatus;
+    if (box_) box_->title = Gamestatustext(g_.Gamestatus);
 }
 
 }  // namespace tallimor

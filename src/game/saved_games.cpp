@@ -14,9 +14,10 @@ namespace {
 constexpr const char* kToolongtext =
     "This game cannot be saved: its guesses need more room than a saved game has.";
 
-bool Endsthegame(const std::string& status) {
-    return status == "Error Detected" || status == "End Game" || status == "Hint(s) Consistent" ||
-           status == "Late Detection of Error" || status == "Gameover";
+bool Endsthegame(GameStatus status) {
+    using S = GameStatus;
+    return status == S::Errordetected || status == S::Endgame || status == S::Hintsconsistent ||
+           status == S::Latedetection || status == S::Gameover;
 }
 
 }  // namespace
@@ -30,7 +31,7 @@ void Tallimormod::Setfinaltrial() {
 
 void Tallimormod::Mnusave_Click() {
     if (!menus_.Mnusaving || box_ || fileWindow_) return;
-    if (savestatus_ == "Unsaved") {
+    if (savestatus_ == SaveStatus::Unsaved) {
         Mnusaveas_Click();
         return;
     }
@@ -47,7 +48,7 @@ void Tallimormod::Mnusaveas_Click() {
 
 void Tallimormod::Mnuload_Click() {
     if (!menus_.Mnuload || box_ || fileWindow_) return;
-    Demo = false;
+    demoOn_ = false;
     Openfilewindow(true);
     Setwait(300, "Load");
 }
@@ -64,7 +65,7 @@ void Tallimormod::Savegame(const std::string& path) {
     game.Codelength = s.Codelength, game.Fixedlength = Code(s.Fixedlength),
     game.Hinterrors = Code(s.Hinterrors);
     game.Ordertype = Code(s.Ordertype), game.MaxRepeat = s.MaxRepeat;
-    game.Gamestatus = g_.Gamestatus;
+    game.Gamestatus = Gamestatustext(g_.Gamestatus);
     game.Currenttrial = g_.Currenttrial;
     game.Finaltrial = g_.Finaltrial;
     game.Answer = g_.Answer;
@@ -99,11 +100,11 @@ void Tallimormod::Savegame(const std::string& path) {
     }
     Closefilewindow();
     gamefile_ = path;
-    if (savestatus_ == "Unsaved") savestatus_ = "Saved";
+    if (savestatus_ == SaveStatus::Unsaved) savestatus_ = SaveStatus::Saved;
     wait_.Pop();
     if (Endsthegame(g_.Gamestatus)) {
         Finishgame();
-    } else if (g_.Gamestatus == "Win") {
+    } else if (g_.Gamestatus == GameStatus::Win) {
         if (s.Playerguesses() && clock_.Timespent < kGameSeconds && g_.Currenttrial < kLastTrial)
             Checkwinners();
         else
@@ -129,7 +130,7 @@ void Tallimormod::Loadgame(const std::string& path) {
     Closefilewindow();
     Restoregame(savedBuffer_);
     gamefile_ = path;
-    savestatus_ = "Loaded";
+    savestatus_ = SaveStatus::Loaded;
     title_ = "Loaded Game - " + gamefile_;
     menus_.Mnuset = menus_.Mnunew = menus_.Mnuload = menus_.Mnusaving = menus_.Mnudemo = false;
     menus_.Mnuend = true;
@@ -138,7 +139,7 @@ void Tallimormod::Loadgame(const std::string& path) {
     Show(Panel::Picrecord);
     if (!g_.Playing()) {
         Showsetting();
-        if (g_.Gamestatus == "Hint(s) Consistent")
+        if (g_.Gamestatus == GameStatus::Hintsconsistent)
             Showanswer("Possible Answer");
         else if (Storesanswer(savedBuffer_))
             Showanswer("Answer");
@@ -173,7 +174,8 @@ void Tallimormod::Restoregame(const SavedGameFile& f) {
     s.Starttrial = f.Starttrial;
     g_.Settings = s;
     Clearrec(g_);
-    g_.Gamestatus = f.Gamestatus;
+    // The reader lets through only the statuses a game can be saved in.
+    g_.Gamestatus = Gamestatusnamed(f.Gamestatus).value_or(GameStatus::None);
     wrong_.Clear();
     wrong_.ErrorPending = f.ErrorPending != 0;
     wrong_.TrueBlacks = f.TrueBlacks, wrong_.TrueWhites = f.TrueWhites;

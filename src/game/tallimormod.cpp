@@ -6,6 +6,18 @@
 
 namespace tallimor {
 
+std::string_view Savestatustext(SaveStatus status) {
+    switch (status) {
+        case SaveStatus::Unsaved:
+            return "Unsaved";
+        case SaveStatus::Saved:
+            return "Saved";
+        case SaveStatus::Loaded:
+            return "Loaded";
+    }
+    return "";
+}
+
 Tallimormod::Tallimormod(std::string recordsFolder, TimeSource clock)
     : recordsFolder_(std::move(recordsFolder)),
       clock_(clock ? clock : Steadytime()),

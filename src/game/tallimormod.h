@@ -52,6 +52,14 @@ struct Gameprobe {
     std::function<void(const Correctedhints& corrected)> corrected;
 };
 
+// Whether the game on show has been saved or loaded.  A loaded game does not
+// enter the Top Five.
+enum class SaveStatus { Unsaved, Saved, Loaded };
+std::string_view Savestatustext(SaveStatus status);  // "Unsaved", "Saved" or "Loaded"
+
+// Whose games the delay timer plays one after another.
+enum class Runkind { None, Demo, Initstat, Simulate };
+
 class Tallimormod {
    public:
     // `recordsFolder`: where the records files live, ending in "/".
@@ -150,8 +158,7 @@ class Tallimormod {
     void Savegame(const std::string& path);
     // Reads the game at `path` and shows it, or goes on with it.
     void Loadgame(const std::string& path);
-    // "Unsaved", "Saved" or "Loaded".
-    const std::string& Savestatus() const { return savestatus_; }
+    SaveStatus Savestatus() const { return savestatus_; }
     const std::string& Gamefile() const { return gamefile_; }
     // Where the file window starts: the records folder's "Files/".
     std::string Gamesfolder() const;
@@ -186,9 +193,9 @@ class Tallimormod {
     void Picrecord_MouseDown(int button);
     void Picfore_MouseDown(int button);
     // On from the first game of a demo or of a statistics run until it ends.
-    bool Demo = false;
-    // "Demo", "Initstat" or "Simulate": whose games the delay timer plays one after another.
-    std::string Runmode;
+    bool Demorunning() const { return demoOn_; }
+    // Whose games the delay timer plays one after another.
+    Runkind Runmode() const { return runmode_; }
 
     // ---- procedures of a game
     // Starts a game with this setting, as "Start  Game" does with the lists'.
@@ -340,7 +347,7 @@ class Tallimormod {
     void Restoregame(const SavedGameFile& f);
     void Resumeloaded();
     SavedGameFile savedBuffer_;  // kept from one save or load to the next
-    std::string savestatus_ = "Unsaved";
+    SaveStatus savestatus_ = SaveStatus::Unsaved;
     std::string gamefile_, gamefolder_, chosenfile_;
     std::optional<Fileview> fileWindow_;
     unsigned fileWindows_ = 0;
@@ -367,12 +374,14 @@ class Tallimormod {
     void Pacedelay(bool owntrial);
     void Placefigure();
     Demoview demo_;
+    bool demoOn_ = false;
+    Runkind runmode_ = Runkind::None;
     std::optional<Displaymode> playerDisplay_;  // the player's display mode, while the demo draws its own
     bool animation_ = true;
     unsigned placed_ = 0, winlaps_ = 0, popups_ = 0;
 
     // The statistics runs and the statistics window (statistics_runs.cpp).
-    void Beginrun(const std::string& mode);
+    void Beginrun(Runkind mode);
     bool Runrecordsusable(int firstcolours, int lastcolours);  // false: a file's problem is shown
     void Startrungame();
     bool Nextrungame();  // a step of the delay timer between two games of a run

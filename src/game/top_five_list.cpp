@@ -39,7 +39,7 @@ bool Tallimormod::Readrecords(Afterbox after) {
 }
 
 void Tallimormod::Checkwinners() {
-    if (savestatus_ == "Loaded" || !g_.Settings.Playerguesses() || wrong_.ErrorPending ||
+    if (savestatus_ == SaveStatus::Loaded || !g_.Settings.Playerguesses() || wrong_.ErrorPending ||
         recordsFolder_.empty()) {
         Finishgame();
         return;

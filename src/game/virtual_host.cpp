@@ -69,10 +69,10 @@ Watchedend Playwatched(Virtualhost& host, const GameSettings& settings, const Ga
             break;
         }
     }
-    const std::string& status = m.State().Gamestatus;
-    const Watchedend end = status == "Win"        ? Watchedend::Win
-                           : status == "Gameover" ? Watchedend::Lost
-                                                  : Watchedend::Bug;
+    const GameStatus status = m.State().Gamestatus;
+    const Watchedend end = status == GameStatus::Win        ? Watchedend::Win
+                           : status == GameStatus::Gameover ? Watchedend::Lost
+                                                            : Watchedend::Bug;
     if (m.Box()) m.Messagebutton_Click(m.Box()->buttons == 3 ? Msgbutton::Cmdr3 : Msgbutton::Cmdr2);
     return end;
 }

@@ -182,7 +182,7 @@ void Tallimormod::Messagebutton_Click(Msgbutton button) {
                             Panel::Frshowresult, Panel::Frgetresult})
                 Hide(p);
             if (g_.Settings.Playerguesses() && g_.Currenttrial >= 1) {
-                g_.Gamestatus = "End Game";
+                g_.Gamestatus = GameStatus::Endgame;
                 Showsetting();
                 Showanswer("Answer");
                 clock_.Timespent = kGameSeconds;

@@ -64,7 +64,7 @@ Prompts Getstringprompts(const GameState& g) {
         p.input += blanks;
         return p;
     }
-    if (g.Gamestatus != "Continue Playing" && g.Settings.Errorsallowed() && g.Currenttrial > 0) {
+    if (g.Gamestatus != GameStatus::Continueplaying && g.Settings.Errorsallowed() && g.Currenttrial > 0) {
         p.getstring = p.input =
             "Input your guess, or press the Error button, if you think there is an error.";
         p.errorButton = true;

@@ -7,6 +7,7 @@
 #include "records/winners_file.h"
 #include "rules/code_string.h"
 #include "rules/game_settings.h"
+#include "rules/game_state.h"
 
 namespace tallimor {
 
@@ -181,7 +182,8 @@ std::string Checkreasoning(const SavedGameFile& f, const GameSettings& s) {
 }  // namespace
 
 bool Storesanswer(const SavedGameFile& f) {
-    return f.Gamestatus == "Win" || f.Who != Code(Guesser::Computer) || f.Markflag != 0;
+    return Gamestatusnamed(f.Gamestatus) == GameStatus::Win || f.Who != Code(Guesser::Computer) ||
+           f.Markflag != 0;
 }
 
 bool Storesreasoning(const SavedGameFile& f) {
@@ -228,13 +230,13 @@ std::string Checksavedgame(const SavedGameFile& f) {
     if (f.Who == Code(Guesser::Computer) && f.Markflag != 0 && f.Markflag != -1)
         return "the marking choice is out of range";
     // Every status a game can be saved in; the demo is never saved.
-    if (!Oneof(f.Gamestatus, {"Preparation", "Playing", "Continue Playing", "Win", "Gameover",
-                              "Error Detected", "End Game", "Hint(s) Consistent", "Late Detection of Error"}))
+    const std::optional<GameStatus> status = Gamestatusnamed(f.Gamestatus);
+    if (!status || *status == GameStatus::None || *status == GameStatus::Nextdemo)
         return "the game status is unknown";
     // The menus are closed while the player only watches, so such a game is saved at its end only.
     const bool watched =
         f.Who == Code(Guesser::Watch) || (f.Who == Code(Guesser::Computer) && f.Markflag != 0);
-    if (watched && f.Gamestatus.find("Playing") != std::string::npos)
+    if (watched && (*status == GameStatus::Playing || *status == GameStatus::Continueplaying))
         return "a game the player only watches is saved only at its end";
     if (!Inrange(f.Currenttrial, 0, kLastTrial) || !Inrange(f.Finaltrial, 0, kLastTrial))
         return "a trial number is out of range";

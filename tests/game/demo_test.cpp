@@ -87,7 +87,7 @@ TEST(Demo, OffersNothingFromTheMenusTheToolbarOrTheRecord) {
     ASSERT_TRUE(g.Shown(Panel::Picfore));
 
     g.m.Mnudemo_Click();
-    ASSERT_TRUE(g.m.Demo);
+    ASSERT_TRUE(g.m.Demorunning());
     const Mainview before = g.V();
     EXPECT_FALSE(before.menus.Mnugame || before.menus.Mnumedia || before.menus.Mnuoption ||
                  before.menus.Mnuhelp || before.menus.Mnuquit);
@@ -123,7 +123,7 @@ TEST(Demo, AGameWithWrongHintsIsCorrectedInThePanelAndTheNextGameFollows) {
     EXPECT_EQ(v.answer, "3517");
 
     std::vector<std::pair<char, std::string>> said;
-    while (g.m.State().Gamestatus != "Next Demo") {
+    while (Gamestatustext(g.m.State().Gamestatus) != "Next Demo") {
         ASSERT_TRUE(g.h.Step());
         ASSERT_FALSE(g.m.Box().has_value()) << g.Boxtext();
         ASSERT_EQ(g.Stack(), "Demo");
@@ -144,7 +144,7 @@ TEST(Demo, AGameWithWrongHintsIsCorrectedInThePanelAndTheNextGameFollows) {
     // One second later the next game begins with a setting of its own.
     g.m.Preset = {};
     g.h.Advance(0.999);
-    EXPECT_EQ(g.m.State().Gamestatus, "Next Demo");
+    EXPECT_EQ(Gamestatustext(g.m.State().Gamestatus), "Next Demo");
     g.h.Advance(0.001);
     v = g.V();
     EXPECT_TRUE(g.m.State().Playing());
@@ -165,9 +165,9 @@ TEST(Demo, QuitThenCancelOnTheIdleScreenGivesItsFiveMinutesAgain) {
               "Choose an option from the pulldown menu or the toolbar. Demo will start automatically in five "
               "minutes.");
     g.h.Advance(299);  // counted from the Cancel
-    EXPECT_FALSE(g.m.Demo);
+    EXPECT_FALSE(g.m.Demorunning());
     g.h.Advance(2);
-    EXPECT_TRUE(g.m.Demo);
+    EXPECT_TRUE(g.m.Demorunning());
 }
 
 TEST(Demo, StartsAfterFiveIdleMinutesAndAClickOnTheRecordEndsItOnTheIdleScreen) {
@@ -178,16 +178,16 @@ TEST(Demo, StartsAfterFiveIdleMinutesAndAClickOnTheRecordEndsItOnTheIdleScreen) 
     g.m.Mnunumber_Click();
     const Mainview idle = g.V();
     g.h.Advance(299);
-    EXPECT_FALSE(g.m.Demo);
+    EXPECT_FALSE(g.m.Demorunning());
     g.h.Advance(2);
-    ASSERT_TRUE(g.m.Demo);
+    ASSERT_TRUE(g.m.Demorunning());
     g.h.Advance(20);
     Mainview v = g.V();
     EXPECT_TRUE(v.demo.speedShown && v.Shown(Panel::Picrecord) && !v.Shown(Panel::Picfore));
 
     g.m.Picrecord_MouseDown(1);
     v = g.V();
-    EXPECT_FALSE(g.m.Demo);
+    EXPECT_FALSE(g.m.Demorunning());
     EXPECT_FALSE(g.Running(Timerid::Tmrdelay));
     EXPECT_FALSE(v.demo.shown || v.demo.speedShown);
     EXPECT_TRUE(v.Shown(Panel::Picfore) && !v.Shown(Panel::Picrecord));

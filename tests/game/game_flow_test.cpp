@@ -236,7 +236,7 @@ TEST(GameFlow, EndGameAsksAndShowsTheAnswerOrCancelsBack) {
     g.Press(Msgbutton::Cmdl2);
     EXPECT_FALSE(g.m.Box());
     EXPECT_TRUE(!g.Shown(Panel::Frgetstring) && g.Shown(Panel::Franswer));
-    EXPECT_EQ(g.m.State().Gamestatus, "End Game");
+    EXPECT_EQ(Gamestatustext(g.m.State().Gamestatus), "End Game");
     g.h.Advance(0.001);     // the deferred step opens its box once the handler is done
     g.m.Tmrbuffer_Timer();  // a late tick opens no second box
     EXPECT_EQ(g.m.Box()->title, "Show Answer");

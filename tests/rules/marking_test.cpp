@@ -37,14 +37,14 @@ GameState Playing(int who) {
     GameState g;
     g.Settings = GameSettings::Make(6, 4, true, 2, 4, who, 1, 2);
     g.Answer = "1123";
-    g.Gamestatus = "Playing";
+    g.Gamestatus = GameStatus::Playing;
     return g;
 }
 
 // Marks `guess` in a game of that status: whether the hint is to be shown,
 // and the trial counter after.
 std::pair<bool, int> MarkAs(GameState& g, const char* status, const char* guess) {
-    g.Gamestatus = status;
+    g.Gamestatus = Gamestatusnamed(status).value();
     g.Guessstr = guess;
     const bool shown = Mark(g);
     return {shown, g.Currenttrial};

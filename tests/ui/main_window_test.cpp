@@ -61,7 +61,7 @@ class MainWindowTest : public QObject {
         const std::string answer = w_->Module().State().Answer;
         Key(Qt::Key_Return);  // Start is hidden with its menu: the game stays
         QCOMPARE(w_->Module().State().Answer, answer);
-        QCOMPARE(w_->Module().State().Gamestatus, std::string("Playing"));
+        QCOMPARE(std::string(Gamestatustext(w_->Module().State().Gamestatus)), std::string("Playing"));
         std::string guess;
         for (char c = '0'; guess.size() < 3; ++c)
             if (answer.find(c) == std::string::npos) guess += c;

@@ -55,7 +55,7 @@ int Claimcommand(const Options& options) {
         }
         m.Cmdshowresult_Click();
         if (Boxis(m, "Warning")) m.Messagebutton_Click(Msgbutton::Cmdmid);  // before the last trial
-        if (m.State().Gamestatus == "Gameover") {
+        if (m.State().Gamestatus == GameStatus::Gameover) {
             std::printf("lost\n");
             return 0;
         }
@@ -64,9 +64,9 @@ int Claimcommand(const Options& options) {
     const GameState& g = m.State();
     if (Boxis(m, "Continue Playing"))
         std::printf("right\n");
-    else if (g.Gamestatus == "Late Detection of Error")
+    else if (g.Gamestatus == GameStatus::Latedetection)
         std::printf("late %d\n", m.Wronghints().DetectTrial - 1);
-    else if (g.Gamestatus == "Hint(s) Consistent")
+    else if (g.Gamestatus == GameStatus::Hintsconsistent)
         std::printf("consistent %s\n", g.Answer.c_str());
     else
         std::printf("bug\n");
