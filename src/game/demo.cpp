@@ -82,6 +82,12 @@ void Tallimormod::Picrecord_MouseDown(int button) {
     }
 }
 
+bool Tallimormod::Escape_Keypress() {
+    if (wait_.Current() != "Demo") return false;
+    Picrecord_MouseDown(1);
+    return true;
+}
+
 void Tallimormod::Picfore_MouseDown(int button) {
     if (button == 2 && menus_.Mnugame) ++popups_;  // the cloud area offers the Game menu
 }

@@ -28,6 +28,7 @@ WinnersResult Tallimormod::Initialize() {
     Hide(Panel::Picfore);
     Show(Panel::Picupper);
     board_.rows.clear();
+    board_.corrected.clear();
     board_.codelength = g_.Settings.Codelength;
     board_.fixedOrder = g_.Settings.Fixedorder();
     board_.heading = "RECORD";

@@ -8,6 +8,15 @@
 
 namespace tallimor {
 
+namespace {
+
+// Why the row did not take a colour: the colour is used up, or no position is left.
+Inputrefusal Colourrefusal(const GuessRow& row, int colour) {
+    return row.Hasborder(colour) ? Inputrefusal::Full : Inputrefusal::Repeat;
+}
+
+}  // namespace
+
 void Tallimormod::Getstring() {
     const GameSettings& s = g_.Settings;
     Showsetting();
@@ -23,6 +32,7 @@ void Tallimormod::Getstring() {
     typed_.Clear();
     Show(Panel::Frcolour);
     subcol_ = subnum_ = false;
+    refusal_ = Inputrefusal::None;
     g_.Guessblanks = s.Codelength;
     if (s.Playerguesses()) {
         wait_.Setdirect("Frgetstring1");
@@ -37,6 +47,7 @@ void Tallimormod::Mnumouse_Click() {
     keyboard_ = false;
     if (Isshown(Panel::Frgetresult)) Fillcounts();  // nothing typed is carried over
     if (!Entering()) return;
+    refusal_ = Inputrefusal::None;
     Hide(Panel::Frinput);
     row_.Clear();
     Show(Panel::Frgetstring);
@@ -48,6 +59,7 @@ void Tallimormod::Mnukey_Click() {
     keyboard_ = true;
     if (Isshown(Panel::Frgetresult)) Fillcounts();  // nothing picked is carried over
     if (!Entering()) return;
+    refusal_ = Inputrefusal::None;
     Hide(Panel::Frgetstring);
     Show(Panel::Frinput);
     inputText_.clear();
@@ -62,13 +74,23 @@ void Tallimormod::Setdisplay(Displaymode mode) {
 }
 
 void Tallimormod::Submitok() {
+    refusal_ = Inputrefusal::None;  // the row has just taken a change
     g_.Guessblanks = static_cast<int16_t>(row_.Guessblanks());
     subcol_ = row_.Submitok();
 }
 
+void Tallimormod::Lblcolour_MouseDown(int colour) {
+    if (Isshown(Panel::Frinput)) refusal_ = Inputrefusal::Keyboard;
+    if (Isshown(Panel::Frgetstring) && !row_.Hasborder(colour)) refusal_ = Inputrefusal::Repeat;
+}
+
 void Tallimormod::Lblcolour_DblClick(int colour) {
+    if (Isshown(Panel::Frinput)) refusal_ = Inputrefusal::Keyboard;
     if (!Isshown(Panel::Frgetstring)) return;
-    if (row_.Fillcolour(colour)) Submitok();
+    if (row_.Fillcolour(colour))
+        Submitok();
+    else
+        refusal_ = Colourrefusal(row_, colour);
 }
 
 void Tallimormod::Lblstring_DblClick(int position) {
@@ -78,9 +100,17 @@ void Tallimormod::Lblstring_DblClick(int position) {
 
 void Tallimormod::Lblstring_DragDrop(DragSource source, int position) {
     if (!Isshown(Panel::Frgetstring)) return;
-    const bool changed = source.kind == DragSource::Colour ? row_.Dropcolour(source.index, position)
-                                                           : row_.Moveposition(source.index, position);
-    if (changed) Submitok();
+    const bool colour = source.kind == DragSource::Colour;
+    if (colour ? row_.Dropcolour(source.index, position) : row_.Moveposition(source.index, position)) {
+        Submitok();
+        return;
+    }
+    const bool fixed = g_.Settings.Fixedorder();
+    // A drop that changes nothing (a colour on itself, a position on itself) needs no word.
+    if (colour && (fixed || row_.Cell(position) != source.index) && position >= 0 && position < row_.Length())
+        refusal_ = Colourrefusal(row_, source.index);
+    else if (!colour && fixed && source.index != position)
+        refusal_ = Inputrefusal::Order;
 }
 
 void Tallimormod::Frcolour_DragDrop(DragSource source) {
@@ -89,7 +119,12 @@ void Tallimormod::Frcolour_DragDrop(DragSource source) {
 }
 
 void Tallimormod::Cmdsubcol_Click() {
-    if (!Isshown(Panel::Frgetstring) || !subcol_) return;
+    if (!Isshown(Panel::Frgetstring)) return;
+    if (!subcol_) {
+        // Too many empty positions: with a fixed length, any at all.
+        refusal_ = g_.Settings.Blankroom > 0 ? Inputrefusal::Blanks : Inputrefusal::Unfilled;
+        return;
+    }
     g_.Guessstr = row_.Codestring();
     Submitguess();
 }
@@ -99,16 +134,22 @@ void Tallimormod::Txtinput_Change(const std::string& text) {
     const TypedInput::Outcome out = typed_.Txtinput_Change(g_.Settings, text);
     inputText_ = out.text;
     subnum_ = out.submitEnabled;
+    refusal_ = out.why;
 }
 
 void Tallimormod::Cmdsubnum_Click() {
-    if (!Isshown(Panel::Frinput) || !subnum_) return;
+    if (!Isshown(Panel::Frinput)) return;
+    if (!subnum_) {
+        refusal_ = Inputrefusal::Unfilled;
+        return;
+    }
     g_.Guessstr = inputText_;
     g_.Guessblanks = static_cast<int16_t>(Countchar(g_.Guessstr, kBlank));
     Submitguess();
 }
 
 void Tallimormod::Submitguess() {
+    refusal_ = Inputrefusal::None;
     for (Panel p : {Panel::Frsetting, Panel::Frgetstring, Panel::Frinput, Panel::Frcolour, Panel::Frerror})
         Hide(p);
     menus_.Mnusaving = false;

@@ -37,7 +37,10 @@ void Tallimormod::Inconsistent() {
 void Tallimormod::Correction() {
     g_.Gamestatus = GameStatus::Continueplaying;
     const auto corrected = Correcthints(g_, wrong_, errorRecord_);
-    for (const auto& [trial, row] : corrected) board_.rows[trial] = row;
+    for (const auto& [trial, row] : corrected) {
+        board_.rows[trial] = row;
+        board_.corrected.insert(trial);
+    }
     if (Probe.corrected) Probe.corrected(corrected);
     if (wrong_.WinHidden) {
         // The guess that got the wrong hint was the code: the win is shown

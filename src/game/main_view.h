@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,7 @@ struct Boardview {
     int codelength = 4;
     bool fixedOrder = true;
     std::string heading = "RECORD";
+    std::set<int> corrected;  // trials whose wrong hint has been put right: their rows carry a mark
     friend bool operator==(const Boardview&, const Boardview&) = default;
 };
 
@@ -133,14 +135,15 @@ struct Winnersview {
     std::string data;                                            // Lbldata: the computer's statistics
     Listview place;                                              // Cbedit
     std::string player, duration, attempt, population, average;  // the editor's boxes
+    int newplace = -1;  // the place (0 to 4) just taken by a name entry, marked for the player; -1 none
     friend bool operator==(const Winnersview&, const Winnersview&) = default;
 };
 
 // The Open and Save As window.
 struct Fileview {
-    std::string caption;     // "Open" or "Save As"
-    bool opening = true;     // Cmdopen is shown and default; otherwise Cmdsave
-    Listview places;         // Drvfiles
+    std::string caption;  // "Open" or "Save As"
+    bool opening = true;  // Cmdopen is shown and default; otherwise Cmdsave
+    Listview places;      // Drvfiles
     // Dirfiles: the folders from the root down to the current one, each a full
     // path ending in "/", then the current folder's subfolders by name.
     std::vector<std::string> chain, folders;
@@ -188,8 +191,10 @@ struct Mainview {
 
     Menustate menus;
     std::array<bool, 14> toolbar{};  // buttons 1 to 13 that can be pressed
-    bool keyboard = false;  // Options > Input Method
+    bool keyboard = false;           // Options > Input Method
     Displaymode display = Displaymode::Colour;
+    // Buttons 1 to 13 that stand pressed: the toggles in force.
+    std::array<bool, 14> toolbarPressed{};
 
     // The Game Setting Menu: Cbwho, Cbcolour, Cbstart, Cblength, Cbhint, Cborder, Cbrepeat.
     std::array<Listview, 7> lists;
@@ -203,12 +208,16 @@ struct Mainview {
     // The Colour Panel and the guess row.
     int colours = 10;                     // colour boxes shown
     std::array<bool, 10> colourBorder{};  // a colour that may still be taken
+    // A colour's tool tip: why it cannot be taken now, or "".
+    std::array<std::string, 10> colourTip;
     int rowlength = 0;
     bool blanks = false;       // an empty position is submitted as a blank
     std::array<int, 8> row{};  // a colour, or 99 for an empty position
     std::string getstringPrompt, inputPrompt;
     std::string inputText;  // what the keyboard panel's text box holds
     bool subcolEnabled = false, subnumEnabled = false;
+    // One line in the guess panel: why the last input was refused, until one is taken.
+    std::string refusal;
     bool errorEnabled = false;
 
     // The result panel.
@@ -233,7 +242,7 @@ struct Mainview {
     Control focus = Control::None;
     std::optional<Boxview> box;
     std::optional<Fileview> files;  // the file window, while it is open
-    bool quit = false;  // the player confirmed Quit
+    bool quit = false;              // the player confirmed Quit
 
     // The Help menu's windows that are open, and the designer's buttons of
     // the Game Setting Menu (Simulate, Initialize Statistics, See Statistics).

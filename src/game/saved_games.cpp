@@ -189,6 +189,7 @@ void Tallimormod::Restoregame(const SavedGameFile& f) {
     wait_.Starttrial = s.Starttrial;
 
     board_.rows.clear();
+    board_.corrected.clear();
     board_.codelength = s.Codelength;
     board_.fixedOrder = s.Fixedorder();
     board_.heading = "RECORD";

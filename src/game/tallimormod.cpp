@@ -1,5 +1,6 @@
 #include "game/tallimormod.h"
 
+#include "game/input_refusals.h"
 #include "game/toolbar.h"
 #include "reasoning/wrong_hints.h"
 #include "rules/game_settings.h"
@@ -77,7 +78,13 @@ Control Tallimormod::Defaultcontrol() const {
 }
 
 void Tallimormod::Enter_Keypress() {
-    switch (Defaultcontrol()) {
+    const Control target = Defaultcontrol();
+    // Enter at a guess that cannot be submitted yet says why.
+    if (target == Control::None && !box_ && !fileWindow_) {
+        if (Isshown(Panel::Frinput)) Cmdsubnum_Click();
+        if (Isshown(Panel::Frgetstring)) Cmdsubcol_Click();
+    }
+    switch (target) {
         case Control::Cmdstart:
             Cmdstart_Click();
             break;
@@ -143,6 +150,10 @@ Mainview Tallimormod::Describe() const {
     v.colours = g_.Settings.Colours;
     // The panel is not used for typing, so no colour offers itself then.
     for (int c = 0; c < 10; ++c) v.colourBorder[static_cast<size_t>(c)] = !keyboard_ && row_.Hasborder(c);
+    if (Isshown(Panel::Frcolour))
+        for (int c = 0; c < 10; ++c)
+            v.colourTip[static_cast<size_t>(c)] =
+                Colourtip(g_.Settings, keyboard_, row_.Hasborder(c), row_.Guessblanks() == 0);
     v.rowlength = row_.Length();
     v.blanks = g_.Settings.Blankroom > 0;
     for (int p = 0; p < kRowcells; ++p) v.row[static_cast<size_t>(p)] = row_.Cell(p);
@@ -151,6 +162,7 @@ Mainview Tallimormod::Describe() const {
     v.inputText = inputText_;
     v.subcolEnabled = subcol_;
     v.subnumEnabled = subnum_;
+    v.refusal = Refusalline(refusal_, g_.Settings, keyboard_);
     v.errorEnabled = Isshown(Panel::Frerror);
 
     v.trials = result_.trials;
@@ -169,6 +181,8 @@ Mainview Tallimormod::Describe() const {
     v.winners = winnersView_;
 
     v.board = board_;
+    // A mark stays only with its row: the board cleared at the end of a game takes it too.
+    std::erase_if(v.board.corrected, [this](int trial) { return !board_.rows.count(trial); });
     v.defaultControl = Defaultcontrol();
     const bool covered = box_ || fileWindow_;
     if (!covered && Isshown(Panel::Frinput) && !Isshown(Panel::Frshowresult))
@@ -186,6 +200,7 @@ Mainview Tallimormod::Describe() const {
     v.about = about_;
     v.designerButtons = Designer;
     Describedemo(v);
+    v.toolbarPressed = Toolbarpressed(keyboard_, display_, v.animation.on);
     Describestatistics(v);
     return v;
 }

@@ -88,6 +88,8 @@ class Tallimormod {
     void Cmdcancel_Click();
 
     // ---- input of a guess
+    // A press on a colour: one that cannot be taken now says why.
+    void Lblcolour_MouseDown(int colour);
     void Lblcolour_DblClick(int colour);
     void Lblstring_DblClick(int position);
     void Lblstring_DragDrop(DragSource source, int position);  // dropped on a position of the row
@@ -192,6 +194,9 @@ class Tallimormod {
     // A press on the record: 1 the left button, 2 the right one.
     void Picrecord_MouseDown(int button);
     void Picfore_MouseDown(int button);
+    // The Escape key in the main window: while the demo or a statistics run
+    // plays, it ends it as a left click on the record does.  True when it did.
+    bool Escape_Keypress();
     // On from the first game of a demo or of a statistics run until it ends.
     bool Demorunning() const { return demoOn_; }
     // Whose games the delay timer plays one after another.
@@ -331,6 +336,7 @@ class Tallimormod {
     std::string answerCaption_ = "Answer", answerShown_;
     Prompts prompts_;
     bool subcol_ = false, subnum_ = false;
+    Inputrefusal refusal_ = Inputrefusal::None;  // the last input refused, until one is accepted
     ResultTexts result_;
     Hint resultHint_;
     Boardview board_;

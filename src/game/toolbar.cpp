@@ -43,6 +43,16 @@ std::array<bool, kToolbuttons + 1> Settlb(const Menustate& m) {
             game && m.Mnuquit};
 }
 
+std::array<bool, kToolbuttons + 1> Toolbarpressed(bool keyboard, Displaymode display, bool animationOn) {
+    std::array<bool, kToolbuttons + 1> pressed{};
+    pressed[7] = animationOn;
+    pressed[9] = !keyboard;
+    pressed[10] = keyboard;
+    pressed[11] = display == Displaymode::Colour;
+    pressed[12] = display == Displaymode::Number;
+    return pressed;
+}
+
 void Tallimormod::Mnumusic_Click() {}  // the program has no music
 
 void Tallimormod::Tlbgame_Click(int index) {

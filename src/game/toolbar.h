@@ -21,4 +21,9 @@ std::string_view Tooltip(int index, bool animationOn = true);
 // program has no music.
 std::array<bool, kToolbuttons + 1> Settlb(const Menustate& menus);
 
+// Which buttons stand pressed (entries 1 to 13): the animation button while
+// the animation is on, and of the four option buttons the input method and
+// the display mode in force, as the menus' check marks say.
+std::array<bool, kToolbuttons + 1> Toolbarpressed(bool keyboard, Displaymode display, bool animationOn);
+
 }  // namespace tallimor

@@ -71,7 +71,8 @@ void Tallimormod::Cmdokname_Click() {
 void Tallimormod::Updatewinners(const std::string& name) {
     winnersFromMenu_ = false;
     if (!Readrecords(Afterbox::Finishgame)) return;
-    Placeentry(winners_, g_.Settings, name, clock_.Timespent, clock_.Recordtime, g_.Attempts);
+    winnersView_.newplace =
+        Placeentry(winners_, g_.Settings, name, clock_.Timespent, clock_.Recordtime, g_.Attempts);
     const WinnersResult written = Writewinners(recordsFolder_, g_.Settings.Colours, winners_);
     if (!written.Usable()) {
         Messagebox("Recordsfile", written.message, Afterbox::Showwinners);
@@ -107,6 +108,7 @@ void Tallimormod::Cmdcontinue_Click() {
     if (!Isshown(Panel::Picwinners)) return;
     Hide(Panel::Picwinners);
     Hide(Panel::Fredit);
+    winnersView_.newplace = -1;
     Show(Panel::Picfore);
     Setwait(0, "");
     // Whether the list came from the menu is remembered: the trial counter of
@@ -126,6 +128,7 @@ void Tallimormod::Cmdtop_Click() {
     Hide(Panel::Frmenu);
     Hide(Panel::Picfore);
     winnersFromMenu_ = true;
+    winnersView_.newplace = -1;
     Showwinners();
 }
 
@@ -193,6 +196,7 @@ void Tallimormod::Cmdgo_Click() {
     winners_.Topname[place] = winnersView_.player;
     winners_.Toptime[place] = static_cast<int16_t>(time);
     winners_.Topattempts[place] = static_cast<int16_t>(tries);
+    winnersView_.newplace = -1;  // the editor may have moved or overwritten it
     if (!recordsFolder_.empty()) {
         const WinnersResult written = Writewinners(recordsFolder_, g_.Settings.Colours, winners_);
         if (!written.Usable()) {

@@ -6,7 +6,8 @@ namespace tallimor {
 
 TypedInput::Outcome TypedInput::Txtinput_Change(const GameSettings& s, const std::string& text) {
     Outcome out;
-    out.accepted = Checkinput(s, text, Colourdigits(s) + kBlank);
+    out.why = Whyrefused(s, text, Colourdigits(s) + kBlank);
+    out.accepted = out.why == Inputrefusal::None;
     if (out.accepted) Lastinput = text;
     out.text = Lastinput;
     out.submitEnabled = Lastinput.size() == static_cast<size_t>(s.Codelength);

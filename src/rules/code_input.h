@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "rules/code_string.h"
 #include "rules/game_state.h"
 
 namespace tallimor {
@@ -14,7 +15,8 @@ class TypedInput {
     struct Outcome {
         std::string text;  // what the text box holds after the change
         bool accepted = false;
-        bool submitEnabled = false;  // also the default button when enabled
+        bool submitEnabled = false;             // also the default button when enabled
+        Inputrefusal why = Inputrefusal::None;  // of a refused keystroke
     };
 
     Outcome Txtinput_Change(const GameSettings& s, const std::string& text);

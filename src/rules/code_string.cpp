@@ -19,18 +19,23 @@ void Sortcode(std::string& code) {
             if (code[j] == kBlank || code[j] > code[j + 1]) std::swap(code[j], code[j + 1]);
 }
 
-bool Checkinput(const GameSettings& s, std::string_view text, std::string_view alphabet) {
-    if (text.size() > static_cast<size_t>(s.Codelength)) return false;
+Inputrefusal Whyrefused(const GameSettings& s, std::string_view text, std::string_view alphabet) {
+    if (text.size() > static_cast<size_t>(s.Codelength)) return Inputrefusal::Full;
     for (char ch : text)
-        if (alphabet.find(ch) == std::string_view::npos) return false;
+        if (alphabet.find(ch) == std::string_view::npos) return Inputrefusal::Notcolour;
+    for (char ch : alphabet) {
+        const bool blank = ch == kBlank;
+        if (Countchar(text, ch) > (blank ? s.Blankroom : s.MaxRepeat))
+            return blank ? Inputrefusal::Blanks : Inputrefusal::Repeat;
+    }
     if (s.Fixedorder())
         for (size_t i = 0; i + 1 < text.size(); ++i)
-            if (alphabet.find(text[i]) > alphabet.find(text[i + 1])) return false;
-    for (char ch : alphabet) {
-        int limit = ch == kBlank ? s.Blankroom : s.MaxRepeat;
-        if (Countchar(text, ch) > limit) return false;
-    }
-    return true;
+            if (alphabet.find(text[i]) > alphabet.find(text[i + 1])) return Inputrefusal::Order;
+    return Inputrefusal::None;
+}
+
+bool Checkinput(const GameSettings& s, std::string_view text, std::string_view alphabet) {
+    return Whyrefused(s, text, alphabet) == Inputrefusal::None;
 }
 
 bool Isvalidcode(const GameSettings& s, std::string_view code) {

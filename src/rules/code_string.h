@@ -22,6 +22,20 @@ int Countchar(std::string_view text, char ch);
 // Canonical order in place: digits ascending, blanks last.
 void Sortcode(std::string& code);
 
+// Why a text cannot be (the beginning of) a code of the setting: the first
+// rule it breaks, in the order a player meets them.
+enum class Inputrefusal {
+    None,
+    Full,       // more characters than the code has positions
+    Notcolour,  // a character that is no colour in play (nor a blank)
+    Blanks,     // more blanks than the setting allows (any, with a fixed length)
+    Repeat,     // a colour more often than the setting allows
+    Order,      // a "Fixed order" code out of ascending order, or a blank before a colour
+    Unfilled,   // submitted before every position was given
+    Keyboard,   // the Colour Panel was used while keyboard input is on
+};
+Inputrefusal Whyrefused(const GameSettings& s, std::string_view text, std::string_view alphabet);
+
 // True when `text` may be (the beginning of) a code of the setting, using
 // the characters of `alphabet` in their order.
 bool Checkinput(const GameSettings& s, std::string_view text, std::string_view alphabet);

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <array>
+#include <map>
 
 #include "rules/game_record.h"
 #include "ui/board.h"
@@ -62,11 +63,12 @@ void Drawbird(QPainter& p, int f) {
     p.drawPath(wing);
 }
 
-Birdpictures Makebird() {
+Birdpictures Makebird(qreal ratio) {
     Birdpictures b;
     b.width = kBirdwidth;
     b.height = kBirdheight;
-    QImage drawn(kBirdwidth * kFrames, kBirdheight, QImage::Format_ARGB32);
+    QImage drawn((QSizeF(kBirdwidth * kFrames, kBirdheight) * ratio).toSize(), QImage::Format_ARGB32);
+    drawn.setDevicePixelRatio(ratio);
     drawn.fill(Qt::transparent);
     {
         QPainter p(&drawn);
@@ -81,6 +83,8 @@ Birdpictures Makebird() {
     // colour on black, the mask is black there and white elsewhere.
     b.frames = QImage(drawn.size(), QImage::Format_RGB32);
     b.masks = QImage(drawn.size(), QImage::Format_RGB32);
+    b.frames.setDevicePixelRatio(ratio);
+    b.masks.setDevicePixelRatio(ratio);
     for (int y = 0; y < drawn.height(); ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(drawn.constScanLine(y));
         auto* frame = reinterpret_cast<QRgb*>(b.frames.scanLine(y));
@@ -129,9 +133,12 @@ void Background(QPainter& p, const QImage& sky, int offset) {
     p.drawImage(sky.width() - offset, 0, sky);
 }
 
-const Birdpictures& Birdpicture() {
-    static const Birdpictures bird = Makebird();
-    return bird;
+const Birdpictures& Birdpicture(qreal ratio) {
+    // One set of pictures per ratio in use: the screens of one desktop have a few at most.
+    static std::map<qreal, Birdpictures> birds;
+    auto it = birds.find(ratio);
+    if (it == birds.end()) it = birds.emplace(ratio, Makebird(ratio)).first;
+    return it->second;
 }
 
 Animation::Animation(IdlePicture* picfore, RecordBoard* picrecord, QObject* parent)
@@ -201,10 +208,12 @@ int Animation::Figurerow() const {
 void Animation::Erase() {
     if (!shown_) return;
     QImage& picture = picrecord_->Picture();
-    const QRect r = Figure() & picture.rect();
+    const qreal ratio = picture.devicePixelRatio();
+    const QRect r = Figure() & QRect(QPoint(), picrecord_->size());
     QPainter p(&picture);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(r.topLeft(), picrecord_->Reserve(), r);
+    p.drawImage(QPointF(r.topLeft()), picrecord_->Reserve(),
+                QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
     p.end();
     shown_ = false;
     picrecord_->update(r);
@@ -212,13 +221,15 @@ void Animation::Erase() {
 
 void Animation::Drawfigure() {
     QImage& picture = picrecord_->Picture();
-    const Birdpictures& b = Birdpicture();
-    const QRect frame(frame_ * b.width, 0, b.width, b.height);
+    const qreal ratio = picture.devicePixelRatio();
+    const Birdpictures& b = Birdpicture(ratio);
+    // The frame's column in the device's pixels, which the picture has too: no pixel is stretched.
+    const QRectF frame(QPointF(frame_ * b.width, 0) * ratio, QSizeF(b.width, b.height) * ratio);
     QPainter p(&picture);
     p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-    p.drawImage(QPoint(x_, y_), b.masks, frame);
+    p.drawImage(QPointF(x_, y_), b.masks, frame);
     p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-    p.drawImage(QPoint(x_, y_), b.frames, frame);
+    p.drawImage(QPointF(x_, y_), b.frames, frame);
     p.end();
     shown_ = true;
     picrecord_->update(Figure());

@@ -27,12 +27,14 @@ QImage Skypicture(QSize size);
 void Background(QPainter& p, const QImage& sky, int offset);
 
 // Picbird: the bird's four frames side by side, each on black, and their
-// masks, black where the bird is and white around it.
+// masks, black where the bird is and white around it.  Drawn at `ratio`
+// pixels of the device to each pixel of the window; width and height are the
+// window's pixels of one frame.
 struct Birdpictures {
     QImage frames, masks;
     int width = 0, height = 0;
 };
-const Birdpictures& Birdpicture();
+const Birdpictures& Birdpicture(qreal ratio = 1);
 
 class Animation : public QObject {
     Q_OBJECT

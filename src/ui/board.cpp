@@ -21,6 +21,7 @@ constexpr int kGuessLeft = 44;
 const QColor kBoardColour(0xF6, 0xEE, 0xD9);
 const QColor kLineColour(0xC9, 0xB8, 0x93);
 const QColor kFixedHint(192, 192, 192);  // light grey: a correct colour of a fixed-order game
+const QColor kCorrected(214, 84, 0);     // the outline of a corrected hint and its margin bar
 
 int Rowheight(int height) { return std::max(12, (height - kHeadingHeight - 4) / kLastTrial); }
 
@@ -86,14 +87,37 @@ void RecordBoard::Setrows(const std::map<int, TrialRecord>& rows) {
     update();
 }
 
+void RecordBoard::Setcorrected(const std::set<int>& trials) {
+    if (trials == corrected_) return;
+    corrected_ = trials;
+    stale_ = true;
+    update();
+}
+
 QPoint RecordBoard::Guessbox(int trial, int position) const {
     const int top = kHeadingHeight + (trial - 1) * Rowheight(height());
     const int rh = Rowheight(height());
     return {kGuessLeft + position * kPitch + kBox / 2, top + rh / 2};
 }
 
+namespace {
+
+QSize Devicesize(QSize size, qreal ratio) { return (QSizeF(size) * ratio).toSize(); }
+
+// A picture of `size` pixels of the window at `ratio` pixels of the device to each.
+QImage Devicepicture(QSize size, qreal ratio) {
+    QImage picture(Devicesize(size, ratio), QImage::Format_RGB32);
+    picture.setDevicePixelRatio(ratio);
+    return picture;
+}
+
+}  // namespace
+
 const QImage& RecordBoard::Reserve() {
-    if (stale_ || reserve_.size() != size()) Makereserve();
+    // On a high-density screen the pictures have the device's pixels, so the record and the figure are sharp.
+    const qreal ratio = devicePixelRatioF();
+    if (stale_ || reserve_.size() != Devicesize(size(), ratio) || reserve_.devicePixelRatio() != ratio)
+        Makereserve();
     return reserve_;
 }
 
@@ -103,7 +127,7 @@ QImage& RecordBoard::Picture() {
 }
 
 void RecordBoard::Makereserve() {
-    reserve_ = QImage(size(), QImage::Format_RGB32);
+    reserve_ = Devicepicture(size(), devicePixelRatioF());
     QPainter p(&reserve_);
     Drawrecord(p);
     p.end();
@@ -114,8 +138,10 @@ void RecordBoard::Makereserve() {
 
 void RecordBoard::paintEvent(QPaintEvent* event) {
     const QImage& picture = Picture();
+    const qreal ratio = picture.devicePixelRatio();
+    const QRectF r(event->rect());
     QPainter p(this);
-    p.drawImage(event->rect(), picture, event->rect());
+    p.drawImage(r, picture, QRectF(r.topLeft() * ratio, r.size() * ratio));
 }
 
 namespace {
@@ -190,6 +216,17 @@ void RecordBoard::Drawrecord(QPainter& p) {
                 p.setPen(Qt::black);
                 p.drawRect(box.adjusted(0, 0, -1, -1));
             }
+        }
+        if (corrected_.count(trial)) {
+            // The hint that was wrong and has been put right: outlined, with a bar in the margin.
+            p.save();
+            p.setRenderHint(QPainter::Antialiasing, true);
+            p.setPen(QPen(kCorrected, 2));
+            p.setBrush(Qt::NoBrush);
+            const int width = std::max(codelength_, 1) * kHintPitch + 5;
+            p.drawRoundedRect(QRectF(hintLeft - 4, hintTop - 3, width, kHintBox + 6), 3, 3);
+            p.fillRect(QRect(2, top + 2, 4, rh - 4), kCorrected);
+            p.restore();
         }
     }
 }

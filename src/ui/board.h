@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 
 #include "game/main_view.h"
@@ -35,6 +36,9 @@ class RecordBoard : public QWidget {
     void Setheading(const QString& heading);  // "RECORD", or "DEMO"
     // The rows to draw, by trial.
     void Setrows(const std::map<int, TrialRecord>& rows);
+    // The trials whose hint has been corrected: their hints are outlined.
+    void Setcorrected(const std::set<int>& trials);
+    const std::set<int>& Corrected() const { return corrected_; }
 
     const std::map<int, TrialRecord>& Rows() const { return rows_; }
     QString Heading() const { return heading_; }
@@ -62,6 +66,7 @@ class RecordBoard : public QWidget {
     QImage reserve_, picture_;
     bool stale_ = true;
     std::map<int, TrialRecord> rows_;
+    std::set<int> corrected_;
     int codelength_ = 4;
     bool fixedOrder_ = true;
     Displaymode mode_ = Displaymode::Colour;

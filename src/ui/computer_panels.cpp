@@ -17,8 +17,8 @@ namespace {
 constexpr int kPrepheight = 136;
 // A preparation panel stands over the idle picture (under its title) while no
 // game is laid out yet, and in the guess input's place once the board is.
-const QRect kOveridle(8 + (776 - kRightWidth) / 2, 300, kRightWidth, kPrepheight);
-const QRect kResultarea(kRight, 236, kRightWidth, 256);
+const QRect kOveridle(8 + (776 - kRightWidth) / 2, 284, kRightWidth, kPrepheight);
+const QRect kResultarea(kRight, 216, kRightWidth, kBottom - 216);
 constexpr int kOkleft = kRightWidth - 104;  // the OK of a preparation panel
 
 QGroupBox* Makeprepframe(QWidget* parent, const char* name, const char* labelName, const char* question,

@@ -20,7 +20,7 @@ using namespace panel;
 
 void Fmmain::Builddemo(QWidget* central) {
     // Where the Colour Panel and the guess input stand in a game the player plays.
-    picdemo_ = Makeframe(central, "Picdemo", "", QRect(kRight, 244, kRightWidth, 118));
+    picdemo_ = Makeframe(central, "Picdemo", "", QRect(kRight, 224, kRightWidth, 118));
     picdemo_->setStyleSheet(
         "QGroupBox#Picdemo { background: #fffdf4; border: 2px solid #6b4f2a; border-radius: 6px; }");
     piclogo_ = Makelabel(picdemo_, "Piclogo", QRect(14, 14, 40, 40));
@@ -30,7 +30,7 @@ void Fmmain::Builddemo(QWidget* central) {
     lbldemo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lbldemo_->setStyleSheet("QLabel { font-size: 11pt; color: #14407a; }");
 
-    frscroll_ = Makeframe(central, "Frscroll", "", QRect(kRight, 370, kRightWidth, 78));
+    frscroll_ = Makeframe(central, "Frscroll", "", QRect(kRight, 350, kRightWidth, 78));
     auto* lblscroll = Makelabel(frscroll_, "Lblscroll", QRect(10, 8, kRightWidth - 20, 20),
                                 "Use the scrollbar below to adjust the speed of demo.");
     lblscroll->setAlignment(Qt::AlignCenter);

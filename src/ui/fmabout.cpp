@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "ui/logo.h"
+#include "ui/placement.h"
 
 namespace tallimor {
 
@@ -38,7 +39,7 @@ Fmabout::Fmabout(QWidget* parent) : QDialog(parent) {
     // A quarter of the way down and across the screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
-        move(area.left() + area.width() / 4, area.top() + area.height() / 4);
+        Placewhole(this, {area.left() + area.width() / 4, area.top() + area.height() / 4});
     }
 }
 

@@ -15,6 +15,7 @@
 #include <QStyle>
 
 #include "ui/panel_widgets.h"
+#include "ui/placement.h"
 
 namespace tallimor {
 
@@ -79,7 +80,7 @@ Fmfiles::Fmfiles(Forwarder forward, QWidget* parent) : QDialog(parent), forward_
     // A quarter of the screen in from the top and from the left.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
-        move(area.left() + area.width() / 4, area.top() + area.height() / 4);
+        Placewhole(this, {area.left() + area.width() / 4, area.top() + area.height() / 4});
     }
 
     auto run = [this](std::function<void(Tallimormod&)> handler) { forward_(handler); };

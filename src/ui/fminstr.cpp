@@ -10,6 +10,7 @@
 #include <array>
 
 #include "ui/logo.h"
+#include "ui/placement.h"
 
 namespace tallimor {
 
@@ -133,7 +134,7 @@ Fminstr::Fminstr(QWidget* parent) : QDialog(parent) {
     // A ninth of the way down the screen, a fifth of the way across.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
-        move(area.left() + area.width() / 5, area.top() + area.height() / 9);
+        Placewhole(this, {area.left() + area.width() / 5, area.top() + area.height() / 9});
     }
 }
 

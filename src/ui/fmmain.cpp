@@ -79,7 +79,8 @@ Fmmain::Fmmain(const QString& programFolder, TimeSource clock, QWidget* parent)
     Buildtoolbar();
     Buildpanels();
     Setcursors();
-    setFixedSize(792, 572 + tlbgame_->sizeHint().height());
+    // As large as its parts and no larger: it is whole on an 800 x 600 screen.
+    setFixedSize(sizeHint());
     // Enter is the module's to decide, wherever the focus is in this window.
     qApp->installEventFilter(this);
     Render();
@@ -114,7 +115,8 @@ void Fmmain::Buildmenus() {
     mnumedia_ = menuBar()->addMenu("Multimedia(&M)");
     mnumedia_->setObjectName("Mnumedia");
     // The program has no music: the item is there, and never offered.
-    add(mnumedia_, "Mnumusic", "On/Off Music(&M)", Qt::Key_F7, &Tallimormod::Mnumusic_Click)->setEnabled(false);
+    add(mnumedia_, "Mnumusic", "On/Off Music(&M)", Qt::Key_F7, &Tallimormod::Mnumusic_Click)
+        ->setEnabled(false);
     add(mnumedia_, "Mnuani", "On/Off Animation(&A)", Qt::Key_F8, &Tallimormod::Mnuani_Click);
     mnudemo_ = add(mnumedia_, "Mnudemo", "Start Demo(&D)", Qt::Key_F9, &Tallimormod::Mnudemo_Click);
 
@@ -139,38 +141,39 @@ void Fmmain::Buildmenus() {
 void Fmmain::Buildpanels() {
     auto* central = new QWidget(this);
     central->setObjectName("Central");
+    central->setFixedSize(792, kBottom + kTop);
     setCentralWidget(central);
 
     picfore_ = new IdlePicture(central);
     picfore_->setObjectName("Picfore");
-    picfore_->setGeometry(8, 8, 776, 484);
+    picfore_->setGeometry(8, kTop, 776, kBottom - kTop);
 
-    picupper_ = Makelabel(central, "Picupper", QRect(8, 8, 392, 22));
+    picupper_ = Makelabel(central, "Picupper", QRect(8, kTop, 392, 22));
     picupper_->setText("   Trial      Guess and hint");
     picupper_->setStyleSheet("QLabel { background: #6b4f2a; color: #f6eed9; font-weight: bold; }");
     picrecord_ = new RecordBoard(central);
     picrecord_->setObjectName("Picrecord");
-    picrecord_->setGeometry(8, 30, 392, 462);
+    picrecord_->setGeometry(8, kTop + 22, 392, kBottom - kTop - 22);
 
     Buildsettingmenu(central);
 
-    frsetting_ = Makeframe(central, "Frsetting", "Game Setting", QRect(kRight, 2, kRightWidth, 152));
-    auto* lblsettitle = Makelabel(frsetting_, "Lblsettitle", QRect(10, 18, 170, 130), Q(Settitletext()));
-    lblsetcontent_ = Makelabel(frsetting_, "Lblsetcontent", QRect(182, 18, 188, 130));
+    frsetting_ = Makeframe(central, "Frsetting", "Game Setting", QRect(kRight, 2, kRightWidth, 136));
+    auto* lblsettitle = Makelabel(frsetting_, "Lblsettitle", QRect(10, 18, 170, 116), Q(Settitletext()));
+    lblsetcontent_ = Makelabel(frsetting_, "Lblsetcontent", QRect(182, 18, 188, 116));
     for (QLabel* l : {lblsettitle, lblsetcontent_}) l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblsetcontent_->setStyleSheet("QLabel { color: #14407a; }");
 
-    lbltime_ = Makelabel(central, "Lbltime", QRect(kRight + 4, 156, kRightWidth - 8, 22));
+    lbltime_ = Makelabel(central, "Lbltime", QRect(kRight + 4, 138, kRightWidth - 8, 22));
     lbltime_->setStyleSheet("QLabel { font-weight: bold; color: #7a1d14; }");
 
-    franswer_ = Makeframe(central, "Franswer", "Answer", QRect(kRight, 178, kRightWidth, 56));
+    franswer_ = Makeframe(central, "Franswer", "Answer", QRect(kRight, 160, kRightWidth, 54));
     picanswer_ = new CodeView(franswer_);
     picanswer_->setObjectName("Picanswer");
     picanswer_->setGeometry(8, 18, kRightWidth - 16, 34);
 
     frcolour_ = new DropPanel("Colour Panel", central);
     frcolour_->setObjectName("Frcolour");
-    frcolour_->setGeometry(kRight, 236, kRightWidth, 74);
+    frcolour_->setGeometry(kRight, 216, kRightWidth, 74);
     frcolour_->Dropped = [this](DragSource s) { Forward([&] { mod_.Frcolour_DragDrop(s); }); };
     for (int c = 0; c < 10; ++c) {
         auto* cell = new PieceCell({DragSource::Colour, c}, QString("Piccolour%1").arg(c),
@@ -181,6 +184,7 @@ void Fmmain::Buildpanels() {
         cell->Candrag = [this, c] {
             return last_ && last_->Shown(Panel::Frgetstring) && last_->colourBorder[static_cast<size_t>(c)];
         };
+        cell->Pressed = [this, c] { Forward([&] { mod_.Lblcolour_MouseDown(c); }); };
         cell->Doubleclicked = [this, c] { Forward([&] { mod_.Lblcolour_DblClick(c); }); };
         // A position dropped back on a colour goes back to the panel.
         cell->Dropped = [this](DragSource s) { Forward([&] { mod_.Frcolour_DragDrop(s); }); };
@@ -206,6 +210,7 @@ void Fmmain::Buildpanels() {
     }
     cmdsubcol_ = Makebutton(frgetstring_, "Cmdsubcol", "Submit", QRect(296, 68, 72, 28));
     connect(cmdsubcol_, &QPushButton::clicked, this, [this] { Forward([&] { mod_.Cmdsubcol_Click(); }); });
+    lblgetrefusal_ = Makelabel(frgetstring_, "Lblgetrefusal", QRect(10, 106, 356, 22));
 
     frinput_ = Makeframe(central, "Frinput", "Your Guess", kInputarea);
     lblinput_ = Makelabel(frinput_, "Lblinput", QRect(10, 18, 356, 50));
@@ -222,12 +227,16 @@ void Fmmain::Buildpanels() {
             [this](const QString& text) { Forward([&] { mod_.Txtinput_Change(text.toStdString()); }); });
     cmdsubnum_ = Makebutton(frinput_, "Cmdsubnum", "Submit", QRect(222, 76, 92, 28));
     connect(cmdsubnum_, &QPushButton::clicked, this, [this] { Forward([&] { mod_.Cmdsubnum_Click(); }); });
+    lblinputrefusal_ = Makelabel(frinput_, "Lblinputrefusal", QRect(10, 108, 356, 22));
+    for (QLabel* l : {lblgetrefusal_, lblinputrefusal_})
+        l->setStyleSheet("QLabel { color: #a8322d; font-style: italic; }");
 
-    frerror_ = Makeframe(central, "Frerror", "", QRect(kRight, 450, kRightWidth, 42));
+    frerror_ = Makeframe(central, "Frerror", "", QRect(kRight, kBottom - 42, kRightWidth, 42));
     cmderror_ = Makebutton(frerror_, "Cmderror", "Error", QRect(8, 8, 88, 28));
     connect(cmderror_, &QPushButton::clicked, this, [this] { Forward([&] { mod_.Cmderror_Click(); }); });
 
-    frshowresult_ = Makeframe(central, "Frshowresult", "Result", QRect(kRight, 312, kRightWidth, 180));
+    frshowresult_ =
+        Makeframe(central, "Frshowresult", "Result", QRect(kRight, kInputarea.top(), kRightWidth, 180));
     lbltrials_ = Makelabel(frshowresult_, "Lbltrials", QRect(10, 18, 356, 18));
     lbltrials_->setStyleSheet("QLabel { font-weight: bold; }");
     frcorrect_ = Makeframe(frshowresult_, "Frcorrect", "", QRect(8, 38, 360, 56));
@@ -253,13 +262,13 @@ void Fmmain::Buildpanels() {
     stbmenu_->setObjectName("Stbmenu");
     stbmenu_->setWordWrap(true);
     stbmenu_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    stbmenu_->setMinimumHeight(2 * stbmenu_->fontMetrics().lineSpacing() + 4);
+    stbmenu_->setFixedHeight(2 * stbmenu_->fontMetrics().lineSpacing() + 4);
     statusBar()->addWidget(stbmenu_, 1);
     statusBar()->setSizeGripEnabled(false);
 }
 
 void Fmmain::Buildsettingmenu(QWidget* central) {
-    frmenu_ = Makeframe(central, "Frmenu", "", QRect(204, 50, 384, 400));
+    frmenu_ = Makeframe(central, "Frmenu", "", QRect(204, 20, 384, 400));
     frmenu_->setStyleSheet(
         "QGroupBox#Frmenu { background: #f6eed9; border: 2px solid #6b4f2a; border-radius: 6px; }");
     auto* lblset = Makelabel(frmenu_, "Lblset", QRect(0, 10, 384, 28), "Game Setting Menu");
@@ -311,6 +320,12 @@ bool Fmmain::eventFilter(QObject* watched, QEvent* event) {
         if (enter && widget && widget->window() == this && !message_) {
             Forward([&] { mod_.Enter_Keypress(); });
             return true;
+        }
+        // Escape ends the demo as a click on the record does; otherwise it goes on as usual.
+        if (key->key() == Qt::Key_Escape && widget && widget->window() == this && !message_) {
+            bool taken = false;
+            Forward([&] { taken = mod_.Escape_Keypress(); });
+            if (taken) return true;
         }
         if (!enter && Countkey(watched, key)) return true;
     }
@@ -452,6 +467,7 @@ void Fmmain::Render() {
         picrecord_->Setgame(v.board.codelength, v.board.fixedOrder);
         picrecord_->Setheading(Q(v.board.heading));
         picrecord_->Setrows(v.board.rows);
+        picrecord_->Setcorrected(v.board.corrected);
     }
     Renderrow(v);
     Renderresult(v);
@@ -500,6 +516,8 @@ void Fmmain::Renderrow(const Mainview& v) {
         PieceCell* cell = colourcells_[static_cast<size_t>(c)];
         cell->setVisible(c < v.colours);
         cell->Setborder(v.colourBorder[static_cast<size_t>(c)]);
+        const QString tip = Q(v.colourTip[static_cast<size_t>(c)]);
+        if (cell->toolTip() != tip) cell->setToolTip(tip);
     }
     for (int p = 0; p < 8; ++p) {
         PieceCell* cell = stringcells_[static_cast<size_t>(p)];
@@ -514,6 +532,8 @@ void Fmmain::Renderrow(const Mainview& v) {
     Settext(lblgetstring_, v.getstringPrompt);
     Settext(lblinput_, v.inputPrompt);
     Settext(txtinput_, v.inputText);
+    Settext(lblgetrefusal_, v.refusal);
+    Settext(lblinputrefusal_, v.refusal);
     cmdsubcol_->setEnabled(v.subcolEnabled);
     cmdsubnum_->setEnabled(v.subnumEnabled);
     for (Control c : {Control::Cmdstart, Control::Cmdsubcol, Control::Cmdsubnum, Control::Cmdshowresult,
@@ -559,9 +579,9 @@ void Fmmain::Renderfiles(const Mainview& v) {
     if (!v.files) return;
     const bool fresh = !files_;
     if (fresh) {
-        files_ = new Fmfiles([this](const std::function<void(Tallimormod&)>& handler) {
-            Forward([&] { handler(mod_); });
-        }, this);
+        files_ = new Fmfiles(
+            [this](const std::function<void(Tallimormod&)>& handler) { Forward([&] { handler(mod_); }); },
+            this);
         files_->setWindowModality(Qt::WindowModal);
     }
     files_->Show(*v.files);

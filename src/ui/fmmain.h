@@ -159,6 +159,9 @@ class Fmmain : public QMainWindow {
     QLabel* lblinput_ = nullptr;
     QLineEdit* txtinput_ = nullptr;
     QPushButton* cmdsubnum_ = nullptr;
+    // Why the last input was refused, in the free space of each guess panel.
+    QLabel* lblgetrefusal_ = nullptr;
+    QLabel* lblinputrefusal_ = nullptr;
     QGroupBox* frerror_ = nullptr;
     QPushButton* cmderror_ = nullptr;
     QGroupBox* frshowresult_ = nullptr;
@@ -188,6 +191,7 @@ class Fmmain : public QMainWindow {
     QLabel* lblname_ = nullptr;
     QLabel* lbllisttime_ = nullptr;
     QLabel* lblattempt_ = nullptr;
+    QLabel* lblnewentry_ = nullptr;  // the band behind the place just entered
     QLabel* lbldata_ = nullptr;
     QPushButton* cmdcontinue_ = nullptr;
     QGroupBox* fredit_ = nullptr;

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "ui/placement.h"
+
 namespace tallimor {
 
 namespace {
@@ -100,7 +102,7 @@ Fmmessage::Fmmessage(const QString& programFolder, QWidget* parent)
     // A third of the way across and down the screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        move(area.left() + area.width() / 3, area.top() + area.height() / 3);
+        Placewhole(this, {area.left() + area.width() / 3, area.top() + area.height() / 3});
     }
 }
 

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "ui/board.h"
+#include "ui/placement.h"
 
 namespace tallimor {
 
@@ -47,7 +48,7 @@ Fmtitle::Fmtitle(QWidget* parent) : QWidget(parent) {
     Titlelabel(this, "Lblstart", "Click mouse to start.", 258, 30, 12, true);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
-        move(area.center() - rect().center());
+        Placewhole(this, area.center() - rect().center());
     }
 
     tmrtitle_ = new QTimer(this);

@@ -21,8 +21,13 @@ inline QString Q(const std::string& text) { return QString::fromStdString(text);
 
 constexpr int kRight = 408;  // left edge of the right-hand column
 constexpr int kRightWidth = 376;
+// The idle picture, and the record under its column heads, stand from kTop
+// to kBottom; the right-hand column ends at kBottom too.  Tight, so that the
+// whole window fits an 800 x 600 screen under a title bar.
+constexpr int kTop = 4;
+constexpr int kBottom = 472;
 // Where the guess input, and the panels that stand in for it, sit.
-inline const QRect kInputarea(kRight, 312, kRightWidth, 136);
+inline const QRect kInputarea(kRight, 292, kRightWidth, 136);
 
 inline QLabel* Makelabel(QWidget* parent, const char* name, const QRect& geometry, const QString& text = {}) {
     auto* label = new QLabel(text, parent);

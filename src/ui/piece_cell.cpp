@@ -92,6 +92,7 @@ void PieceCell::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
     pressed_ = true;
     pressAt_ = event->position().toPoint();
+    if (Pressed) Pressed();
 }
 
 void PieceCell::mouseMoveEvent(QMouseEvent* event) {
@@ -107,8 +108,7 @@ void PieceCell::mouseMoveEvent(QMouseEvent* event) {
     QPainter(&picture).drawRect(0, 0, 23, 23);
     drag->setPixmap(picture);
     drag->setHotSpot(QPoint(12, 12));
-    if (source_.kind == DragSource::Position)
-        drag->setDragCursor(Dragcursor.pixmap(), Qt::MoveAction);
+    if (source_.kind == DragSource::Position) drag->setDragCursor(Dragcursor.pixmap(), Qt::MoveAction);
     drag->exec(Qt::MoveAction);
 }
 

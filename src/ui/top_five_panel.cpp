@@ -81,7 +81,7 @@ void Fmmain::Buildtopfive(QWidget* central) {
     auto* winners = new Winnerspanel(central, mnugame_);
     picwinners_ = winners;
     picwinners_->setObjectName("Picwinners");
-    picwinners_->setGeometry(8, 8, 776, 484);
+    picwinners_->setGeometry(8, kTop, 776, kBottom - kTop);
     picwinners_->setStyleSheet(
         "QGroupBox#Picwinners { background: #f6eed9; border: 2px solid #6b4f2a; border-radius: 6px; }");
     auto* title = Makelabel(picwinners_, "Lblwinners", QRect(0, 12, 776, 40), "TOP   FIVE");
@@ -97,17 +97,21 @@ void Fmmain::Buildtopfive(QWidget* central) {
          {std::tuple("Lblplayer", "Players' Name", 60), std::tuple("Lbltimespent", "Time spent", 300),
           std::tuple("Lblnotrials", "No. of Attempts", 520)})
         Makelabel(picwinners_, name, QRect(left, 100, 200, 22), caption)->setStyleSheet(head);
-    lblname_ = Column(picwinners_, "Lblname", QRect(44, 130, 250, 200));
-    lbllisttime_ = Column(picwinners_, "Lbllisttime", QRect(300, 130, 210, 200));
-    lblattempt_ = Column(picwinners_, "Lblattempt", QRect(560, 130, 80, 200));
-    Makelabel(picwinners_, "Lblstat", QRect(60, 336, 300, 22), "Computer Statistics")->setStyleSheet(head);
-    lbldata_ = Column(picwinners_, "Lbldata", QRect(60, 360, 460, 40));
-    cmdcontinue_ = Makebutton(picwinners_, "Cmdcontinue", "Continue", QRect(640, 430, 110, 32));
+    // Behind the columns, so the place just entered stands out on a light band.
+    lblnewentry_ = Makelabel(picwinners_, "Lblnewentry", QRect(36, 128, 600, 22));
+    lblnewentry_->setStyleSheet(
+        "QLabel { background: #ffe58a; border: 1px solid #d9a520; border-radius: 4px; }");
+    lblname_ = Column(picwinners_, "Lblname", QRect(44, 130, 250, 184));
+    lbllisttime_ = Column(picwinners_, "Lbllisttime", QRect(300, 130, 210, 184));
+    lblattempt_ = Column(picwinners_, "Lblattempt", QRect(560, 130, 80, 184));
+    Makelabel(picwinners_, "Lblstat", QRect(60, 320, 300, 22), "Computer Statistics")->setStyleSheet(head);
+    lbldata_ = Column(picwinners_, "Lbldata", QRect(60, 344, 460, 40));
+    cmdcontinue_ = Makebutton(picwinners_, "Cmdcontinue", "Continue", QRect(640, 416, 110, 32));
     connect(cmdcontinue_, &QPushButton::clicked, this,
             [this] { Forward([&] { mod_.Cmdcontinue_Click(); }); });
 
     // The designer's editor: a place, its name, time and attempts, and the statistics.
-    fredit_ = Makeframe(picwinners_, "Fredit", "Edit", QRect(16, 404, 612, 70));
+    fredit_ = Makeframe(picwinners_, "Fredit", "Edit", QRect(16, 388, 612, 70));
     cbedit_ = new QComboBox(fredit_);
     cbedit_->setObjectName("Cbedit");
     cbedit_->setGeometry(8, 32, 48, 26);
@@ -137,7 +141,7 @@ void Fmmain::Buildtopfive(QWidget* central) {
     cmdgo_ = Makebutton(fredit_, "Cmdgo", "Go", QRect(544, 30, 60, 30));
     connect(cmdgo_, &QPushButton::clicked, this, [this] { Forward([&] { mod_.Cmdgo_Click(); }); });
 
-    frgetname_ = Makeframe(central, "Frgetname", "", QRect(196, 170, 400, 180));
+    frgetname_ = Makeframe(central, "Frgetname", "", QRect(196, 150, 400, 180));
     frgetname_->setStyleSheet(
         "QGroupBox#Frgetname { background: #f6eed9; border: 2px solid #6b4f2a; border-radius: 6px; }");
     auto* ask = Makelabel(frgetname_, "Lblgetname", QRect(14, 12, 372, 44),
@@ -166,6 +170,12 @@ void Fmmain::Rendertopfive(const Mainview& v, bool all, const Mainview& was) {
     Settext(lbllisttime_, w.times);
     Settext(lblattempt_, w.attempts);
     Settext(lbldata_, w.data);
+    lblnewentry_->setVisible(w.newplace >= 0 && w.newplace <= 4);
+    if (w.newplace >= 0) {
+        // Each place is a line of the columns and a blank line after it.
+        const int line = lblname_->fontMetrics().lineSpacing();
+        lblnewentry_->setGeometry(36, lblname_->y() + 2 * w.newplace * line - 2, 600, line + 4);
+    }
     Setlist(cbedit_, w.place);
     const std::array<const std::string*, 5> texts{&w.player, &w.duration, &w.attempt, &w.population,
                                                   &w.average};

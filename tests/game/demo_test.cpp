@@ -204,5 +204,46 @@ TEST(Demo, StartsAfterFiveIdleMinutesAndAClickOnTheRecordEndsItOnTheIdleScreen) 
     EXPECT_EQ(g.V().gamemenuPopups, idle.gamemenuPopups + 1);
 }
 
+TEST(Demo, EscapeEndsItExactlyAsAClickOnTheRecordAndIsTakenOnlyThen) {
+    // Two twin demos, one ended by the click and one by Escape, leave the same screen behind.
+    auto ended = [](bool escape) {
+        Game g;
+        g.m.State().Random = RandomSource(5);
+        g.m.Mnunumber_Click();
+        EXPECT_FALSE(g.m.Escape_Keypress());  // on the idle screen Escape is not taken
+        g.m.Mnudemo_Click();
+        g.h.Advance(20);
+        EXPECT_TRUE(g.m.Demorunning() && g.V().demo.speedShown);
+        if (escape)
+            EXPECT_TRUE(g.m.Escape_Keypress());
+        else
+            g.m.Picrecord_MouseDown(1);
+        EXPECT_FALSE(g.m.Demorunning() || g.Running(Timerid::Tmrdelay));
+        EXPECT_EQ(g.Stack(), "Picfore");
+        const Mainview v = g.V();
+        g.h.Advance(299);  // the idle screen's five minutes start afresh
+        EXPECT_FALSE(g.m.Demorunning());
+        return v;
+    };
+    const Mainview click = ended(false), escape = ended(true);
+    EXPECT_EQ(escape.status, click.status);
+    EXPECT_EQ(escape.title, click.title);
+    EXPECT_EQ(escape.lists, click.lists);
+    EXPECT_EQ(escape.display, Displaymode::Number);
+    EXPECT_EQ(escape.menus, click.menus);
+    EXPECT_EQ(escape.toolbar, click.toolbar);
+    EXPECT_EQ(escape.demo, click.demo);
+    for (int p = 0; p < kPanels; ++p)
+        EXPECT_EQ(escape.Shown(static_cast<Panel>(p)), click.Shown(static_cast<Panel>(p))) << p;
+
+    // In a game Escape is not taken and changes nothing.
+    Game g;
+    g.Start(kSixFour);
+    const Mainview before = g.V();
+    EXPECT_FALSE(g.m.Escape_Keypress());
+    EXPECT_EQ(g.Stack(), "Frgetstring1");
+    EXPECT_EQ(g.V().status, before.status);
+}
+
 }  // namespace
 }  // namespace tallimor

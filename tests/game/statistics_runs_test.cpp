@@ -66,9 +66,11 @@ TEST(StatisticsRunsFlow, ASimulationEndedByAClickOnTheRecordSummarisesTheGamesSo
     struct Case {
         int wins;      // games won before the click, all counted
         bool between;  // the click comes in the second between two games
+        bool escape;   // Escape instead of the click, which ends the run alike
     };
-    for (const Case c : {Case{5, true}, Case{5, false}, Case{0, false}}) {
-        SCOPED_TRACE(c.wins * 10 + c.between);
+    for (const Case c : {Case{5, true, false}, Case{5, false, false}, Case{0, false, false},
+                         Case{5, true, true}, Case{0, false, true}}) {
+        SCOPED_TRACE(c.wins * 100 + c.between * 10 + c.escape);
         Game g;
         Opendesignermenu(g, kFiveThree);
         g.m.Cmdsimulate_Click();
@@ -80,7 +82,10 @@ TEST(StatisticsRunsFlow, ASimulationEndedByAClickOnTheRecordSummarisesTheGamesSo
         }
         if (c.between) g.h.Advance(0.5);
         ASSERT_EQ(Gamestatustext(g.m.State().Gamestatus), c.between ? "Next Demo" : "Playing");
-        g.m.Picrecord_MouseDown(1);
+        if (c.escape)
+            EXPECT_TRUE(g.m.Escape_Keypress());
+        else
+            g.m.Picrecord_MouseDown(1);
         EXPECT_FALSE(g.Running(Timerid::Tmrdelay));
         EXPECT_EQ(g.Stack(), "Picfore");
         g.h.Advance(1);

@@ -76,6 +76,34 @@ class MainWindowTest : public QObject {
         QCOMPARE(Find<RecordBoard>("Picrecord")->Rows().at(1).Trialguess, guess);
     }
 
+    void aRefusalLineAndThePressedSwitchesRender() {
+        Startbykeys();  // "No repetition"
+        QTest::mouseDClick(Find("Lblcolour3"), Qt::LeftButton);
+        QVERIFY(Find<QLabel>("Lblgetrefusal")->text().isEmpty());
+        QTest::mouseDClick(Find("Lblcolour3"), Qt::LeftButton);
+        const QString once("This setting allows no repetition: each colour at most once.");
+        QCOMPARE(Find<QLabel>("Lblgetrefusal")->text(), once);
+        QVERIFY(Visible("Lblgetrefusal"));
+        QCOMPARE(Find("Lblcolour3")->parentWidget()->toolTip(), once);
+
+        auto pressed = [this](int i) {
+            return Find<QAction>(QString("Tlbgame%1").arg(i).toUtf8())->isChecked();
+        };
+        QVERIFY(pressed(7) && pressed(9) && !pressed(10) && pressed(11) && !pressed(12));
+        Find<QAction>("Tlbgame10")->trigger();
+        QVERIFY(!pressed(9) && pressed(10));
+        QVERIFY(Find<QAction>("Mnukey")->isChecked());
+        Find<QAction>("Tlbgame10")->trigger();  // already in force: it stays pressed
+        QVERIFY(pressed(10));
+        Find<QAction>("Mnunumber")->trigger();
+        QVERIFY(!pressed(11) && pressed(12));
+        QTest::keyClicks(Find("Txtinput"), "12b");
+        QCOMPARE(Find<QLineEdit>("Txtinput")->text(), QString("12"));
+        QCOMPARE(Find<QLabel>("Lblinputrefusal")->text(),
+                 QString("A blank is allowed only where the length is unspecified."));
+        QVERIFY(Visible("Lblinputrefusal"));
+    }
+
     void theKeyboardPanelSubmitsWithOneEnterAndAcceptsWithTheNext() {
         Find<QAction>("Mnukey")->trigger();
         QVERIFY(Find<QAction>("Mnukey")->isChecked() && !Find<QAction>("Mnumouse")->isChecked());
@@ -180,6 +208,34 @@ class MainWindowTest : public QObject {
         QTest::keyClick(files->Txtfiles(), Qt::Key_Escape);  // Cancel
         QTRY_VERIFY(!w_->findChild<Fmfiles*>("Fmfiles"));
         QCOMPARE(w_->Module().Waitstack().Stack(), std::string("Picfore"));
+    }
+
+    void theStatusTextIsDrawnAtTheFirstRenderBeforeAnyEvent() {
+        QTemporaryDir folder;
+        Fmmain fresh(folder.path(), [this] { return now_; });  // never shown, no event yet
+        const QString status = fresh.findChild<QLabel*>("Stbmenu")->text();
+        QCOMPARE(status, QString::fromStdString(fresh.Module().Describe().status));
+        QVERIFY(status.contains("Choose an option from the pulldown menu or the toolbar."));
+    }
+
+    void escapeEndsTheDemoAsAClickOnTheRecordDoes() {
+        const std::string idle = w_->Module().Describe().status;
+        Key(Qt::Key_Escape);  // on the idle screen it changes nothing
+        QCOMPARE(w_->Module().Describe().status, idle);
+        for (const bool click : {true, false}) {
+            Key(Qt::Key_F9);
+            QVERIFY(w_->Module().Demorunning() && Visible("Picrecord") && !Visible("Picfore"));
+            QCOMPARE(Find<QLabel>("Stbmenu")->text().trimmed(),
+                     QString("Demo is now on.  Click mouse on the cloud area to end demo."));
+            if (click)
+                QTest::mouseClick(Find("Picrecord"), Qt::LeftButton);
+            else
+                Key(Qt::Key_Escape);
+            QVERIFY(!w_->Module().Demorunning());
+            QVERIFY(Visible("Picfore") && !Visible("Picrecord") && !Visible("Frscroll"));
+            QCOMPARE(Find<QLabel>("Stbmenu")->text().toStdString(), idle);
+            QVERIFY(Find<QAction>("Mnudemo")->isEnabled());
+        }
     }
 
     void theStatusBarShowsTheWholeStatusText() {

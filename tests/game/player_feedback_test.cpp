@@ -1,0 +1,274 @@
+// What the player is told beyond the rules: why an input is refused, which
+// switches are on, which Top Five place is new and which hint was corrected.
+// All through the module, as the player would meet it.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "game/game_fixture.h"
+#include "game/toolbar.h"
+#include "records/top_five.h"
+
+namespace tallimor {
+namespace {
+
+using Move = std::function<void(Tallimormod&)>;
+
+// The player's moves on the guess panel, each a step of a case below.
+Move Typed(std::vector<std::string> texts) {
+    return [texts](Tallimormod& m) {
+        for (const std::string& t : texts) m.Txtinput_Change(t);
+    };
+}
+Move Clicked(std::vector<int> colours) {
+    return [colours](Tallimormod& m) {
+        for (int c : colours) m.Lblcolour_DblClick(c);
+    };
+}
+Move Dropped(DragSource::Kind kind, std::vector<std::pair<int, int>> drops) {
+    return [kind, drops](Tallimormod& m) {
+        for (const auto& [from, to] : drops) m.Lblstring_DragDrop({kind, from}, to);
+    };
+}
+Move Emptied(int position) {
+    return [position](Tallimormod& m) { m.Lblstring_DblClick(position); };
+}
+Move Pressedcolour(int colour) {
+    return [colour](Tallimormod& m) { m.Lblcolour_MouseDown(colour); };
+}
+const Move kEnter = [](Tallimormod& m) { m.Enter_Keypress(); };
+const Move kSubmit = [](Tallimormod& m) { m.Cmdsubcol_Click(); };
+Move Then(Move first, Move second) {
+    return [first, second](Tallimormod& m) { first(m), second(m); };
+}
+
+struct Refusalcase {
+    const char* name;
+    Picks picks;
+    bool keyboard;
+    Move refused;  // its last step is refused
+    std::string line;
+    Move accepted;
+};
+
+TEST(PlayerFeedback, EachRefusalSaysWhyUntilTheNextAcceptedInput) {
+    const Picks defaults;  // 10 colours, length 3, "Fixed order", "No repetition"
+    const Picks sixRandom{{L::Colour, "6"},
+                          {L::Length, "4"},
+                          {L::Order, "Random order"},
+                          {L::Repeat, "Each colour at most 2 times"}};
+    const Picks unspecified{{L::Length, "Unspecified (3 - 5)"}};
+    const std::string order = "A \"Fixed order\" code goes in ascending order";
+    const std::string once = "This setting allows no repetition: each colour at most once.";
+    const std::string twice = "This setting allows each colour at most 2 times.";
+    const std::string twoBlanks = "This setting allows at most 2 blanks.";
+    const auto C = DragSource::Colour;
+    const auto P = DragSource::Position;
+    const std::vector<Refusalcase> cases{
+        {"typed out of order", defaults, true, Typed({"9", "93"}), order + ".", Typed({"39"})},
+        {"typed twice", defaults, true, Typed({"9", "99"}), once, Typed({""})},
+        {"typed blank", defaults, true, Typed({"1b"}),
+         "A blank is allowed only where the length is unspecified.", Typed({"12"})},
+        {"typed too long", defaults, true, Typed({"123", "1234"}), "All 3 positions are typed.",
+         Typed({"12"})},
+        {"typed no colour", sixRandom, true, Typed({"7"}), "Type the digits 0 to 5 for the colours.",
+         Typed({"5"})},
+        {"typed blanks", unspecified, true, Typed({"01bbb"}), twoBlanks, Typed({"01bb"})},
+        {"blank before a colour", unspecified, true, Typed({"0b1"}), order + ", blanks last.",
+         Typed({"01b"})},
+        {"typed short", defaults, true, Then(Typed({"12"}), kEnter), "Type all 3 positions before Submit.",
+         Typed({"123"})},
+        {"panel while typing", defaults, true, Clicked({4}),
+         "Keyboard input is on: type the colours' digits.", Typed({"4"})},
+        {"colour used up", defaults, false, Clicked({3, 3}), once, Clicked({4})},
+        {"press on a used-up colour", sixRandom, false, Then(Clicked({2, 2}), Pressedcolour(2)), twice,
+         Clicked({1})},
+        {"fixed row full", defaults, false, Clicked({0, 1, 2, 5}),
+         "The row is full: take a colour out first.", Emptied(0)},
+        {"random row full", sixRandom, false, Clicked({0, 1, 2, 3, 4}),
+         "The row is full: drop a colour onto the one it replaces.", Dropped(C, {{4, 0}})},
+        {"drop of a used-up colour", sixRandom, false, Dropped(C, {{2, 0}, {2, 1}, {2, 2}}), twice,
+         Dropped(P, {{0, 3}})},
+        {"fixed row rearranged", defaults, false, Then(Clicked({1, 6}), Dropped(P, {{0, 1}})),
+         "A \"Fixed order\" row keeps its colours in ascending order.", Clicked({0})},
+        {"submit unfilled", defaults, false, Then(Clicked({1}), kEnter),
+         "Every position needs a colour before Submit.", Clicked({2})},
+        {"submit with too many blanks", unspecified, false, Then(Clicked({1}), kSubmit), twoBlanks,
+         Emptied(0)},
+    };
+    for (const Refusalcase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Game g;
+        if (c.keyboard) g.m.Mnukey_Click();
+        g.Start(c.picks);
+        ASSERT_TRUE(g.Shown(c.keyboard ? Panel::Frinput : Panel::Frgetstring));
+        EXPECT_EQ(g.V().refusal, "");
+        c.refused(g.m);
+        EXPECT_EQ(g.V().refusal, c.line);
+        c.accepted(g.m);
+        EXPECT_EQ(g.V().refusal, "");
+    }
+}
+
+TEST(PlayerFeedback, NoWordForADropThatChangesNothingAndNoneLeftForTheNextTrial) {
+    Game g;
+    g.Start(kSixFour, "5432");
+    g.m.Lblstring_DragDrop({DragSource::Colour, 3}, 1);
+    g.m.Lblstring_DragDrop({DragSource::Colour, 3}, 1);  // the colour on itself
+    g.m.Lblstring_DragDrop({DragSource::Position, 1}, 1);
+    EXPECT_EQ(g.V().refusal, "");
+
+    g.m.Mnukey_Click();
+    g.m.Txtinput_Change("0123");
+    g.m.Txtinput_Change("01234");
+    EXPECT_EQ(g.V().refusal, "All 4 positions are typed.");
+    g.m.Enter_Keypress();  // the code typed so far is submitted
+    ASSERT_TRUE(g.Shown(Panel::Frshowresult));
+    g.m.Cmdshowresult_Click();
+    ASSERT_TRUE(g.Shown(Panel::Frinput));
+    EXPECT_EQ(g.V().refusal, "");
+}
+
+TEST(PlayerFeedback, TheColourPanelsToolTipsSayWhyAColourCannotBeTaken) {
+    Game g;
+    g.Start({}, "789");  // "Fixed order", "No repetition"
+    g.m.Lblcolour_DblClick(3);
+    Mainview v = g.V();
+    EXPECT_EQ(v.colourTip[3], "This setting allows no repetition: each colour at most once.");
+    EXPECT_EQ(v.colourTip[4], "");
+    g.m.Lblcolour_DblClick(4);
+    g.m.Lblcolour_DblClick(5);
+    v = g.V();
+    EXPECT_EQ(v.colourTip[5], "This setting allows no repetition: each colour at most once.");
+    EXPECT_EQ(v.colourTip[6], "The row is full: take a colour out first.");
+    g.m.Mnukey_Click();
+    EXPECT_EQ(g.V().colourTip[6], "Keyboard input is on: type the colours' digits.");
+    g.m.Txtinput_Change("345");
+    g.m.Cmdsubnum_Click();
+    EXPECT_EQ(g.V().colourTip[6], "") << "no panel, no tip";
+}
+
+// Buttons 7 and 9 to 12 as '1' pressed or '0' not, next to what the menus check.
+std::string Pressed(const Mainview& v) {
+    std::string s;
+    for (int i : {7, 9, 10, 11, 12}) s += v.toolbarPressed[static_cast<size_t>(i)] ? '1' : '0';
+    return s;
+}
+std::string Checked(const Mainview& v) {
+    const bool colour = v.display == Displaymode::Colour;
+    return std::string{v.animation.on ? '1' : '0', !v.keyboard ? '1' : '0', v.keyboard ? '1' : '0',
+                       colour ? '1' : '0', !colour ? '1' : '0'};
+}
+
+TEST(PlayerFeedback, TheSwitchesOfTheToolbarStandPressedAsTheMenusCheckThem) {
+    Game g;
+    g.Start({}, "789");
+    const std::vector<std::pair<Move, std::string>> steps{
+        {[](Tallimormod&) {}, "11010"},
+        {[](Tallimormod& m) { m.Mnukey_Click(); }, "10110"},
+        {[](Tallimormod& m) { m.Tlbgame_Click(9); }, "11010"},
+        {[](Tallimormod& m) { m.Tlbgame_Click(10); }, "10110"},
+        {[](Tallimormod& m) { m.Mnumouse_Click(); }, "11010"},
+        {[](Tallimormod& m) { m.Mnunumber_Click(); }, "11001"},
+        {[](Tallimormod& m) { m.Tlbgame_Click(11); }, "11010"},
+        {[](Tallimormod& m) { m.Tlbgame_Click(12); }, "11001"},
+        {[](Tallimormod& m) { m.Mnucolour_Click(); }, "11010"},
+        {[](Tallimormod& m) { m.Mnuani_Click(); }, "01010"},
+        {[](Tallimormod& m) { m.Tlbgame_Click(7); }, "11010"},
+        {[](Tallimormod& m) { m.Tlbgame_Click(11); }, "11010"},  // already in force: stays pressed
+    };
+    for (size_t i = 0; i < steps.size(); ++i) {
+        steps[i].first(g.m);
+        const Mainview v = g.V();
+        EXPECT_EQ(Pressed(v), steps[i].second) << "step " << i;
+        EXPECT_EQ(Pressed(v), Checked(v)) << "step " << i;
+    }
+}
+
+TEST(PlayerFeedback, TheNewTopFiveEntryIsMarkedAtEachPlace) {
+    const GameSettings s = GameSettings::Make(6, 4, true, 2, 1, 1);
+    for (int place = 0; place < 5; ++place) {
+        SCOPED_TRACE(place);
+        Game g("feedback-top");
+        WinnersRecord r;
+        Readwinners(g.folder, 6, r);
+        for (int p = 0; p < 5; ++p) {
+            const auto i = static_cast<size_t>(Placeindex(s, p));
+            r.Topname[i] = "P" + std::to_string(p + 1);
+            r.Toptime[i] = static_cast<int16_t>(100 * (p + 1));
+            r.Topattempts[i] = 5;
+        }
+        ASSERT_TRUE(Writewinners(g.folder, 6, r).Usable());
+        g.Start(kSixFour, "0123");
+        g.h.Advance(50 + 100 * place);
+        g.Drop("0123");
+        g.Press(Msgbutton::Cmdr3);  // End
+        ASSERT_TRUE(g.Shown(Panel::Frgetname));
+        EXPECT_EQ(g.V().winners.newplace, -1);
+        g.m.Txtname_Change("Newcomer");
+        g.m.Cmdokname_Click();
+        const Mainview v = g.V();
+        ASSERT_TRUE(v.Shown(Panel::Picwinners));
+        EXPECT_EQ(v.winners.newplace, place);
+        const std::string line = " " + std::to_string(place + 1) + ".  Newcomer\n";
+        EXPECT_NE(v.winners.names.find(line), std::string::npos);
+        g.m.Cmdcontinue_Click();
+        EXPECT_EQ(g.V().winners.newplace, -1);
+        if (place == 0) {
+            // Opened from the menu, the list marks nothing.
+            g.m.Mnuset_Click();
+            g.m.Cmdtop_Click();
+            ASSERT_TRUE(g.Shown(Panel::Picwinners));
+            EXPECT_EQ(g.V().winners.newplace, -1);
+        }
+    }
+}
+
+// A "You guess" game whose hints may contain errors, typed, with the wrong
+// hints at the trials given.
+struct Claimgame : Game {
+    Claimgame(const std::string& answer, const std::string& errors, std::vector<std::string> given = {}) {
+        m.Preset = {answer, "012345", std::move(given), errors};
+        GameSettings s = GameSettings::Make(6, 4, true, 2, 1, 1);
+        s.Hinterrors = Hintkind::Mayerr;
+        m.Mnukey_Click();
+        m.Newgame(s);
+    }
+    void Guess(const std::string& code) {
+        m.Txtinput_Change(code);
+        m.Cmdsubnum_Click();
+        m.Cmdshowresult_Click();
+    }
+};
+
+TEST(PlayerFeedback, TheCorrectedRowIsMarkedAfterARightClaimOnly) {
+    // Right: trials 1 to 3 of a middle start fit no code, the first hint was made wrong.
+    Claimgame right("2541", "1", {"4051", "5204", "2543", "2105"});
+    EXPECT_TRUE(right.V().board.corrected.empty());
+    right.m.Cmderror_Click();
+    ASSERT_EQ(right.Boxid(), "Continue Playing");
+    EXPECT_TRUE(right.V().board.corrected.empty()) << "not before the correction";
+    right.Press(Msgbutton::Cmdmid);
+    EXPECT_EQ(right.V().board.corrected, std::set<int>{1});
+    right.Guess("0123");
+    right.m.Mnunumber_Click();
+    EXPECT_EQ(right.V().board.corrected, std::set<int>{1}) << "kept while the game goes on";
+    right.m.Mnuend_Click();
+    right.Press(Msgbutton::Cmdl2);  // OK: the answer is shown beside the record
+    right.h.Advance(0.001);
+    ASSERT_EQ(right.m.Box()->title, "Show Answer");
+    right.Press(Msgbutton::Cmdr3);  // End
+    ASSERT_TRUE(right.Shown(Panel::Picfore));
+    EXPECT_TRUE(right.V().board.corrected.empty());
+
+    // Wrong: the hints so far agree.
+    Claimgame wrong("2541", "5");
+    wrong.Guess("0123");
+    wrong.m.Cmderror_Click();
+    ASSERT_EQ(wrong.Boxid(), "Wrong Detection");
+    EXPECT_TRUE(wrong.V().board.corrected.empty());
+}
+
+}  // namespace
+}  // namespace tallimor

@@ -1,0 +1,88 @@
+// On a screen of two device pixels to each pixel of the window, the record
+// and the bird over it are drawn in the device's pixels: the bird is as sharp
+// as the rest, not a bitmap stretched to twice its size, and erasing it
+// leaves nothing behind.
+
+#include <QTemporaryDir>
+#include <QtTest>
+#include <array>
+
+#include "ui/animation.h"
+#include "ui/board.h"
+#include "ui/fmmain.h"
+
+using namespace tallimor;
+
+namespace {
+
+// The 2 x 2 blocks of device pixels, aligned to the window's pixels, in `r`
+// (window pixels) of `picture` whose four pixels are not all alike: a picture
+// stretched from one device pixel a window pixel has none.  With `under`,
+// only the blocks drawn over it count (where some pixel differs from it).
+int Finedetail(const QImage& picture, const QRect& r, const QImage* under = nullptr) {
+    int fine = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const std::array<QPoint, 4> block{QPoint(2 * x, 2 * y), QPoint(2 * x + 1, 2 * y),
+                                              QPoint(2 * x, 2 * y + 1), QPoint(2 * x + 1, 2 * y + 1)};
+            bool alike = true, over = !under;
+            for (const QPoint& d : block) {
+                alike = alike && picture.pixel(d) == picture.pixel(block[0]);
+                over = over || picture.pixel(d) != under->pixel(d);
+            }
+            fine += !alike && over;
+        }
+    return fine;
+}
+
+}  // namespace
+
+class HighDensityTest : public QObject {
+    Q_OBJECT
+
+   private slots:
+    void theBirdAndTheRecordAreDrawnInTheDevicesPixels() {
+        QTemporaryDir folder;
+        Fmmain w(folder.path(), [] { return 50000.0; });
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto* animation = w.findChild<Animation*>("Animation");
+        auto* record = w.findChild<RecordBoard*>("Picrecord");
+        QCOMPARE(record->devicePixelRatioF(), 2.0);
+
+        w.Module().Mnunew_Click();
+        w.Render();
+        QTRY_VERIFY(animation->Figureshown() && animation->Figure().x() >= 0);
+        const QImage& picture = record->Picture();
+        QCOMPARE(picture.devicePixelRatio(), 2.0);
+        QCOMPARE(picture.size(), record->size() * 2);
+
+        // The bird's own frames have detail finer than a window pixel, and so has the bird on the record.
+        const Birdpictures& bird = Birdpicture(2);
+        QCOMPARE(bird.frames.size(), QSize(4 * bird.width, bird.height) * 2);
+        const QRect at = animation->Figure();
+        QVERIFY(Finedetail(bird.frames, QRect(0, 0, bird.width, bird.height)) > 0);
+        QVERIFY(Finedetail(picture, at & record->rect(), &record->Reserve()) > 0);
+        // The heading too is drawn in the device's pixels.
+        QVERIFY(Finedetail(picture, QRect(0, 0, record->width(), 24)) > 0);
+
+        // Moved on, the bird leaves the record as it was behind it.
+        animation->Tmrani_Timer();
+        QCOMPARE(animation->Figure().x(), at.x() + Animation::kStep);
+        const QRect behind(2 * at.x(), 2 * at.y(), 2 * Animation::kStep, 2 * at.height());
+        QCOMPARE(picture.copy(behind), record->Reserve().copy(behind));
+        QVERIFY(picture != record->Reserve());
+        w.Module().Mnuani_Click();  // off: the bird goes at once
+        w.Render();
+        QVERIFY(record->Picture() == record->Reserve());
+    }
+};
+
+int main(int argc, char** argv) {
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    HighDensityTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "high_density_test.moc"
