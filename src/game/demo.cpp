@@ -25,7 +25,7 @@ void Tallimormod::Mnudemo_Click() {
 // wait, which a click on the record ends, the setting to put back then, as
 // the Cancel of the Game Setting Menu does, and the menus and toolbar taken away.
 void Tallimormod::Beginrun(Runkind mode) {
-    Setwait(0, "Demo");
+    Setwait(Wait::Demo);
     saved_ = lists_.Save();
     menus_.Mnugame = menus_.Mnumedia = menus_.Mnuoption = menus_.Mnuhelp = false;
     menus_.Tlbgame = false;
@@ -69,12 +69,12 @@ int Tallimormod::Speedinterval() const { return 999 * demo_.speed / demo_.speedM
 void Tallimormod::Pacedelay(bool owntrial) {
     // The trials a game is given are taken in at once; the computer's own go at the demo's pace.
     timers_[static_cast<size_t>(Timerid::Tmrdelay)].interval =
-        owntrial && wait_.Current() == "Demo" ? Speedinterval() : 1;
+        owntrial && wait_.Current() == Wait::Demo ? Speedinterval() : 1;
 }
 
 void Tallimormod::Picrecord_MouseDown(int button) {
-    if (button == 1 && wait_.Current() == "Demo") {
-        wait_.Setdirect("");
+    if (button == 1 && wait_.Current() == Wait::Demo) {
+        wait_.Setdirect(Wait::None);
         Showstatus();
         Cmdcancel_Click();
     } else if (button == 2 && menus_.Mnugame) {
@@ -83,7 +83,7 @@ void Tallimormod::Picrecord_MouseDown(int button) {
 }
 
 bool Tallimormod::Escape_Keypress() {
-    if (wait_.Current() != "Demo") return false;
+    if (wait_.Current() != Wait::Demo) return false;
     Picrecord_MouseDown(1);
     return true;
 }

@@ -74,8 +74,8 @@ void Tallimormod::Filfiles_DblClick(int file) {
 bool Tallimormod::Buildchosenfile() {
     const Fileview& w = *fileWindow_;
     if (w.name.empty()) {
-        Messagebox("Nofile", std::string("You haven't specified a file name.\nDo you still want to ") +
-                                 (w.opening ? "load a game?" : "save the game?"));
+        Messagebox(Message::Nofile, std::string("You haven't specified a file name.\nDo you still want to ") +
+                                        (w.opening ? "load a game?" : "save the game?"));
         return false;
     }
     gamefolder_ = Currentfolder();
@@ -87,7 +87,7 @@ void Tallimormod::Cmdopen_Click() {
     if (!fileWindow_ || box_ || !fileWindow_->opening || !Buildchosenfile()) return;
     switch (Lookupfile(chosenfile_)) {
         case Fileexistence::Missing:
-            Messagebox("Notexist", "The file " + chosenfile_ + " does not exist!  Try again.");
+            Messagebox(Message::Notexist, "The file " + chosenfile_ + " does not exist!  Try again.");
             break;
         case Fileexistence::Unreadable:
             Notready(52);
@@ -102,7 +102,7 @@ void Tallimormod::Cmdsave_Click() {
     if (!fileWindow_ || box_ || fileWindow_->opening || !Buildchosenfile()) return;
     switch (Lookupfile(chosenfile_)) {
         case Fileexistence::Exists:
-            Messagebox("Overwrite", "The file " + chosenfile_ + " already exits!  Overwrite?");
+            Messagebox(Message::Overwrite, "The file " + chosenfile_ + " already exits!  Overwrite?");
             break;
         case Fileexistence::Unreadable:
             Notready(52);
@@ -118,14 +118,14 @@ void Tallimormod::Fmfiles_KeyUp(int keycode) {
     const Fileview& w = *fileWindow_;
     gamefolder_ = Currentfolder();
     chosenfile_ = gamefolder_ + w.files[static_cast<size_t>(w.highlighted)];
-    Messagebox("Delete", "Are you sure you want to delete the file " + chosenfile_ + "?");
+    Messagebox(Message::Delete, "Are you sure you want to delete the file " + chosenfile_ + "?");
 }
 
 void Tallimormod::Fmfiles_Cmdcancel_Click() {
     if (!fileWindow_) return;
     const bool opening = fileWindow_->opening;
     Closefilewindow();
-    Setwait(0, "Nochange");
+    Retimewait(0);
     // Open is offered on the idle screen only, so cancelling it ends there
     // whatever status the last game left behind.
     if (opening || !g_.Playing()) {
@@ -134,7 +134,7 @@ void Tallimormod::Fmfiles_Cmdcancel_Click() {
         return;
     }
     wait_.Pop();
-    if (!wait_.Stack().empty()) Setwait(60, "Nochange");
+    if (wait_.Current() != Wait::None) Retimewait(kRestoredtimeout);
     Showstatus();
 }
 
@@ -150,7 +150,7 @@ void Tallimormod::Notready(int error, const std::string& path) {
         text = "Disk not ready! Please insert a disk in drive " + place + ".";
     else
         text = "Disk not ready! Please insert the disk containing the file\n" + path + " and try again.";
-    Messagebox("Notready", text);
+    Messagebox(Message::Notready, text);
 }
 
 }  // namespace tallimor

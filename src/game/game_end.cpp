@@ -50,7 +50,7 @@ void Tallimormod::Winbox() {
     if (demoOn_)
         Demoend(winText_);
     else
-        Messagebox("Win", Choosetext(winText_));
+        Messagebox(Message::Win, Choosetext(winText_));
 }
 
 bool Tallimormod::Updatecomputerstatistics() {
@@ -62,7 +62,7 @@ bool Tallimormod::Updatecomputerstatistics() {
     }
     if (result.Usable()) return false;
     // The file is left as it was; the win is shown once the player has read why.
-    Messagebox("Recordsfile", result.message, Afterbox::Winbox);
+    Messagebox(Message::Recordsfile, result.message, Afterbox::Winbox);
     return true;
 }
 
@@ -91,9 +91,9 @@ void Tallimormod::Gameover(bool lasttrial) {
         return;
     }
     if (g_.Currenttrial == 0)
-        Messagebox("Gameover0", text);
+        Messagebox(Message::Gameover0, text);
     else
-        Messagebox("Gameover1", Choosetext(text));
+        Messagebox(Message::Gameover1, Choosetext(text));
 }
 
 // The file window and the Help windows give way to what the clock raises,
@@ -115,7 +115,7 @@ void Tallimormod::Finishgame() {
     menus_.Mnugame = menus_.Mnumedia = menus_.Mnuoption = menus_.Mnuhelp = true;
     menus_.Mnuset = menus_.Mnunew = menus_.Mnuload = menus_.Mnudemo = menus_.Mnuquit = true;
     menus_.Mnusaving = menus_.Mnuend = false;
-    Setwait(300, "Picfore");
+    Setwait(Wait::Picfore);
 }
 
 void Tallimormod::Tmrrec_Timer() {
@@ -132,9 +132,9 @@ void Tallimormod::Tmrrec_Timer() {
         Closewindows();
         // The game cannot go on without the correction this box announces:
         // it is made once the warning has been read.
-        correctionSwept_ = box_ && box_->id == "Continue Playing";
+        correctionSwept_ = box_ && box_->id == Message::Continueplaying;
         Closesecondary(true);
-        Messagebox("Warning", kFiveminutestext, Afterbox::Fiveminutes);
+        Messagebox(Message::Warning, kFiveminutestext, Afterbox::Fiveminutes);
     }
 }
 
@@ -146,7 +146,7 @@ void Tallimormod::Tmrbuffer_Timer() {
     if (!bufferPending_) return;
     bufferPending_ = false;
     if (g_.Gamestatus != GameStatus::Win)
-        Messagebox("Franswer", Choosetext(kShowanswertext));
+        Messagebox(Message::Franswer, Choosetext(kShowanswertext));
     else
         Win();
 }
@@ -154,12 +154,12 @@ void Tallimormod::Tmrbuffer_Timer() {
 void Tallimormod::Mnuend_Click() {
     if (!menus_.Mnuend) return;
     g_.Finaltrial = g_.Currenttrial;
-    Messagebox("Mnuend", kEndgametext);
+    Messagebox(Message::Mnuend, kEndgametext);
 }
 
 void Tallimormod::Mnuquit_Click() {
     if (!menus_.Mnuquit) return;
-    Messagebox("Mnuquit", kQuittext);
+    Messagebox(Message::Mnuquit, kQuittext);
 }
 
 }  // namespace tallimor

@@ -108,8 +108,8 @@ void Tallimormod::Startgame() {
     menus_.Mnugame = menus_.Mnumedia = menus_.Mnuoption = menus_.Mnuhelp = false;
     Showsetting();
     Showanswer("Answer");
-    if (wait_.Current() == "Demo") board_.heading = "DEMO";
-    Pacedelay(wait_.Current() == "Demo");
+    if (wait_.Current() == Wait::Demo) board_.heading = "DEMO";
+    Pacedelay(wait_.Current() == Wait::Demo);
 }
 
 void Tallimormod::Getguess() {

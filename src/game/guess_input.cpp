@@ -35,10 +35,10 @@ void Tallimormod::Getstring() {
     refusal_ = Inputrefusal::None;
     g_.Guessblanks = s.Codelength;
     if (s.Playerguesses()) {
-        wait_.Setdirect("Frgetstring1");
+        wait_.Setdirect(Wait::Frgetstring1);
         Showstatus();
     } else {
-        Setwait(300, "Frgetstring2");
+        Setwait(Wait::Frgetstring2);
     }
 }
 
@@ -156,7 +156,7 @@ void Tallimormod::Submitguess() {
     if (g_.Playing()) menus_.Mnuend = menus_.Mnuoption = false;
     const Refusal refusal = Checksubmission(g_, g_.Settings.Computerguesses() && computerMarks_);
     if (refusal != Refusal::None) {
-        Messagebox("Same", Refusaltext(refusal), Afterbox::Getstring);
+        Messagebox(Message::Same, Refusaltext(refusal), Afterbox::Getstring);
         return;
     }
     if (!g_.Settings.Playerguesses()) {

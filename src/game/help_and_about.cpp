@@ -10,7 +10,7 @@ namespace tallimor {
 void Tallimormod::Mnuinstr_Click() {
     if (!menus_.Mnuhelp || box_ || instructions_ || about_) return;
     instructions_ = true;
-    Setwait(300, "Instruct+");
+    Setwait(Wait::Instruct);
 }
 
 void Tallimormod::Cmdokinstr_Click() {
@@ -23,7 +23,7 @@ void Tallimormod::Cmdokinstr_Click() {
 void Tallimormod::Mnuabout_Click() {
     if (!menus_.Mnuhelp || box_ || instructions_ || about_) return;
     about_ = true;
-    Setwait(60, "Fmabout+");
+    Setwait(Wait::Fmabout);
 }
 
 void Tallimormod::Cmdokabout_Click() {

@@ -35,7 +35,7 @@ bool Countkey(std::string& text, char key, int largest) {
 
 void Tallimormod::Getresult() {
     Show(Panel::Frgetresult);
-    wait_.Setdirect("Frgetresult");
+    wait_.Setdirect(Wait::Frgetresult);
     Showstatus();
     const bool playing = g_.Playing();
     const bool fixed = g_.Settings.Fixedorder();

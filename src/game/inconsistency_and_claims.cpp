@@ -17,7 +17,7 @@ void Tallimormod::Inconsistent() {
         // The player's own hints: nothing to correct, the game stops here.
         Stoptimer(Timerid::Tmrrec);
         g_.Finaltrial = static_cast<int16_t>(std::max(g_.Currenttrial - 1, g_.Settings.Starttrial - 1));
-        Messagebox("Error Detected", Heytext(g_.Finaltrial));
+        Messagebox(Message::Errordetected, Heytext(g_.Finaltrial));
         return;
     }
     std::string text;
@@ -31,7 +31,7 @@ void Tallimormod::Inconsistent() {
         Demodetected();  // the demo asks nothing: its next step corrects the hints
         return;
     }
-    Messagebox("Continue Playing", text);
+    Messagebox(Message::Continueplaying, text);
 }
 
 void Tallimormod::Correction() {
@@ -98,7 +98,7 @@ void Tallimormod::Errorcase() {
         text = Consistenttext(g_.Currenttrial);
     }
     Showsetting();
-    Messagebox("Wrong Detection", text + "\nChoose one option below.");
+    Messagebox(Message::Wrongdetection, text + "\nChoose one option below.");
     if (box_) box_->title = Gamestatustext(g_.Gamestatus);
 }
 

@@ -85,7 +85,7 @@ enum class Editfield { Player, Duration, Attempt, Population, Average };
 // same text in a row are still two boxes.
 struct Boxview {
     unsigned serial = 0;
-    std::string id;  // the message identifier (the box's Tag)
+    Message id = Message::Same;  // the message identifier (the box's Tag)
     std::string title;
     std::string text;
     char icon = 0;

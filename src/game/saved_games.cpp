@@ -43,14 +43,14 @@ void Tallimormod::Mnusaveas_Click() {
     if (!menus_.Mnusaving || box_ || fileWindow_) return;
     Setfinaltrial();
     Openfilewindow(false);
-    Setwait(300, "Mnusave+");
+    Setwait(Wait::Mnusave);
 }
 
 void Tallimormod::Mnuload_Click() {
     if (!menus_.Mnuload || box_ || fileWindow_) return;
     demoOn_ = false;
     Openfilewindow(true);
-    Setwait(300, "Load");
+    Setwait(Wait::Load);
 }
 
 void Tallimormod::Savegame(const std::string& path) {
@@ -91,7 +91,7 @@ void Tallimormod::Savegame(const std::string& path) {
     // Nothing is closed or changed unless the file is written: the player may
     // try another place, or go back to the game.
     if (saved.status == SavedGameStatus::TooLong) {
-        Messagebox("Toolong", kToolongtext);
+        Messagebox(Message::Toolong, kToolongtext);
         return;
     }
     if (!saved.Ok()) {
@@ -111,7 +111,7 @@ void Tallimormod::Savegame(const std::string& path) {
             Finishgame();
     } else {
         title_ = "Saved Game - " + gamefile_;
-        Setwait(0, "Nochange");
+        Retimewait(0);
     }
 }
 
@@ -123,7 +123,7 @@ void Tallimormod::Loadgame(const std::string& path) {
     }
     // A damaged file changes nothing: the window stays for another choice.
     if (!loaded.Ok()) {
-        Messagebox("Notvalid", "The file " + loaded.reason + ".\nNothing has been loaded.");
+        Messagebox(Message::Notvalid, "The file " + loaded.reason + ".\nNothing has been loaded.");
         return;
     }
     saved_ = lists_.Save();
@@ -143,7 +143,7 @@ void Tallimormod::Loadgame(const std::string& path) {
             Showanswer("Possible Answer");
         else if (Storesanswer(savedBuffer_))
             Showanswer("Answer");
-        Messagebox("Notgame",
+        Messagebox(Message::Notgame,
                    "Here is the result of a previous game.\nPress the FINISH button after you have finished "
                    "examining the result.");
     } else if (!g_.Settings.Playerguesses()) {
@@ -159,7 +159,7 @@ void Tallimormod::Loadgame(const std::string& path) {
             Getguess();
         }
     } else {
-        Messagebox("Notenter",
+        Messagebox(Message::Notenter,
                    "Please notice that for a loaded game, you will not\nenter the Top Five List even if you "
                    "break the record.");
     }

@@ -68,7 +68,7 @@ bool Tallimormod::Runrecordsusable(int firstcolours, int lastcolours) {
     for (int colours = firstcolours; colours <= lastcolours; ++colours) {
         const WinnersResult read = Readwinners(recordsFolder_, colours, winners_);
         if (!read.Usable()) {
-            Messagebox("Recordsfile", read.message);
+            Messagebox(Message::Recordsfile, read.message);
             return false;
         }
     }
@@ -127,7 +127,7 @@ void Tallimormod::Systembox_Ok() { systembox_.reset(); }
 
 void Tallimormod::Cmdstat_Click() {
     if (!Designer || !Isshown(Panel::Frmenu) || box_) return;
-    Setwait(0, "");
+    Setwait(Wait::None);
     auto lines = std::make_shared<std::vector<std::string>>();
     lines->reserve(kStatisticslines);
     const Statisticslabels labels{lists_.Cborder.items, lists_.Cbstart.items, lists_.Cbhint.items};
@@ -144,12 +144,12 @@ void Tallimormod::Cmdstat_Click() {
     }
     statlines_ = std::move(lines);
     statistics_ = true;
-    if (!problem.empty()) Messagebox("Recordsfile", problem);
+    if (!problem.empty()) Messagebox(Message::Recordsfile, problem);
 }
 
 void Tallimormod::Cmdback_Click() {
     if (!statistics_ || box_) return;
-    Setwait(60, "Frmenu");
+    Setwait(Wait::Frmenu, kBackfromstatistics);
     statistics_ = false;
     statlines_.reset();
     Show(Panel::Frmenu);

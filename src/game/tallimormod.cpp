@@ -128,8 +128,8 @@ void Tallimormod::Enter_Keypress() {
 Mainview Tallimormod::Describe() const {
     Mainview v;
     v.title = title_;
-    v.status = Statusline(shownStack_, wait_.Starttrial);
-    v.thinking = wait_.Current() == "Thinking";
+    v.status = Padstatus(Statustext(shownWait_, wait_.Starttrial));
+    v.thinking = wait_.Current() == Wait::Thinking;
     v.shown = shown_;
     v.menus = menus_;
     v.toolbar = Settlb(menus_);

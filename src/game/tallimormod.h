@@ -220,7 +220,11 @@ class Tallimormod {
     void Gameover(bool lasttrial = false);
     void Finishgame();
     void Setdisplay(Displaymode mode);
-    void Setwait(int16_t timeout, const std::string& state);
+    // Enters a wait with its own time-out, or with another one.
+    void Setwait(Wait state);
+    void Setwait(Wait state, int16_t timeout);
+    // Restarts the time-out of the wait on show, or stops it with 0.
+    void Retimewait(int16_t timeout);
     void Showstatus();
 
     // ---- state, for the window, the simulator and tests
@@ -289,7 +293,7 @@ class Tallimormod {
     void Starttimer(Timerid t);
     void Stoptimer(Timerid t);
     void Syncwait();
-    void Messagebox(const std::string& id, const std::string& text, Afterbox after = Afterbox::None);
+    void Messagebox(Message id, const std::string& text, Afterbox after = Afterbox::None);
     void Unloadbox();
     bool Closesecondary(bool runAfter);
     void Correctwronghints();  // OK of "Continue Playing"
@@ -331,8 +335,8 @@ class Tallimormod {
     // What the panels show.
     std::array<bool, kPanels> shown_{};
     std::string title_ = "Tallimor";
-    std::string settingStatus_;  // the game status the setting summary was drawn with
-    std::string shownStack_;     // the wait stack the status bar was written for
+    std::string settingStatus_;    // the game status the setting summary was drawn with
+    Wait shownWait_ = Wait::None;  // the wait the status bar was written for
     std::string answerCaption_ = "Answer", answerShown_;
     Prompts prompts_;
     bool subcol_ = false, subnum_ = false;

@@ -61,7 +61,7 @@ Watchedend Playwatched(Virtualhost& host, const GameSettings& settings, const Ga
     m.Newgame(s);
     for (;;) {
         host.Runcomputer();
-        if (m.Box() && m.Box()->id == "Continue Playing") {
+        if (m.Box() && m.Box()->id == Message::Continueplaying) {
             m.Messagebutton_Click(Msgbutton::Cmdmid);  // the player lets the computer correct itself
         } else if (m.Timers()[static_cast<size_t>(Timerid::Tmrbuffer)].enabled) {
             host.Step();  // the win a correction uncovered

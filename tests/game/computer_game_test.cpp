@@ -266,7 +266,8 @@ TEST(ComputerGame, TheErrorClaimIsJudgedByTheHints) {
     late.m.Cmderror_Click();
     v = late.V();
     ASSERT_TRUE(v.box);
-    EXPECT_EQ(v.box->id + "|" + v.box->title, "Wrong Detection|Late Detection of Error");
+    EXPECT_EQ(std::string(Messageinfo(v.box->id).name) + "|" + v.box->title,
+              "Wrong Detection|Late Detection of Error");
     EXPECT_EQ(v.box->text,
               "Too late!  In fact, the error occurred in Trial 2. You should have detected it in Trial 2.\n"
               "Choose one option below.");

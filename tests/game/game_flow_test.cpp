@@ -179,7 +179,7 @@ TEST(GameFlow, AnHourWithoutAGuessShowsNoAnswer) {
     g.h.Advance(241);
     const Mainview v = g.V();
     ASSERT_TRUE(v.box);
-    EXPECT_EQ(v.box->id, "Gameover0");
+    EXPECT_EQ(Messageinfo(v.box->id).name, "Gameover0");
     EXPECT_EQ(v.box->text, "Gameover! You have already spent one hour.");
     EXPECT_FALSE(v.Shown(Panel::Franswer) || v.Shown(Panel::Frgetstring) || v.Shown(Panel::Lbltime));
     EXPECT_FALSE(g.Running(Timerid::Tmrrec));

@@ -18,7 +18,7 @@ std::string Oneline(const std::string& text) {
     return out;
 }
 
-bool Boxis(const Tallimormod& m, const char* id) { return m.Box() && m.Box()->id == id; }
+bool Boxis(const Tallimormod& m, Message id) { return m.Box() && m.Box()->id == id; }
 
 }  // namespace
 
@@ -49,12 +49,12 @@ int Claimcommand(const Options& options) {
     for (const std::string& guess : guesses) {
         m.Txtinput_Change(guess);
         m.Cmdsubnum_Click();
-        if (Boxis(m, "Win")) {
+        if (Boxis(m, Message::Win)) {
             std::printf("win %d\n", m.State().Attempts);
             return 0;
         }
         m.Cmdshowresult_Click();
-        if (Boxis(m, "Warning")) m.Messagebutton_Click(Msgbutton::Cmdmid);  // before the last trial
+        if (Boxis(m, Message::Warning)) m.Messagebutton_Click(Msgbutton::Cmdmid);  // before the last trial
         if (m.State().Gamestatus == GameStatus::Gameover) {
             std::printf("lost\n");
             return 0;
@@ -62,7 +62,7 @@ int Claimcommand(const Options& options) {
     }
     m.Cmderror_Click();
     const GameState& g = m.State();
-    if (Boxis(m, "Continue Playing"))
+    if (Boxis(m, Message::Continueplaying))
         std::printf("right\n");
     else if (g.Gamestatus == GameStatus::Latedetection)
         std::printf("late %d\n", m.Wronghints().DetectTrial - 1);
