@@ -44,12 +44,12 @@ void Tallimormod::Drvfiles_Change(int place) {
     const std::string chosen = fileWindow_->places.items[static_cast<size_t>(place)];
     if (!Showfolder(chosen)) {
         fileWindow_->places.shown = place;
-        Notready(68);
+        Notready(Fileerror::Noplace);
     }
 }
 
 void Tallimormod::Dirfiles_Change(const std::string& folder) {
-    if (fileWindow_ && !box_ && !Showfolder(folder)) Notready(52);
+    if (fileWindow_ && !box_ && !Showfolder(folder)) Notready(Fileerror::Nofolder);
 }
 
 void Tallimormod::Txtfiles_Change(const std::string& text) {
@@ -90,7 +90,7 @@ void Tallimormod::Cmdopen_Click() {
             Messagebox(Message::Notexist, "The file " + chosenfile_ + " does not exist!  Try again.");
             break;
         case Fileexistence::Unreadable:
-            Notready(52);
+            Notready(Fileerror::Nofolder);
             break;
         case Fileexistence::Exists:
             Loadgame(chosenfile_);
@@ -105,7 +105,7 @@ void Tallimormod::Cmdsave_Click() {
             Messagebox(Message::Overwrite, "The file " + chosenfile_ + " already exits!  Overwrite?");
             break;
         case Fileexistence::Unreadable:
-            Notready(52);
+            Notready(Fileerror::Nofolder);
             break;
         case Fileexistence::Missing:
             Savegame(chosenfile_);
@@ -113,8 +113,8 @@ void Tallimormod::Cmdsave_Click() {
     }
 }
 
-void Tallimormod::Fmfiles_KeyUp(int keycode) {
-    if (keycode != 46 || !fileWindow_ || box_ || fileWindow_->highlighted < 0) return;
+void Tallimormod::Fmfiles_Delete_KeyUp() {
+    if (!fileWindow_ || box_ || fileWindow_->highlighted < 0) return;
     const Fileview& w = *fileWindow_;
     gamefolder_ = Currentfolder();
     chosenfile_ = gamefolder_ + w.files[static_cast<size_t>(w.highlighted)];
@@ -138,15 +138,15 @@ void Tallimormod::Fmfiles_Cmdcancel_Click() {
     Showstatus();
 }
 
-void Tallimormod::Notready(int error, const std::string& path) {
+void Tallimormod::Notready(Fileerror error, const std::string& path) {
     // A place on this system is a folder, so the message names all of it.
     std::string place = "/";
     if (fileWindow_ && !fileWindow_->places.items.empty())
         place = fileWindow_->places.items[static_cast<size_t>(fileWindow_->places.shown)];
     std::string text;
-    if (error == 68)
+    if (error == Fileerror::Noplace)
         text = "Drive " + place + " not ready!  Try again.";
-    else if (error == 52)
+    else if (error == Fileerror::Nofolder)
         text = "Disk not ready! Please insert a disk in drive " + place + ".";
     else
         text = "Disk not ready! Please insert the disk containing the file\n" + path + " and try again.";

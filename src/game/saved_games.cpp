@@ -95,7 +95,7 @@ void Tallimormod::Savegame(const std::string& path) {
         return;
     }
     if (!saved.Ok()) {
-        Notready(71, path);
+        Notready(Fileerror::Nofileaccess, path);
         return;
     }
     Closefilewindow();
@@ -118,7 +118,7 @@ void Tallimormod::Savegame(const std::string& path) {
 void Tallimormod::Loadgame(const std::string& path) {
     const SavedGameResult loaded = Readsavedgame(path, savedBuffer_);
     if (loaded.status == SavedGameStatus::Unreadable) {
-        Notready(71, path);
+        Notready(Fileerror::Nofileaccess, path);
         return;
     }
     // A damaged file changes nothing: the window stays for another choice.

@@ -155,7 +155,7 @@ class Tallimormod {
     void Cmdopen_Click();
     void Cmdsave_Click();
     void Fmfiles_Cmdcancel_Click();
-    void Fmfiles_KeyUp(int keycode);  // 46: the Delete key
+    void Fmfiles_Delete_KeyUp();  // the Delete key: the highlighted file is offered for deletion
     // Writes the game to `path` and goes on as the game's status says.
     void Savegame(const std::string& path);
     // Reads the game at `path` and shows it, or goes on with it.
@@ -350,7 +350,13 @@ class Tallimormod {
     void Openfilewindow(bool opening);
     bool Showfolder(const std::string& folder);  // false: the folder cannot be listed
     bool Buildchosenfile();                      // false: the name is empty and Nofile asks
-    void Notready(int error, const std::string& path = "");
+    // Why a place or a file could not be reached; each is told in its own words.
+    enum class Fileerror {
+        Nofolder,     // the folder cannot be listed (error 52)
+        Noplace,      // the place (drive) cannot be read (error 68)
+        Nofileaccess  // the file itself cannot be read, written or deleted (error 71)
+    };
+    void Notready(Fileerror error, const std::string& path = "");
     void Closefilewindow() { fileWindow_.reset(); }
     void Closewindows();
     std::string Currentfolder() const { return fileWindow_ ? fileWindow_->chain.back() : "/"; }

@@ -270,7 +270,7 @@ void Tallimormod::Messagebutton_Click(Msgbutton button) {
             const bool gone = Removefile(chosenfile_);
             if (fileWindow_) Showfolder(Currentfolder());
             Retimewait(kRestoredtimeout);
-            if (!gone) Notready(71, chosenfile_);
+            if (!gone) Notready(Fileerror::Nofileaccess, chosenfile_);
             break;
         }
         case MessageAction::Notreadyok:

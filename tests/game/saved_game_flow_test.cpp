@@ -246,10 +246,10 @@ TEST(SavedGameFlow, TheFileWindowsQuestionsAndMessagesRestoreIt) {
     EXPECT_EQ(g.Boxtext(), "The file " + Path(g, "one.mm") + " already exits!  Overwrite?");
     g.Press(Msgbutton::Cmdr2);  // No
     ASSERT_TRUE(g.V().files);
-    g.m.Fmfiles_KeyUp(46);  // nothing highlighted: nothing to delete
+    g.m.Fmfiles_Delete_KeyUp();  // nothing highlighted: nothing to delete
     EXPECT_FALSE(g.m.Box());
     g.m.Filfiles_Click(1);  // "one.mm"
-    g.m.Fmfiles_KeyUp(46);
+    g.m.Fmfiles_Delete_KeyUp();
     EXPECT_EQ(g.Boxid(), "Delete");
     g.Press(Msgbutton::Cmdl2);
     EXPECT_FALSE(fs::exists(Path(g, "one.mm")));
