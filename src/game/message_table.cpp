@@ -25,10 +25,11 @@ constexpr std::array<MessageInfo, kMessages> kTable{{
     MessageInfo{Message::Overwrite, "Overwrite", "Overwrite File?", '?', 2, kYesNo, B::Cmdr2,
                 Wait::Overwrite},
     MessageInfo{Message::Delete, "Delete", "Delete File?", '?', 2, kYesNo, B::Cmdl2, Wait::Delete},
-    // A file that holds no game, and a game too long for a file: the file
-    // window stays for another choice.
+    // A file that holds no game, a game too long for a file, and a file
+    // that cannot be written: the file window stays for another choice.
     MessageInfo{Message::Notvalid, "Notvalid", "Damaged File", 'X', 1, kOk, B::Cmdmid, Wait::Notvalid},
     MessageInfo{Message::Toolong, "Toolong", "Game Too Long", 'X', 1, kOk, B::Cmdmid, Wait::Toolong},
+    MessageInfo{Message::Notsaved, "Notsaved", "Game Not Saved", 'X', 1, kOk, B::Cmdmid, Wait::Notsaved},
     MessageInfo{Message::Notgame, "Notgame", "Result of Previous Game", 'i', 2, kDisplayFinish, B::Cmdr2,
                 Wait::Notgame},
     MessageInfo{Message::Notenter, "Notenter", "Loaded Game", 'i', 1, kOk, B::Cmdmid, Wait::Notenter},
@@ -48,6 +49,8 @@ constexpr std::array<MessageInfo, kMessages> kTable{{
     // A records file that cannot be used: reported, then the game goes on.
     MessageInfo{Message::Recordsfile, "Recordsfile", "Records File", 'X', 1, kOk, B::Cmdmid,
                 Wait::Recordsfile},
+    // No folder to keep records and saved games in: told once at start.
+    MessageInfo{Message::Nohome, "Nohome", "Records Not Kept", '!', 1, kOk, B::Cmdmid, Wait::Nohome},
     // The designer typed something that is not a number into the list's editor.
     MessageInfo{Message::Notnumber, "Notnumber", "Inappropriate Input", '!', 1, kOk, B::Cmdmid,
                 Wait::Notnumber},
@@ -102,9 +105,11 @@ MessageAction Buttonaction(Msgbutton button, Message id) {
         case B::Cmdmid:
             if (id == M::Gameover0) return A::Gameover0ok;
             if (id == M::Notready) return A::Notreadyok;
-            if (id == M::Notexist || id == M::Notvalid || id == M::Toolong) return A::Notexistok;
+            if (id == M::Notexist || id == M::Notvalid || id == M::Toolong || id == M::Notsaved)
+                return A::Notexistok;
             if (id == M::Notenter) return A::Notenterok;
-            if (id == M::Same || id == M::Warning || id == M::Recordsfile || id == M::Notnumber)
+            if (id == M::Same || id == M::Warning || id == M::Recordsfile || id == M::Notnumber ||
+                id == M::Nohome)
                 return A::Close;
             if (id == M::Continueplaying) return A::Continueplayingok;
             if (Isclosing(id)) return A::Toggledisplay;

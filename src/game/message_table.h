@@ -27,6 +27,7 @@ enum class Message {
     Delete,
     Notvalid,
     Toolong,
+    Notsaved,
     Notgame,
     Notenter,
     Win,
@@ -39,6 +40,7 @@ enum class Message {
     Warning,
     Franswer,
     Recordsfile,
+    Nohome,
     Notnumber,
 };
 constexpr size_t kMessages = static_cast<size_t>(Message::Notnumber) + 1;

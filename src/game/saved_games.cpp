@@ -85,7 +85,9 @@ void Tallimormod::Savegame(const std::string& path) {
     game.ColourOrder = tables_.ColourOrder;
     game.Guessstr = g_.Guessstr;
     game.MaxTested = tables_.MaxTested, game.Saturation = tables_.Saturation;
-    game.Timespent = clock_.Timespent;
+    // Past the hour the game is over whatever the clock says (a machine
+    // that slept may give hours): it keeps the first second over.
+    game.Timespent = std::min(clock_.Timespent, kLongestgame);
 
     const SavedGameResult saved = Writesavedgame(path, game, savedBuffer_);
     // Nothing is closed or changed unless the file is written: the player may
@@ -94,8 +96,15 @@ void Tallimormod::Savegame(const std::string& path) {
         Messagebox(Message::Toolong, kToolongtext);
         return;
     }
-    if (!saved.Ok()) {
+    // The disk box is for a place that is not there; any other failure
+    // gives the system's reason.
+    if (saved.status == SavedGameStatus::Noplace) {
         Notready(Fileerror::Nofileaccess, path);
+        return;
+    }
+    if (!saved.Ok()) {
+        Messagebox(Message::Notsaved,
+                   "The game cannot be saved: " + saved.reason + ".\nNothing has been changed.");
         return;
     }
     Closefilewindow();

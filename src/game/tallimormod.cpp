@@ -28,6 +28,11 @@ Tallimormod::Tallimormod(std::string recordsFolder, TimeSource clock)
     timers_[static_cast<size_t>(Timerid::Tmrbuffer)].interval = 1;
     timers_[static_cast<size_t>(Timerid::Tmrdelay)].interval = 1;
     g_.Makeerror = [this](GameState& g) { tallimor::Makeerror(g, wrong_); };
+    // A write cut off in an earlier run is finished, and its temporaries go.
+    if (!recordsFolder_.empty()) {
+        Tidyrecords(recordsFolder_);
+        Removeleftovergames(Gamesfolder());
+    }
     // The load ends on the idle screen, with mouse input and colour display.
     Finishgame();
 }

@@ -139,6 +139,10 @@ class Tallimormod {
     void Cmdokabout_Click();
     // The main window has become active; `designer`: the password was given at the title.
     void Form_Activate(bool designer);
+    // Told once at start, on the idle screen: records and saved games cannot
+    // be kept, because `tried` (the user's data folder) cannot be written, or,
+    // when `tried` is empty, because no home folder is set.
+    void Nohome(const std::string& tried);
     void Cmdsimulate_Click();
     void Cmdinitstat_Click();
     void Cmdstat_Click();

@@ -80,6 +80,8 @@ constexpr std::array<WaitStateInfo, kWaits> kStates{{
     // A records file that cannot be used, reported before a game goes on.
     WaitStateInfo{Wait::Recordsfile, "Recordsfile", false, 60, kPressOk1, WaitAction::PressCmdmid},
     WaitStateInfo{Wait::Notnumber, "Notnumber", false, 60, kPressOk1, WaitAction::PressCmdmid},
+    // No folder to keep records in, told at start; the idle screen follows.
+    WaitStateInfo{Wait::Nohome, "Nohome", false, 60, kPressOk1, WaitAction::PressCmdmid},
     WaitStateInfo{Wait::Fmabout, "Fmabout", true, 60, kPressOk1, WaitAction::Cmdokabout},
     WaitStateInfo{Wait::Instruct, "Instruct", true, 300,
                   "Press the OK button.  Please notice the OK button is pressed automatically in five "
@@ -107,6 +109,7 @@ constexpr std::array<WaitStateInfo, kWaits> kStates{{
     WaitStateInfo{Wait::Notexist, "Notexist", true, 60, kPressOk1, WaitAction::PressCmdmid},
     WaitStateInfo{Wait::Notvalid, "Notvalid", true, 60, kPressOk1, WaitAction::PressCmdmid},
     WaitStateInfo{Wait::Toolong, "Toolong", true, 60, kPressOk1, WaitAction::PressCmdmid},
+    WaitStateInfo{Wait::Notsaved, "Notsaved", true, 60, kPressOk1, WaitAction::PressCmdmid},
 }};
 
 constexpr bool Inorder() {

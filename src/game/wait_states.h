@@ -65,6 +65,7 @@ enum class Wait {
     Notenter,
     Recordsfile,
     Notnumber,
+    Nohome,
     Fmabout,
     Instruct,
     Mnuend,
@@ -77,8 +78,9 @@ enum class Wait {
     Notexist,
     Notvalid,
     Toolong,
+    Notsaved,
 };
-constexpr size_t kWaits = static_cast<size_t>(Wait::Toolong) + 1;
+constexpr size_t kWaits = static_cast<size_t>(Wait::Notsaved) + 1;
 
 struct WaitStateInfo {
     Wait id;

@@ -4,8 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <system_error>
 
 namespace tallimor {
@@ -26,6 +29,9 @@ bool Writeall(int fd, const std::vector<uint8_t>& bytes) {
     }
     return true;
 }
+
+constexpr const char* kTemporarymark = ".tallimor-";
+constexpr size_t kTemporaryletters = 6;  // what mkstemp puts for "XXXXXX"
 
 void Syncfolder(const fs::path& folder) {
     const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
@@ -62,35 +68,41 @@ void Pendingfile::Discard() {
 
 bool Pendingfile::Prepare(const fs::path& target, const std::vector<uint8_t>& bytes, std::string& why) {
     Discard();
-    target_ = target;
+    error_ = 0;
+    // A link stays a link: the file it leads to is the one replaced.
+    target_ = Linkend(target);
     mode_t mode = 0644;
     struct stat old {};
-    if (::stat(target.c_str(), &old) == 0) {
+    if (::stat(target_.c_str(), &old) == 0) {
         // The owner's write bit counts even for a user whom the system lets write anyway.
-        if ((old.st_mode & S_IWUSR) == 0 || ::access(target.c_str(), W_OK) != 0) {
+        if ((old.st_mode & S_IWUSR) == 0 || ::access(target_.c_str(), W_OK) != 0) {
+            error_ = EACCES;
             why = target.string() + " is read-only";
             return false;
         }
         mode = old.st_mode & 07777;
     }
-    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    const fs::path folder = target_.parent_path().empty() ? fs::path(".") : target_.parent_path();
     struct stat place {};
     if (::stat(folder.c_str(), &place) == 0 && (place.st_mode & S_IWUSR) == 0) {
+        error_ = EACCES;
         why = folder.string() + " is read-only";
         return false;
     }
-    std::string pattern = target.string() + ".XXXXXX";
+    std::string pattern = target_.string() + kTemporarymark + std::string(kTemporaryletters, 'X');
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) {
-        why = "cannot create a file in " + target.parent_path().string() + ": " + Errortext();
+        error_ = errno;
+        why = "cannot create a file in " + folder.string() + ": " + Errortext();
         return false;
     }
     temp_ = pattern;
     const bool written = Writeall(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
-    const std::string error = Errortext();
+    const int writeerror = written ? 0 : (errno ? errno : ENOSPC);  // a short write is a full disk
     const bool closed = ::close(fd) == 0;
     if (!written || !closed) {
-        why = "cannot write " + target.string() + ": " + error;
+        error_ = written ? errno : writeerror;
+        why = "cannot write " + target.string() + ": " + std::strerror(error_);
         Discard();
         return false;
     }
@@ -103,6 +115,7 @@ bool Pendingfile::Commit(std::string& why) {
         return false;
     }
     if (::rename(temp_.c_str(), target_.c_str()) != 0) {
+        error_ = errno;
         why = "cannot replace " + target_.string() + ": " + Errortext();
         Discard();
         return false;
@@ -113,8 +126,69 @@ bool Pendingfile::Commit(std::string& why) {
 }
 
 bool Replacefile(const fs::path& target, const std::vector<uint8_t>& bytes, std::string& why) {
+    int error = 0;
+    return Replacefile(target, bytes, why, error);
+}
+
+bool Replacefile(const fs::path& target, const std::vector<uint8_t>& bytes, std::string& why, int& error) {
     Pendingfile file;
-    return file.Prepare(target, bytes, why) && file.Commit(why);
+    const bool done = file.Prepare(target, bytes, why) && file.Commit(why);
+    error = file.Error();
+    return done;
+}
+
+fs::path Linkend(const fs::path& path) {
+    fs::path end = path;
+    // A loop of links ends somewhere: writing there then fails with the system's reason.
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(end, ec))) break;
+        const fs::path next = fs::read_symlink(end, ec);
+        if (ec) break;
+        end = next.is_absolute() ? next : end.parent_path() / next;
+    }
+    return end;
+}
+
+bool Istemporaryname(const std::string& file, const std::string& target) {
+    const std::string stem = target + kTemporarymark;
+    if (target.empty() || file.size() != stem.size() + kTemporaryletters ||
+        file.compare(0, stem.size(), stem) != 0)
+        return false;
+    return std::all_of(file.begin() + static_cast<std::ptrdiff_t>(stem.size()), file.end(),
+                       [](unsigned char c) { return std::isalnum(c) != 0; });
+}
+
+namespace {
+
+int Removematching(const fs::path& folder, const std::function<bool(const std::string&)>& leftover) {
+    int removed = 0;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        std::error_code kind;
+        // A link or a folder of that name is not one the program made.
+        if (!leftover(name) || !fs::is_regular_file(fs::symlink_status(it->path(), kind))) continue;
+        if (fs::remove(it->path(), kind)) ++removed;
+    }
+    return removed;
+}
+
+}  // namespace
+
+int Removeleftovers(const fs::path& folder, bool (*ours)(const std::string& target)) {
+    return Removematching(folder, [ours](const std::string& name) {
+        const size_t mark = name.rfind(kTemporarymark);
+        return mark != std::string::npos && ours(name.substr(0, mark)) &&
+               Istemporaryname(name, name.substr(0, mark));
+    });
+}
+
+int Removeleftovers(const fs::path& target) {
+    const fs::path end = Linkend(target);
+    const std::string name = end.filename().string();
+    return Removematching(end.parent_path().empty() ? fs::path(".") : end.parent_path(),
+                          [&name](const std::string& file) { return Istemporaryname(file, name); });
 }
 
 }  // namespace tallimor

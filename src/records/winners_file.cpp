@@ -234,14 +234,21 @@ WinnersResult Readwinners(const fs::path& programFolder, int colours, WinnersRec
         return {WinnersStatus::Unreadable,
                 "The records file " + file.string() + " cannot be read. Your records are kept as they are."};
     }
-    // Only an empty file starts fresh: a short one may still hold records.
-    if (got == 0) return {WinnersStatus::Fresh, ""};
-    if (got < kWinnersRecordLength || !Decodewinners(bytes.data(), got, buffer)) {
+    const WinnersStatus status = Judgewinners(bytes.data(), got, buffer);
+    if (status == WinnersStatus::Damaged) {
         return {WinnersStatus::Damaged,
                 "The records file " + file.string() +
                     " is damaged. It is left as it is and no records are saved to it."};
     }
-    return {WinnersStatus::Ok, ""};
+    return {status, ""};
+}
+
+WinnersStatus Judgewinners(const uint8_t* bytes, size_t size, WinnersRecord& record) {
+    record.Fresh();
+    // Only an empty file starts fresh: a short one may still hold records.
+    if (size == 0) return WinnersStatus::Fresh;
+    if (size < kWinnersRecordLength || !Decodewinners(bytes, size, record)) return WinnersStatus::Damaged;
+    return WinnersStatus::Ok;
 }
 
 double Filedatetime(const fs::path& file) {
@@ -260,7 +267,7 @@ double Filedatetime(const fs::path& file) {
 }
 
 WinnersResult Preparewinners(const fs::path& programFolder, int colours, WinnersRecord& buffer,
-                             Pendingfile& pending) {
+                             Pendingfile& pending, std::optional<double> stamp = std::nullopt) {
     const fs::path file = Winnerspath(programFolder, colours);
     if (buffer.Namebytes() > kWinnersNameRoom) {
         return {WinnersStatus::NamesTooLong, "The names of the records file " + file.string() +
@@ -272,7 +279,7 @@ WinnersResult Preparewinners(const fs::path& programFolder, int colours, Winners
     if (ec) why = "cannot make the folder " + file.parent_path().string();
     // The stamp is the time the file system gives the first write.
     if (!ec && pending.Prepare(file, Encodewinners(buffer), why)) {
-        buffer.Stamp = Filedatetime(pending.Temporary());
+        buffer.Stamp = stamp ? *stamp : Filedatetime(pending.Temporary());
         if (pending.Prepare(file, Encodewinners(buffer), why)) return {WinnersStatus::Ok, ""};
     }
     return {WinnersStatus::Unwritable,
@@ -289,19 +296,71 @@ WinnersResult Writewinners(const fs::path& programFolder, int colours, WinnersRe
     return result;
 }
 
-WinnersResult Writeallwinners(const fs::path& programFolder, std::array<WinnersRecord, 11>& records) {
+namespace {
+
+fs::path Journalpath(const fs::path& programFolder) { return programFolder / "Winners" / "Winners.journal"; }
+
+// The names the program gives the files of its records folder.
+bool Recordsname(const std::string& name) {
+    for (int colours = 5; colours <= 10; ++colours)
+        if (name == "Winners" + std::to_string(colours)) return true;
+    return name == "Winners.journal";
+}
+
+}  // namespace
+
+WinnersResult Writeallwinners(const fs::path& programFolder, std::array<WinnersRecord, 11>& records,
+                              std::optional<double> stamp) {
     std::array<Pendingfile, 11> pending;
     for (int colours = 5; colours <= 10; ++colours) {
         const size_t c = static_cast<size_t>(colours);
-        WinnersResult result = Preparewinners(programFolder, colours, records[c], pending[c]);
+        WinnersResult result = Preparewinners(programFolder, colours, records[c], pending[c], stamp);
         if (!result.Usable()) return result;  // the temporaries go with `pending`
     }
+    // The six renames are named in a journal before the first is made, so a
+    // write cut off among them is finished at the next start and the player
+    // never finds files of two runs side by side.
+    std::string journal;
     for (int colours = 5; colours <= 10; ++colours) {
-        std::string why;
+        const Pendingfile& file = pending[static_cast<size_t>(colours)];
+        journal += file.Temporary().string() + '\n' + file.Target().string() + '\n';
+    }
+    std::string why;
+    if (!Replacefile(Journalpath(programFolder), std::vector<uint8_t>(journal.begin(), journal.end()), why))
+        return {WinnersStatus::Unwritable,
+                "The records files cannot be saved: " + why + ". The old files are kept."};
+    for (int colours = 5; colours <= 10; ++colours) {
         if (!pending[static_cast<size_t>(colours)].Commit(why))
             return {WinnersStatus::Unwritable, "The records file cannot be saved: " + why + "."};
     }
+    std::error_code ignored;
+    fs::remove(Journalpath(programFolder), ignored);
     return {WinnersStatus::Ok, ""};
+}
+
+void Tidyrecords(const fs::path& programFolder) {
+    // First the renames of a write that was cut off, whose temporaries are
+    // the new files; then whatever temporaries are left.
+    const fs::path journal = Journalpath(programFolder);
+    std::ifstream in(journal);
+    std::string temporary, target;
+    while (in && std::getline(in, temporary) && std::getline(in, target)) {
+        const fs::path from(temporary), to(target);
+        std::error_code ec;
+        // Only a rename the program itself would make: its own temporary onto its target.
+        if (from.parent_path() == to.parent_path() &&
+            Istemporaryname(from.filename().string(), to.filename().string()) &&
+            fs::is_regular_file(fs::symlink_status(from, ec)))
+            fs::rename(from, to, ec);
+    }
+    std::error_code ignored;
+    if (in.is_open()) fs::remove(journal, ignored);
+    Removeleftovers(programFolder / "Winners", Recordsname);
+    // A records file that is a link has its temporaries beside the file it leads to.
+    for (int colours = 5; colours <= 10; ++colours) {
+        const fs::path file = Winnerspath(programFolder, colours);
+        if (fs::is_symlink(fs::symlink_status(file, ignored))) Removeleftovers(file);
+    }
 }
 
 }  // namespace tallimor

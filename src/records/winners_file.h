@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -68,13 +69,26 @@ WinnersResult Readwinners(const std::filesystem::path& programFolder, int colour
 // replaces the file only when complete; the folder is made when missing.
 WinnersResult Writewinners(const std::filesystem::path& programFolder, int colours, WinnersRecord& buffer);
 // The same for the files of 5 to 10 colours (`records` indexed by colours):
-// no file is replaced unless all six new ones are complete.
+// no file is replaced unless all six new ones are complete, and once the
+// first is replaced the others follow, at the next start if need be.  A
+// given `stamp` is stored instead of the write time, so that seeding the
+// records twice gives the same bytes.
 WinnersResult Writeallwinners(const std::filesystem::path& programFolder,
-                              std::array<WinnersRecord, 11>& records);
+                              std::array<WinnersRecord, 11>& records,
+                              std::optional<double> stamp = std::nullopt);
+
+// What the program does with the records folder when it starts: a write of
+// the six files that was cut off among its renames is finished, and the
+// temporaries a killed write left behind are removed (nothing else is).
+void Tidyrecords(const std::filesystem::path& programFolder);
 
 // The record's bytes, exactly kWinnersRecordLength of them.  Names that do
 // not fit give an empty vector.
 std::vector<uint8_t> Encodewinners(const WinnersRecord& record);
+// What the first `size` bytes of a records file give: an empty file is a
+// fresh record (Fresh), a short one or one whose contents are impossible is
+// Damaged (with a fresh record), a full record is read (Ok).
+WinnersStatus Judgewinners(const uint8_t* bytes, size_t size, WinnersRecord& record);
 // Reads a full record; false (and a fresh record) when its contents are impossible.
 bool Decodewinners(const uint8_t* bytes, size_t size, WinnersRecord& record);
 

@@ -1,11 +1,13 @@
 #include "savegame/saved_game_file.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <fstream>
 
 #include "records/file_replace.h"
 #include "records/winners_file.h"
 #include "rules/code_string.h"
+#include "rules/game_clock.h"
 #include "rules/game_settings.h"
 #include "rules/game_state.h"
 
@@ -179,6 +181,68 @@ std::string Checkreasoning(const SavedGameFile& f, const GameSettings& s) {
     return "";
 }
 
+// A hint that says the guess is the code: every position that holds a
+// colour is right (blanks are not counted), and nothing is misplaced.
+bool Winninghint(const GameSettings& s, const std::string& guess, int black, int white) {
+    return black == s.Codelength - Countchar(guess, kBlank) && white == 0;
+}
+
+// How the trial counters, the status, the clock and the rows of a game stand
+// to each other when the game itself saves it.  Every save from the menu
+// happens while a guess is asked for or marked; every save of an ended game
+// from its closing box.
+std::string Checkprogress(const SavedGameFile& f, const GameSettings& s) {
+    const int current = f.Currenttrial, last = f.Finaltrial, start = f.Starttrial;
+    // The hour is passed on its first second over; a game saved later was
+    // over all the same, and is stored with that second.
+    if (f.Timespent > kLongestgame) return "the time spent is more than a game can last";
+    using S = GameStatus;
+    const S status = Gamestatusnamed(f.Gamestatus).value_or(S::None);
+    if (status == S::Playing || status == S::Continueplaying) {
+        if (s.Playerguesses()) {
+            // The player is asked for a guess after the start trials and
+            // before trial 27, whose hint ends the game.
+            if (current < std::max(1, start - 1) || current >= kLastTrial)
+                return "the trial of a game in play is out of range";
+            if (last != current) return "the stored trials of a game in play do not match its trial";
+        } else {
+            // The computer's guess of the current trial waits for its hint.
+            if (current < start) return "the trial of a game in play is out of range";
+            if (last != current - 1) return "the stored trials of a game in play do not match its trial";
+        }
+    } else if (status == S::Win) {
+        if (current < start || last != current)
+            return "the stored trials of a won game do not match its trial";
+        // The winning guess is the last one, unless a wrong hint hid the win
+        // and the game went on until the error was found.
+        const std::string code = !f.Answer.empty() ? f.Answer : f.Trialguess[static_cast<size_t>(last)];
+        bool found = false;
+        for (int t = s.Errorsallowed() ? 1 : last; t <= last && !found; ++t) {
+            const auto i = static_cast<size_t>(t);
+            found = f.Trialguess[i] == code && Winninghint(s, code, f.Trialblack[i], f.Trialwhite[i]);
+        }
+        if (!found) return "a won game has no winning hint";
+    } else if (status == S::Gameover) {
+        if (last != current) return "the stored trials of an ended game do not match its trial";
+        if (current != kLastTrial && f.Timespent <= kGameSeconds)
+            return "a game over before its last trial and its hour";
+    } else if (status == S::Endgame) {
+        // Only the player who guesses ends a game with its answer shown.
+        if (!s.Playerguesses() || current < 1 || current >= kLastTrial || last != current)
+            return "the stored trials of an ended game do not match its trial";
+    } else if (status == S::Errordetected) {
+        // The player's own hints contradict each other: the game stops with
+        // the hints given so far.
+        if (!s.Computerguesses() || f.Markflag != 0 || last != std::max(current - 1, start - 1))
+            return "the stored trials of a stopped game do not match its trial";
+    } else if (status == S::Hintsconsistent || status == S::Latedetection) {
+        // The verdicts on the player's Error claim.
+        if (!s.Playerguesses() || !s.Errorsallowed())
+            return "a claim was judged in a game without wrong hints";
+    }
+    return "";
+}
+
 }  // namespace
 
 bool Storesanswer(const SavedGameFile& f) {
@@ -255,6 +319,7 @@ std::string Checksavedgame(const SavedGameFile& f) {
             return "the hint of trial " + std::to_string(t) + " is impossible for its guess";
     }
     if (std::string why = Checkwronghints(f); !why.empty()) return why;
+    if (std::string why = Checkprogress(f, s); !why.empty()) return why;
     return Storesreasoning(f) ? Checkreasoning(f, s) : "";
 }
 
@@ -272,10 +337,21 @@ SavedGameResult Writesavedgame(const std::filesystem::path& path, const SavedGam
     SavedGameFile next = Fillbuffer(buffer, game);
     const std::vector<uint8_t> bytes = Encodesavedgame(next);
     if (bytes.empty()) return {SavedGameStatus::TooLong, "the game's texts do not fit in a saved game"};
+    // A save killed before it ended may have left its temporary: it goes now.
+    Removeleftovers(path);
     std::string why;
-    if (!Replacefile(path, bytes, why)) return {SavedGameStatus::Unwritable, why};
+    int error = 0;
+    if (!Replacefile(path, bytes, why, error))
+        return {error == ENOENT || error == ENOTDIR ? SavedGameStatus::Noplace : SavedGameStatus::Unwritable,
+                why};
     buffer = std::move(next);
     return {};
+}
+
+void Removeleftovergames(const std::filesystem::path& folder) {
+    Removeleftovers(folder, [](const std::string& target) {
+        return target.size() > 3 && target.compare(target.size() - 3, 3, ".mm") == 0;
+    });
 }
 
 SavedGameResult Readsavedgame(const std::filesystem::path& path, SavedGameFile& buffer) {

@@ -43,6 +43,8 @@ namespace tallimor {
 
 constexpr size_t kSavedGameRecordLength = 722;
 constexpr size_t kSavedGameTextRoom = 242;  // text bytes a record holds beside the counts and numbers
+// The most seconds a saved game holds: a game ends on the first second past its hour.
+constexpr int16_t kLongestgame = 3601;
 
 struct SavedGameFile {
     int16_t Who{};
@@ -113,7 +115,8 @@ std::string Decodesavedgame(const uint8_t* bytes, size_t size, SavedGameFile& bu
 enum class SavedGameStatus {
     Ok,
     TooLong,     // the game's texts do not fit the record; nothing written
-    Unwritable,  // the file could not be written; an old file is untouched
+    Noplace,     // the folder to write in is not there; nothing written
+    Unwritable,  // the file could not be written (a full disk, no permission); an old file is untouched
     Unreadable,  // the file could not be opened or read
     Damaged,     // the file holds no record a game could have written
 };
@@ -128,6 +131,9 @@ struct SavedGameResult {
 // the buffer takes its new contents only when the file has been written.
 SavedGameResult Writesavedgame(const std::filesystem::path& path, const SavedGameFile& game,
                                SavedGameFile& buffer);
+// Removes the temporaries of saved games that a killed save left in `folder`.
+void Removeleftovergames(const std::filesystem::path& folder);
+
 // Loads the file at `path` into `buffer`; on any failure the buffer is unchanged.
 SavedGameResult Readsavedgame(const std::filesystem::path& path, SavedGameFile& buffer);
 

@@ -1,6 +1,7 @@
 #include "ui/fmabout.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -23,11 +24,13 @@ Fmabout::Fmabout(QWidget* parent) : QDialog(parent) {
     lblabout->setObjectName("Lblabout");
     lblabout->setWordWrap(true);
     lblabout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblabout->setText(
-        "Tallimor, a game of breaking colour codes, written by the Tallimor developers. "
-        "You may play it with the computer in either role, or watch it play against itself. "
-        "The program may be copied and passed on freely, as long as it is not changed "
-        "and nothing is charged for it; it comes with no warranty of any kind.");
+    // The version is the application's, set at start from the changelog.
+    const QString version = QCoreApplication::applicationVersion();
+    lblabout->setText("Tallimor" + (version.isEmpty() ? QString() : " " + version) +
+                      ", a game of breaking colour codes, written by the Tallimor developers. "
+                      "You may play it with the computer in either role, or watch it play against itself. "
+                      "Tallimor is free software: you may share and change it under the GNU General Public "
+                      "License, version 3 or later. It comes with no warranty of any kind.");
     // As high as the paragraph needs in the font the system gives.
     lblabout->setGeometry(104, 16, 320, lblabout->heightForWidth(320));
     auto* ok = new QPushButton("OK", this);

@@ -57,10 +57,11 @@ QString Recordsfolder(const QString& programFolder) {
     return data;
 }
 
-Fmmain::Fmmain(const QString& programFolder, TimeSource clock, QWidget* parent)
+Fmmain::Fmmain(const QString& programFolder, TimeSource clock, QWidget* parent, const QString& recordsFolder)
     : QMainWindow(parent),
       programFolder_(Withslash(programFolder)),
-      mod_(Recordsfolder(programFolder_).toStdString(), std::move(clock)) {
+      mod_((recordsFolder.isEmpty() ? Recordsfolder(programFolder_) : Withslash(recordsFolder)).toStdString(),
+           std::move(clock)) {
     setObjectName("Fmmain");
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Backgroundcolour());

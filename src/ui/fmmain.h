@@ -46,8 +46,9 @@ class Fmmain : public QMainWindow {
     Q_OBJECT
    public:
     // `clock` gives the time for the game clock and the time-outs.
+    // `recordsFolder`: where records and saved games go; empty for Recordsfolder(programFolder).
     explicit Fmmain(const QString& programFolder = Programfolder(), TimeSource clock = {},
-                    QWidget* parent = nullptr);
+                    QWidget* parent = nullptr, const QString& recordsFolder = {});
     ~Fmmain() override;
 
     Tallimormod& Module() { return mod_; }

@@ -32,4 +32,25 @@ class Instancelock {
 // The lock file of this executable in the user's runtime folder.
 QString Instancelockpath();
 
+// Where records and saved games are kept.
+struct Datafolder {
+    QString folder;  // ending in "/"; empty when there is no folder to keep them in
+    QString tried;   // the user's data folder that could not be used; empty when no home folder is set
+};
+
+// A build folder holds the CMakeCache.txt of its build; an installed
+// program folder never does.
+bool Isbuildfolder(const QString& programFolder);
+
+// A build folder keeps records and saved games in itself.  An installed
+// program, whoever runs it, keeps them in the user's data folder,
+// $XDG_DATA_HOME/Tallimor/ or else $HOME/.local/share/Tallimor/, made and
+// seeded with the program's own records the first time; it never writes
+// into its own folder, even where it could.
+Datafolder Choosedatafolder(const QString& programFolder);
+
+// Copies the records the program came with (its folder's Winners/) into
+// `folder`, unless `folder` has a Winners/ of its own already.
+void Seedrecords(const QString& programFolder, const QString& folder);
+
 }  // namespace tallimor

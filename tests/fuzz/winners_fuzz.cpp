@@ -1,5 +1,6 @@
-// Fuzz target for the records-file reader: what it accepts is written and read back unchanged, a
-// refusal leaves a fresh record, and text survives the trip between Windows-1252 and UTF-8.
+// Fuzz target for the records-file reader: an empty file reads as a fresh record and a short one
+// as damaged, what it accepts is written and read back unchanged, a refusal leaves a fresh
+// record, and text survives the trip between Windows-1252 and UTF-8.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -29,10 +30,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Require(Utf8toansi(ansi).size() <= ansi.size(), "UTF-8 text gave more characters than bytes");
 
     static const WinnersRecord fresh;
+    // The file as the reader takes it: only an empty file starts fresh, and
+    // a short one is damaged, whatever it holds.
+    WinnersRecord judged;
+    judged.Topname[0] = "stale";
+    const WinnersStatus status = Judgewinners(data, size, judged);
+    Require(size > 0 || status == WinnersStatus::Fresh, "an empty file is not read as a fresh record");
+    Require(size == 0 || size >= kWinnersRecordLength || status == WinnersStatus::Damaged,
+            "a short file was not refused as damaged");
+    Require(status == WinnersStatus::Ok || Samerecord(judged, fresh),
+            "a file not read left a record that is not fresh");
+
     WinnersRecord first;
     first.Topname[0] = "stale";  // which a refusal must clear
     const bool accepted = Decodewinners(data, size, first);
     Require(accepted || Samerecord(first, fresh), "a refused file left a record that is not fresh");
+    Require((status == WinnersStatus::Ok) == (accepted && size >= kWinnersRecordLength) &&
+                (!accepted || size < kWinnersRecordLength || Samerecord(first, judged)),
+            "a full file was judged otherwise than its record");
     if (!accepted) return 0;
     const std::vector<uint8_t> bytes = Encodewinners(first);
     WinnersRecord second;

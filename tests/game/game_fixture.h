@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "fresh_folder.h"
 #include "game/virtual_host.h"
 
 namespace tallimor {
@@ -27,12 +28,9 @@ struct Game {
     Tallimormod& m = h.mod;
 
     explicit Game(const std::string& name = "")
-        : folder(name.empty() ? "" : std::filesystem::temp_directory_path() / ("tallimor-flow-" + name)),
+        : folder(name.empty() ? "" : Freshfolder("flow-" + name)),
           h(name.empty() ? "" : folder.string() + "/") {
-        if (!name.empty()) {
-            std::filesystem::remove_all(folder);
-            std::filesystem::create_directories(folder / "Winners");
-        }
+        if (!name.empty()) std::filesystem::create_directories(folder / "Winners");
     }
     ~Game() {
         if (!folder.empty()) std::filesystem::remove_all(folder);

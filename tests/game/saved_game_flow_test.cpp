@@ -258,20 +258,28 @@ TEST(SavedGameFlow, TheFileWindowsQuestionsAndMessagesRestoreIt) {
     EXPECT_EQ(g.Stack() + std::to_string(g.m.Waitstack().Timeout()), "Frgetstring160");
     EXPECT_EQ(g.m.Gamefile(), Path(g, "one.MM.mm"));  // the last file saved to
 
-    // A folder that cannot be written keeps the window and writes nothing.
+    // A folder that cannot be written keeps the window, says why, and writes nothing.
     const fs::path locked = g.folder / "locked";
     fs::create_directories(locked);
     chmod(locked.c_str(), 0555);
     g.m.Mnusaveas_Click();
     g.m.Dirfiles_Change(locked.string());
     Choose(g, "x");
+    EXPECT_EQ(g.Boxid() + ": " + g.Boxtext(), "Notsaved: The game cannot be saved: " + locked.string() +
+                                                  " is read-only.\nNothing has been changed.");
+    g.Press(Msgbutton::Cmdmid);
+    ASSERT_TRUE(g.V().files);
+    EXPECT_EQ(g.V().files->chain.back(), locked.string() + "/");
+    EXPECT_TRUE(fs::is_empty(locked));
+    // A folder gone since it was shown is a place that is not there.
+    chmod(locked.c_str(), 0755);
+    fs::remove(locked);
+    Choose(g, "x");
     EXPECT_EQ(g.Boxtext(), "Disk not ready! Please insert the disk containing the file\n" + locked.string() +
                                "/x.mm and try again.");
     g.Press(Msgbutton::Cmdmid);
     ASSERT_TRUE(g.V().files);
     EXPECT_EQ(g.V().files->chain.back(), g.folder.string() + "/Files/");
-    EXPECT_TRUE(fs::is_empty(locked));
-    chmod(locked.c_str(), 0755);
     g.h.Advance(60);  // the window's minute runs out: Cancel
     EXPECT_FALSE(g.V().files);
     EXPECT_EQ(g.Stack(), "Frgetstring1");
@@ -323,6 +331,19 @@ TEST(SavedGameFlow, ADamagedOrMissingFileChangesNothing) {
     g.h.Advance(300);  // the window's five minutes: Cancel, back to the idle screen
     EXPECT_EQ(g.Stack(), "Picfore");
     EXPECT_TRUE(g.Shown(Panel::Picfore));
+}
+
+TEST(SavedGameFlow, TheProgramStartsByRemovingTheTemporariesOfKilledSaves) {
+    Game g("leftovers");
+    fs::create_directories(g.folder / "Files");
+    const std::vector<std::string> ours{"Files/game.mm.tallimor-x1Y2z3", "Winners/Winners5.tallimor-A1b2C3"};
+    const std::vector<std::string> others{"Files/game.mm.backup", "Files/notes.tallimor-x1Y2z3",
+                                          "Winners/Winners5.tallimor-A1b2", "Files/game.mm"};
+    for (const auto& name : ours) std::ofstream(g.folder / name) << "left";
+    for (const auto& name : others) std::ofstream(g.folder / name) << "kept";
+    Virtualhost next(g.folder.string() + "/");  // the program starts again
+    for (const auto& name : ours) EXPECT_FALSE(fs::exists(g.folder / name)) << name;
+    for (const auto& name : others) EXPECT_TRUE(fs::exists(g.folder / name)) << name;
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "records/winners_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <array>
 #include <bit>
@@ -10,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "fresh_folder.h"
 #include "records/start_trial.h"
 
 namespace tallimor {
@@ -34,13 +34,7 @@ constexpr size_t kToptime = 8 + 7040, kTopattempts = 7048 + 7040, kAverage = 140
 
 class WinnersFileTest : public ::testing::Test {
    protected:
-    void SetUp() override {
-        folder_ =
-            fs::temp_directory_path() / ("tallimor-winners-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
+    void SetUp() override { folder_ = Freshfolder("winners"); }
     void TearDown() override {
         std::error_code ec;
         fs::permissions(folder_, fs::perms::owner_all, ec);
@@ -227,6 +221,77 @@ TEST_F(WinnersFileTest, RefusedWritesAreReportedAndKeepTheOldFile) {
     fs::create_directories(folder_ / "other");
     std::ofstream(folder_ / "other" / "Winners") << "not a folder";
     EXPECT_EQ(Writewinners(folder_ / "other", 10, r).status, WinnersStatus::Unwritable);
+}
+
+TEST_F(WinnersFileTest, AWriteOfSixCutOffIsFinishedAtTheNextStartAndOnlyItsTemporariesGo) {
+    const fs::path winners = folder_ / "Winners";
+    std::array<WinnersRecord, 11> first;
+    for (int c = 5; c <= 10; ++c) {
+        first[static_cast<size_t>(c)].Population[0] = 1;
+        first[static_cast<size_t>(c)].Average[0] = 4;
+    }
+    ASSERT_EQ(Writeallwinners(folder_, first).status, WinnersStatus::Ok);
+    EXPECT_EQ(std::distance(fs::directory_iterator(winners), fs::directory_iterator()),
+              6);  // no journal left
+    auto population = [&](int colours) {
+        WinnersRecord r;
+        return Readwinners(folder_, colours, r).Usable() ? r.Population[0] : -1;
+    };
+    // What a kill leaves: the six new files complete as temporaries, and,
+    // once the journal names them, some already renamed.
+    auto cutoff = [&](bool journal, int renamed) {
+        std::string names;
+        for (int c = 5; c <= 10; ++c) {
+            WinnersRecord r;
+            r.Population[0] = 2, r.Average[0] = 4;
+            const fs::path file = Winnerspath(folder_, c);
+            const fs::path temporary = file.string() + ".tallimor-a1B2c" + std::to_string(c % 10);
+            const Bytes bytes = Encodewinners(r);
+            std::ofstream(temporary, std::ios::binary)
+                .write(reinterpret_cast<const char*>(bytes.data()), 32392);
+            names += temporary.string() + "\n" + file.string() + "\n";
+            if (c < 5 + renamed) fs::rename(temporary, file);
+        }
+        if (journal) std::ofstream(winners / "Winners.journal") << names;
+    };
+    // Files that only look like the program's own stay.
+    for (const char* name :
+         {"Winners5.backup", "Winners5.tallimor-abc", "notes.tallimor-abc123", "Winners5.bak"})
+        std::ofstream(winners / name) << "mine";
+    fs::create_directories(winners / "Winners6.tallimor-abcdef");
+
+    cutoff(false, 0);  // killed before the renames began: the old set stays
+    Tidyrecords(folder_);
+    for (int c = 5; c <= 10; ++c) EXPECT_EQ(population(c), 1) << c;
+    EXPECT_EQ(std::distance(fs::directory_iterator(winners), fs::directory_iterator()), 11);
+    cutoff(true, 3);  // killed among the renames: the new set is completed
+    Tidyrecords(folder_);
+    for (int c = 5; c <= 10; ++c) EXPECT_EQ(population(c), 2) << c;
+    EXPECT_EQ(std::distance(fs::directory_iterator(winners), fs::directory_iterator()), 11);
+    EXPECT_FALSE(fs::exists(winners / "Winners.journal"));
+    EXPECT_TRUE(fs::is_directory(winners / "Winners6.tallimor-abcdef"));
+}
+
+TEST_F(WinnersFileTest, ARecordsFileThatIsALinkIsWrittenThroughIt) {
+    const fs::path elsewhere = folder_ / "elsewhere";
+    fs::create_directories(elsewhere);
+    fs::create_directories(folder_ / "Winners");
+    fs::create_symlink("../elsewhere/seven", Winnerspath(folder_, 7));
+    WinnersRecord r;
+    r.Population[3] = 5, r.Average[3] = 4;
+    ASSERT_EQ(Writewinners(folder_, 7, r).status, WinnersStatus::Ok);
+    ASSERT_EQ(Writewinners(folder_, 7, r).status, WinnersStatus::Ok);  // once more, onto the file it made
+    EXPECT_TRUE(fs::is_symlink(Winnerspath(folder_, 7)));
+    EXPECT_EQ(fs::file_size(elsewhere / "seven"), 32392u);
+    WinnersRecord back;
+    ASSERT_EQ(Readwinners(folder_, 7, back).status, WinnersStatus::Ok);
+    EXPECT_EQ(back.Population[3], 5);
+    // The temporary of a killed write lies beside the file the link leads to.
+    std::ofstream(elsewhere / "seven.tallimor-Zz9Yy8") << "left";
+    std::ofstream(elsewhere / "eight.tallimor-Zz9Yy8") << "not ours";
+    Tidyrecords(folder_);
+    EXPECT_FALSE(fs::exists(elsewhere / "seven.tallimor-Zz9Yy8"));
+    EXPECT_TRUE(fs::exists(elsewhere / "eight.tallimor-Zz9Yy8"));
 }
 
 TEST_F(WinnersFileTest, StartTrialComesFromTheTrialOneNoErrorAverage) {

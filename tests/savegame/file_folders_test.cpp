@@ -8,12 +8,13 @@
 #include <filesystem>
 #include <fstream>
 
+#include "fresh_folder.h"
+
 namespace tallimor {
 namespace {
 
 TEST(FileFolders, AFolderListsItsSubfoldersAndItsSavedGamesOnly) {
-    const auto root = std::filesystem::temp_directory_path() / "tallimor-folders";
-    std::filesystem::remove_all(root);
+    const auto root = Freshfolder("folders");
     for (const char* sub : {"zeta", "alpha", ".hidden"}) std::filesystem::create_directories(root / sub);
     for (const char* name : {"b.mm", "a.mm", "c.MM", "notes.txt", ".mm"}) std::ofstream(root / name) << "x";
     const Foldercontents c = Listfolder(root.string());

@@ -1,10 +1,11 @@
 #include "savegame/saved_game_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <tuple>
 #include <utility>
+
+#include "fresh_folder.h"
 
 namespace tallimor {
 namespace {
@@ -103,14 +104,19 @@ TEST(SavedGameDecodeTest, DamagedRecordsAreRefusedAndChangeNothing) {
     // Computer's record or player's, offset, new 16-bit value (a negated one: a single
     // byte), and the reason (none: a leftover field, accepted).
     const std::tuple<bool, size_t, int, const char*> cases[] = {
-        {false, 120, 700, "past the end"}, {false, 0, 4, "who"},         {false, 19, 11, "colours"},
-        {false, 25, 5, "more colours"},    {false, 33, 5, "repetition"}, {false, 23, 2, "start trial"},
-        {false, 46, 28, "trial number"},   {false, 37, -'p', "status"},  {false, 64, -'7', "trial 2"},
-        {false, 50, -'6', "secret code"},  {false, 124, 5, "trial 1"},   {false, 126, 1, "trial 2"},
-        {false, 290, 1, "pending"},        {false, 298, 28, "checked"},  {false, 236, 77, nullptr},
-        {true, 20, 1, "marking"},          {true, 32, 2, "wrong hints"}, {true, 472, -'5', "colour order"},
-        {true, 297, -'5', "trial 1"},      {true, 415, -'2', "trial 1"}, {true, 482, 2, "colour counts"},
-        {true, 229, 2, "hint total"},      {true, 479, -'4', "guess"},   {true, 53, -'9', nullptr},
+        {false, 120, 700, "past the end"},   {false, 0, 4, "who"},
+        {false, 19, 11, "colours"},          {false, 25, 5, "more colours"},
+        {false, 33, 5, "repetition"},        {false, 23, 2, "start trial"},
+        {false, 46, 28, "trial number"},     {false, 44, 28, "trial number"},
+        {false, 44, 0xFFFF, "trial number"}, {false, 37, -'p', "status"},
+        {false, 64, -'7', "trial 2"},        {false, 50, -'6', "secret code"},
+        {false, 124, 5, "trial 1"},          {false, 126, 1, "trial 2"},
+        {false, 290, 1, "pending"},          {false, 298, 28, "checked"},
+        {false, 236, 77, nullptr},           {true, 20, 1, "marking"},
+        {true, 32, 2, "wrong hints"},        {true, 472, -'5', "colour order"},
+        {true, 297, -'5', "trial 1"},        {true, 415, -'2', "trial 1"},
+        {true, 482, 2, "colour counts"},     {true, 229, 2, "hint total"},
+        {true, 479, -'4', "guess"},          {true, 53, -'9', nullptr},
     };
     for (const auto& [computer, at, value, reason] : cases) {
         Bytes b = computer ? Computerbytes() : Playerbytes();
@@ -122,17 +128,84 @@ TEST(SavedGameDecodeTest, DamagedRecordsAreRefusedAndChangeNothing) {
     }
 }
 
+// The player's game played on to `trial` with misses.
+void Playeduntil(SavedGameFile& g, int16_t trial) {
+    g.Currenttrial = g.Finaltrial = trial;
+    for (size_t t = 4; t <= static_cast<size_t>(trial); ++t) g.Trialguess[t] = "0145";
+}
+
+// The counters, the status, the clock and the rows as a game writes them.
+TEST(SavedGameCheckTest, FieldsMustStandToEachOtherAsInAGame) {
+    using Change = void (*)(SavedGameFile&);
+    // A change to the player's game (trial 3 of 6 colours, length 4), and
+    // the reason it is refused for (none: a game can be saved so).
+    const std::pair<Change, const char*> cases[] = {
+        {[](SavedGameFile& g) { Playeduntil(g, 26); }, nullptr},
+        // Trial 27's hint ends the game, so it is never asked for again.
+        {[](SavedGameFile& g) { Playeduntil(g, 27); }, "game in play"},
+        {[](SavedGameFile& g) { Playeduntil(g, 27), g.Gamestatus = "Gameover"; }, nullptr},
+        {[](SavedGameFile& g) { g.Currenttrial = g.Finaltrial = 0; }, "game in play"},
+        {[](SavedGameFile& g) { g.Finaltrial = 2; }, "do not match"},
+        {[](SavedGameFile& g) { g.Timespent = 3601; }, nullptr},
+        {[](SavedGameFile& g) { g.Timespent = 3602; }, "more than a game"},
+        {[](SavedGameFile& g) { g.Gamestatus = "Gameover"; }, "last trial and its hour"},
+        {[](SavedGameFile& g) { g.Gamestatus = "Gameover", g.Timespent = 3601; }, nullptr},
+        {[](SavedGameFile& g) { g.Gamestatus = "End Game", g.Timespent = 3600; }, nullptr},
+        {[](SavedGameFile& g) { g.Gamestatus = "End Game", g.Finaltrial = 2; }, "do not match"},
+        {[](SavedGameFile& g) { g.Gamestatus = "Win"; }, "no winning hint"},
+        {[](SavedGameFile& g) { g.Gamestatus = "Win", g.Trialblack[3] = 4, g.Trialwhite[3] = 0; },
+         "no winning hint"},
+        {[](SavedGameFile& g) {
+             g.Gamestatus = "Win", g.Answer = "5432", g.Trialblack[3] = 4, g.Trialwhite[3] = 0;
+         },
+         nullptr},
+        {[](SavedGameFile& g) {
+             g.Gamestatus = "Win", g.Answer = "5432", g.Trialblack[3] = 3, g.Trialwhite[3] = 0;
+         },
+         "no winning hint"},
+        // A wrong hint hid the win of trial 2; the claim at trial 3 uncovered it.
+        {[](SavedGameFile& g) {
+             g.Gamestatus = "Win", g.Hinterrors = 2, g.ErrorTrials = "2", g.TrueBlacks = "4",
+             g.TrueWhites = "0";
+             g.Answer = "2301", g.Trialblack[2] = 4, g.Trialwhite[2] = 0;
+         },
+         nullptr},
+        {[](SavedGameFile& g) {
+             g.Gamestatus = "Win", g.Answer = "2301", g.Trialblack[2] = 4, g.Trialwhite[2] = 0;
+         },
+         "no winning hint"},
+        {[](SavedGameFile& g) { g.Hinterrors = 1, g.ErrorTrials = "5"; }, "without errors"},
+        {[](SavedGameFile& g) { g.Gamestatus = "Hint(s) Consistent"; }, "without wrong hints"},
+        {[](SavedGameFile& g) { g.Gamestatus = "Hint(s) Consistent", g.Hinterrors = 2; }, nullptr},
+        {[](SavedGameFile& g) { g.Gamestatus = "Error Detected"; }, "stopped game"},
+        // The computer's guess of trial 2 waits for its hint.
+        {[](SavedGameFile& g) { g = Computergame(); }, nullptr},
+        {[](SavedGameFile& g) { g = Computergame(), g.Finaltrial = 2, g.Trialblack[2] = 1; }, "do not match"},
+        {[](SavedGameFile& g) { g = Computergame(), g.Gamestatus = "Error Detected"; }, nullptr},
+        {[](SavedGameFile& g) { g = Computergame(), g.Gamestatus = "Error Detected", g.Finaltrial = 0; },
+         "stopped game"},
+    };
+    for (const auto& [change, reason] : cases) {
+        SavedGameFile g = Playergame();
+        change(g);
+        const std::string why = Checksavedgame(g);
+        EXPECT_TRUE(reason ? why.find(reason) != std::string::npos : why.empty())
+            << g.Gamestatus << " " << g.Currenttrial << "/" << g.Finaltrial << ": " << why;
+    }
+}
+
 TEST(SavedGameFileTest, SavesReplaceTheFileWholeAndTextsMustFit) {
     // Length 8 with 27 trials: the texts take exactly the 242 bytes a record has.
     SavedGameFile full = Playergame();
     full.Colours = 10, full.Codelength = full.MaxRepeat = 8, full.Currenttrial = full.Finaltrial = 27;
-    full.Answer = "01234567";
     for (size_t t = 1; t <= 27; ++t) full.Trialguess[t] = std::to_string(10000000 + 3701 * t);
+    // Won at the last trial, after two wrong hints.
+    full.Gamestatus = "Win", full.Answer = full.Trialguess[27], full.Trialblack[27] = 8;
+    full.Hinterrors = 2, full.ErrorTrials = "12", full.TrueBlacks = full.TrueWhites = "0";
     const Bytes bytes = Encodesavedgame(Fillbuffer({}, full));
     SavedGameFile buffer, read;
     EXPECT_EQ(Decodesavedgame(bytes.data(), bytes.size(), read), "");
-    const fs::path folder = fs::temp_directory_path() / ("tallimor-saved-" + std::to_string(::getpid()));
-    fs::create_directories(folder);
+    const fs::path folder = Freshfolder("saved");
     const fs::path path = folder / "game.mm";
     ASSERT_TRUE(Writesavedgame(path, Computergame(), buffer).Ok());
     EXPECT_EQ(fs::file_size(path), 722u);
@@ -142,7 +215,10 @@ TEST(SavedGameFileTest, SavesReplaceTheFileWholeAndTextsMustFit) {
     const SavedGameFile saved = buffer;
     EXPECT_EQ(Writesavedgame(path, full, buffer).status, SavedGameStatus::TooLong);
     EXPECT_EQ(Writesavedgame(folder / "none" / "game.mm", Playergame(), buffer).status,
-              SavedGameStatus::Unwritable);
+              SavedGameStatus::Noplace);
+    fs::permissions(folder, fs::perms::owner_write, fs::perm_options::remove);
+    EXPECT_EQ(Writesavedgame(path, Playergame(), buffer).status, SavedGameStatus::Unwritable);
+    fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
     EXPECT_EQ(buffer, saved);
     EXPECT_TRUE(Readsavedgame(path, read).Ok());
     EXPECT_EQ(read, saved);

@@ -12,6 +12,7 @@ int Play(const Options& options);
 int Markcommand(const Options& options);
 int Simulatecommand(const Options& options);
 int Initstatscommand(const Options& options);
+int Tidycommand(const Options& options);
 int Benchcommand(const Options& options);
 int Claimcommand(const Options& options);
 

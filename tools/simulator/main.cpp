@@ -9,14 +9,51 @@
 namespace {
 
 const char* const kUsage =
-    "usage: tallimor-sim play|claim|simulate|mark|init-stats|bench [options] "
+    "usage: tallimor-sim play|claim|simulate|mark|init-stats|tidy|bench [options] "
     "(setting: --colours C --length L [--unspecified] --order fixed|random --repeat K)";
+
+// --help: every command with its options, as the manual page gives them.
+const char* const kHelp =
+    "usage: tallimor-sim COMMAND [options]\n"
+    "The computer code-breaker of Tallimor without a window.\n"
+    "\n"
+    "A setting is --colours C --length L [--unspecified] --order fixed|random --repeat K\n"
+    "(C 5 to 10, L 3 to 8 and at most C - 2, K the most copies of one colour, K = L: any).\n"
+    "\n"
+    "  play SETTING --colour-order DIGITS --answer CODE [--start N --given G1,G2,...]\n"
+    "       [--errors DIGITS]\n"
+    "      the computer breaks CODE; one line per hint, then win, lost or bug\n"
+    "  claim SETTING --colour-order DIGITS --answer CODE --errors DIGITS --guesses G1,G2,...\n"
+    "       [--start N --given H1,H2,...]\n"
+    "      plays the guesses, then claims a wrong hint and prints the verdict\n"
+    "  simulate SETTING [--seed S] [--threads T]\n"
+    "      plays every code of the setting and prints the average of attempts\n"
+    "  mark SETTING --answer CODE --guess CODE\n"
+    "      prints the blacks, whites and blank hits of the guess\n"
+    "  init-stats --dir FOLDER [--games N] [--seed S]\n"
+    "      writes the computer's statistics into FOLDER/Winners/Winners5 to Winners10\n"
+    "  bench [--games N] [--seed S]\n"
+    "      times the computer's guesses over every setting\n"
+    "\n"
+    "  --help     print this text and exit\n"
+    "  --version  print the version and exit\n"
+    "\n"
+    "Exit status: 0 done; 1 a game of simulate did not end in a win, or init-stats\n"
+    "could not use a records file; 2 a usage error.\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
     using namespace tallimor::sim;
     const std::string command = argc > 1 ? argv[1] : "";
+    if (argc == 2 && command == "--help") {
+        std::fputs(kHelp, stdout);
+        return 0;
+    }
+    if (argc == 2 && command == "--version") {
+        std::printf("tallimor-sim %s\n", TALLIMOR_VERSION);
+        return 0;
+    }
     try {
         const std::vector<std::string> setting = {"colours", "length", "unspecified", "order", "repeat"};
         auto with = [&](std::vector<std::string> names) {
@@ -47,6 +84,11 @@ int main(int argc, char** argv) {
             Options options(argc, argv, 2, {});
             options.Allow({"dir", "games", "seed"});
             return Initstatscommand(options);
+        }
+        if (command == "tidy") {
+            Options options(argc, argv, 2, {});
+            options.Allow({"dir"});
+            return Tidycommand(options);
         }
         if (command == "bench") {
             Options options(argc, argv, 2, {});

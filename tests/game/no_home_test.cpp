@@ -1,0 +1,62 @@
+// Without a folder to keep records in, the player is told once at start in
+// the program's own message box; answered or timed out, the idle screen
+// follows as if nothing had happened.
+
+#include <gtest/gtest.h>
+
+#include "game/game_fixture.h"
+
+namespace tallimor {
+namespace {
+
+TEST(Nohome, NamesTheFolderTriedAndReturnsToTheIdleScreen) {
+    Game g;
+    ASSERT_EQ(g.Stack(), "Picfore");
+    g.m.Nohome("/home/ann/.local/share/Tallimor/");
+    ASSERT_EQ(g.Boxid(), "Nohome");
+    EXPECT_EQ(g.m.Box()->title, "Records Not Kept");
+    EXPECT_EQ(g.m.Box()->icon, '!');
+    EXPECT_EQ(g.m.Box()->buttons, 1);
+    EXPECT_EQ(g.Boxtext(),
+              "Records and saved games cannot be kept: the folder /home/ann/.local/share/Tallimor/ cannot be "
+              "written.  They last only until the programme ends.");
+    EXPECT_EQ(g.Status(), Waitinfo(Wait::Nohome).status);
+    g.Press(Msgbutton::Cmdmid);
+    EXPECT_EQ(g.Boxid(), "");
+    EXPECT_EQ(g.Stack(), "Picfore");
+    // The idle screen's five minutes start again: the demo comes after 300 s.
+    g.h.Advance(299);
+    EXPECT_FALSE(g.m.Demorunning());
+    g.h.Advance(2);
+    EXPECT_TRUE(g.m.Demorunning());
+}
+
+TEST(Nohome, WithoutAHomeFolderSaysSoAndItsMinuteRunsOutOnTheIdleScreen) {
+    Game g;
+    g.m.Nohome("");
+    EXPECT_EQ(
+        g.Boxtext(),
+        "Records and saved games cannot be kept: no home folder is set (HOME).  They last only until the "
+        "programme ends.");
+    g.h.Advance(59);
+    EXPECT_EQ(g.Boxid(), "Nohome");
+    g.h.Advance(2);
+    EXPECT_EQ(g.Boxid(), "");
+    EXPECT_EQ(g.Stack(), "Picfore");
+    EXPECT_FALSE(g.m.Demorunning());
+}
+
+TEST(Nohome, IsNotRaisedOverAnythingButTheIdleScreen) {
+    Game g;
+    g.m.Mnuset_Click();
+    g.m.Nohome("/x/");
+    EXPECT_EQ(g.Boxid(), "");
+    EXPECT_EQ(g.Stack(), "Frmenu");
+    g.m.Cmdcancel_Click();
+    g.m.Mnuquit_Click();
+    g.m.Nohome("/x/");
+    EXPECT_EQ(g.Boxid(), "Mnuquit");
+}
+
+}  // namespace
+}  // namespace tallimor
