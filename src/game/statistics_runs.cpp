@@ -13,7 +13,7 @@
 namespace tallimor {
 
 void Tallimormod::Cmdinitstat_Click() {
-    if (!Designer || !Isshown(Panel::Frmenu) || box_) return;
+    if (!designer_ || !Isshown(Panel::Frmenu) || box_) return;
     // Every file takes the run's wins, so one that cannot be used stops it before it starts.
     if (!Runrecordsusable(5, 10)) return;
     Beginrun(Runkind::Initstat);
@@ -33,7 +33,7 @@ void Tallimormod::Initstat() {
 }
 
 void Tallimormod::Cmdsimulate_Click() {
-    if (!Designer || !Isshown(Panel::Frmenu) || box_) return;
+    if (!designer_ || !Isshown(Panel::Frmenu) || box_) return;
     GameSettings s = g_.Settings;
     lists_.Updatesetting(s);
     s.Who = Guesser::Watch;
@@ -126,7 +126,7 @@ void Tallimormod::Systembox_Ok() { systembox_.reset(); }
 // ------------------------------------------------------ the statistics window
 
 void Tallimormod::Cmdstat_Click() {
-    if (!Designer || !Isshown(Panel::Frmenu) || box_) return;
+    if (!designer_ || !Isshown(Panel::Frmenu) || box_) return;
     Setwait(Wait::None);
     auto lines = std::make_shared<std::vector<std::string>>();
     lines->reserve(kStatisticslines);

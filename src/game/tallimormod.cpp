@@ -203,7 +203,7 @@ Mainview Tallimormod::Describe() const {
     v.quit = quit_;
     v.instructions = instructions_;
     v.about = about_;
-    v.designerButtons = Designer;
+    v.designerButtons = designer_;
     Describedemo(v);
     v.toolbarPressed = Toolbarpressed(keyboard_, display_, v.animation.on);
     Describestatistics(v);

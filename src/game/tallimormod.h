@@ -65,6 +65,10 @@ class Tallimormod {
     // `recordsFolder`: where the records files live, ending in "/".
     // `clock`: the time the game clock and the time-outs read.
     explicit Tallimormod(std::string recordsFolder = "", TimeSource clock = {});
+    // The engine holds references into the module and the timers call back
+    // into it: a copy would point back into the original.
+    Tallimormod(const Tallimormod&) = delete;
+    Tallimormod& operator=(const Tallimormod&) = delete;
 
     // What the window shows now.
     Mainview Describe() const;
@@ -129,8 +133,8 @@ class Tallimormod {
     void Cmdgo_Click();
     void Checkwinners();
     void Showwinners();
-    // Designer mode: the list carries an editor of its places and statistics.
-    bool Designer = false;
+    // Designer mode (Form_Activate): the list carries an editor of its places and statistics.
+    bool Designermode() const { return designer_; }
 
     // ---- the Help menu's windows, and designer mode
     void Mnuinstr_Click();
@@ -232,23 +236,24 @@ class Tallimormod {
     void Showstatus();
 
     // ---- state, for the window, the simulator and tests
-    GameState& State() { return g_; }
     const GameState& State() const { return g_; }
-    GameClock& Clock() { return clock_; }
+    const GameClock& Clock() const { return clock_; }
     const WaitStack& Waitstack() const { return wait_; }
-    SettingLists& Lists() { return lists_; }
     const EngineTables& Tables() const { return tables_; }
     const WrongHintState& Wronghints() const { return wrong_; }
     const GuessRow& Row() const { return row_; }
     const std::optional<Boxview>& Box() const { return box_; }
-    bool Keyboardinput() const { return keyboard_; }
     bool Computermarks() const { return computerMarks_; }
     const std::string& Errorrecord() const { return errorRecord_; }
     Displaymode Display() const { return display_; }
     const std::string& Recordsfolder() const { return recordsFolder_; }
 
+    // ---- hooks for the simulator, the benchmark and tests: what a game is
+    // given instead of drawing it, who hears of its steps, and the chance the
+    // module draws from (a replay sets it to a seeded source).
     Gamepreset Preset;
     Gameprobe Probe;
+    RandomSource& Chance() { return g_.Random; }
 
    private:
     // The steps that follow a box once it is unloaded, as the code after a
@@ -267,7 +272,6 @@ class Tallimormod {
 
     Control Defaultcontrol() const;
     void Startfromlists();
-    void Refreshlists();
     void Startplay();
     void Show(Panel p, bool shown = true) { shown_[static_cast<size_t>(p)] = shown; }
     void Hide(Panel p) { Show(p, false); }
@@ -335,6 +339,7 @@ class Tallimormod {
     bool correctionSwept_ = false;  // the warning came over "Continue Playing"
     bool bufferPending_ = false;    // the deferred closing step is due
     bool quit_ = false;
+    bool designer_ = false;
 
     // What the panels show.
     std::array<bool, kPanels> shown_{};

@@ -95,7 +95,7 @@ void Tallimormod::Showwinners() {
     winnersView_.data = texts.data;
     Show(Panel::Picwinners);
     if (box_) return;
-    if (!Designer) {
+    if (!designer_) {
         Setwait(Wait::Picwinners);
         return;
     }

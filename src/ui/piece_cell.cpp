@@ -86,8 +86,6 @@ void PieceCell::Setborder(bool border) {
 
 void PieceCell::Setcaption(const QString& caption) { label_->setText(caption); }
 
-QString PieceCell::Caption() const { return label_->text(); }
-
 void PieceCell::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
     pressed_ = true;

@@ -36,10 +36,8 @@ class PieceCell : public QWidget {
     void Setborder(bool border);
     void Setcaption(const QString& caption);
     bool Hasborder() const { return border_; }
-    QString Caption() const;
     QColor Colour() const { return colour_; }
     QFrame* Box() const { return box_; }
-    QLabel* Label() const { return label_; }
 
     std::function<bool()> Candrag;               // may a drag start from here now?
     QCursor Dragcursor{Qt::PointingHandCursor};  // what a dragged position shows

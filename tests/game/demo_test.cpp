@@ -34,7 +34,7 @@ TEST(Demo, TheSpeedBarsEndsPaceTheComputersTrials) {
         Game g;
         g.m.Hsbspeed_Change(value);
         EXPECT_EQ(g.m.Timers()[static_cast<size_t>(Timerid::Tmrdelay)].interval, interval) << value;
-        g.m.State().Random = Draws(Eightfour(0.0));
+        g.m.Chance() = Draws(Eightfour(0.0));
         g.m.Mnudemo_Click();
         ASSERT_TRUE(g.V().demo.speedShown);
         EXPECT_EQ(g.V().demo.speedMax, 100);
@@ -53,7 +53,7 @@ TEST(Demo, ARandomSettingKeepsItsRangesAndFiveColoursMeanLengthThreeFixed) {
     std::set<std::pair<int, int>> lengths;  // colours and length
     std::set<int> repeats, fixedness, starts, orders, hints, displays;
     for (uint64_t seed = 1; seed <= 2000; ++seed) {
-        g.m.State().Random = RandomSource(seed);
+        g.m.Chance() = RandomSource(seed);
         g.m.Startdemo();
         const GameSettings& s = g.m.State().Settings;
         ASSERT_EQ(s.Who, Guesser::Watch);
@@ -111,7 +111,7 @@ TEST(Demo, OffersNothingFromTheMenusTheToolbarOrTheRecord) {
 TEST(Demo, AGameWithWrongHintsIsCorrectedInThePanelAndTheNextGameFollows) {
     Game g;
     g.m.Hsbspeed_Change(0);
-    g.m.State().Random = Draws(Eightfour(0.9), 7);
+    g.m.Chance() = Draws(Eightfour(0.9), 7);
     g.m.Preset.answer = "3517";
     g.m.Preset.errorTrials = "2";
     g.m.Mnudemo_Click();
@@ -208,7 +208,7 @@ TEST(Demo, EscapeEndsItExactlyAsAClickOnTheRecordAndIsTakenOnlyThen) {
     // Two twin demos, one ended by the click and one by Escape, leave the same screen behind.
     auto ended = [](bool escape) {
         Game g;
-        g.m.State().Random = RandomSource(5);
+        g.m.Chance() = RandomSource(5);
         g.m.Mnunumber_Click();
         EXPECT_FALSE(g.m.Escape_Keypress());  // on the idle screen Escape is not taken
         g.m.Mnudemo_Click();

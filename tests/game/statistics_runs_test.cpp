@@ -19,7 +19,7 @@ const Picks kFiveThree{
     {L::Colour, "5"}, {L::Length, "3"}, {L::Order, "Random order"}, {L::Repeat, "No repetition"}};
 
 void Opendesignermenu(Game& g, const Picks& picks = {}) {
-    g.m.Designer = true;
+    g.m.Form_Activate(true);
     g.m.Mnuset_Click();
     for (const auto& [list, text] : picks) g.m.Cblist_Click(list, text);
 }

@@ -45,7 +45,7 @@ TEST(EngineBruteForceTest, EveryCodeOfSmallSettingsIsFoundConsistently) {
     RandomSource orders(2024);
     for (const GameSettings& s : Everysetting(5, 7, 5, 3)) {
         Virtualhost host;
-        host.mod.State().Random = orders;
+        host.mod.Chance() = orders;
         for (std::string code = Firstcode(s);;) {
             ASSERT_TRUE(PlayChecked(host, s, code));
             if (!Nextcode(s, code)) break;
