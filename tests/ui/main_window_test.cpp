@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "find_control.h"
 #include "ui/fmfiles.h"
 #include "ui/fmmain.h"
 #include "ui/fmmessage.h"
@@ -29,9 +30,7 @@ class MainWindowTest : public QObject {
 
     template <class T = QWidget>
     T* Find(const char* name) const {
-        T* found = w_->findChild<T*>(name);
-        if (!found) qFatal("no control %s", name);
-        return found;
+        return Findcontrol<T>(w_.get(), name);
     }
     bool Visible(const char* name) const { return Find(name)->isVisible(); }
     void Key(Qt::Key key) {

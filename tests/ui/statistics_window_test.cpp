@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "find_control.h"
 #include "ui/fmmain.h"
 #include "ui/fmstat.h"
 
@@ -23,9 +24,7 @@ class StatisticsWindowTest : public QObject {
 
     template <class T = QWidget>
     T* Find(const char* name) const {
-        T* found = w_->findChild<T*>(name);
-        if (!found) qFatal("no control %s", name);
-        return found;
+        return Findcontrol<T>(w_.get(), name);
     }
 
    private slots:
