@@ -384,6 +384,9 @@ class Tallimormod {
 
     // The Help menu's windows that are open.
     bool instructions_ = false, about_ = false;
+    // `open`: the flag of the window; one of the two at a time.
+    void Openhelpwindow(bool& open, Wait wait);
+    void Closehelpwindow(bool& open);
 
     // The demo and the animation (demo.cpp).
     void Describedemo(Mainview& v) const;
