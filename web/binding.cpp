@@ -388,7 +388,7 @@ const std::map<std::string, Handler, std::less<>>& Handlers() {
         {"Cmdopen_Click", Plain<&Tallimormod::Cmdopen_Click>()},
         {"Cmdsave_Click", Plain<&Tallimormod::Cmdsave_Click>()},
         {"Fmfiles_Cmdcancel_Click", Plain<&Tallimormod::Fmfiles_Cmdcancel_Click>()},
-        {"Fmfiles_KeyUp", [](Tallimormod& m, const Args& x) { m.Fmfiles_KeyUp(x.a); }},
+        {"Fmfiles_Delete_KeyUp", Plain<&Tallimormod::Fmfiles_Delete_KeyUp>()},
         {"Loadgame", [](Tallimormod& m, const Args& x) { m.Loadgame(x.text); }},
         {"Enter_Keypress", Plain<&Tallimormod::Enter_Keypress>()},
         {"Messagebutton_Click",
@@ -427,7 +427,7 @@ EMSCRIPTEN_KEEPALIVE const char* Tallimor_start(const char* folder, double seed)
         Playwatched(warmup, settings);
     }
     module = std::make_unique<Tallimormod>(folder, [] { return emscripten_get_now() / 1000.0; });
-    if (seed >= 0) module->State().Random.Seed(static_cast<uint64_t>(seed));
+    if (seed >= 0) module->Chance().Seed(static_cast<uint64_t>(seed));
     last = Describe(*module);
     return last.c_str();
 }

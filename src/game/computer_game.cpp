@@ -10,10 +10,10 @@
 namespace tallimor {
 
 void Tallimormod::Computerguess() {
-    if (wait_.Current() == "Demo") {
+    if (wait_.Current() == Wait::Demo) {
         Demothinking();  // the demo's panel says so, and its wait stays
     } else {
-        wait_.Setdirect("Thinking");
+        wait_.Setdirect(Wait::Thinking);
         Showstatus();
     }
     engine_->Setcomputermarks(computerMarks_);
@@ -82,7 +82,7 @@ void Tallimormod::Record() {
 void Tallimormod::Showbug(const std::string& guess) {
     Stoptimer(Timerid::Tmrdelay);
     Stoptimer(Timerid::Tmrrec);
-    Messagebox("Bug", Showbugtext(guess));
+    Messagebox(Message::Bug, Showbugtext(guess));
 }
 
 }  // namespace tallimor

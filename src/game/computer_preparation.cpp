@@ -11,23 +11,23 @@ namespace tallimor {
 void Tallimormod::Newgame(const GameSettings& settings) {
     g_.Settings = settings;
     Hide(Panel::Frmenu);
-    Setwait(0, "");
-    computerMarks_ = g_.Settings.Who == 3;
-    if (g_.Settings.Who == 2) {
-        if (g_.Settings.Startfrom == 1) {
+    Setwait(Wait::None);
+    computerMarks_ = g_.Settings.Computerplays();
+    if (g_.Settings.Computerguesses()) {
+        if (!g_.Settings.Middlestart()) {
             g_.Settings.Starttrial = 1;
             Askmarking();
             return;
         }
         trialno_ = {{"2", "3", "4", "5", "6", "7", "8", "9"}, 0};
         Show(Panel::Frtrialno);
-        Setwait(300, "Frtrialno");
+        Setwait(Wait::Frtrialno);
         return;
     }
     const WinnersResult records = Initialize();
     if (!records.Usable()) {
         // The game goes on once the player has read why.
-        Messagebox("Recordsfile", records.message, Afterbox::Startplay);
+        Messagebox(Message::Recordsfile, records.message, Afterbox::Startplay);
         return;
     }
     Startplay();
@@ -48,7 +48,7 @@ void Tallimormod::Cmdoktrial_Click() {
 }
 
 void Tallimormod::Askmarking() {
-    if (g_.Settings.Hinterrors == 2) {
+    if (g_.Settings.Errorsallowed()) {
         // Wrong hints are the computer's to give, so it marks without asking.
         computerMarks_ = true;
         Show(Panel::Frmark);
@@ -57,7 +57,7 @@ void Tallimormod::Askmarking() {
     }
     computerMarks_ = false;
     Show(Panel::Frmark);
-    Setwait(300, "Frmark");
+    Setwait(Wait::Frmark);
 }
 
 void Tallimormod::Optyesmark_Click() {
@@ -70,7 +70,7 @@ void Tallimormod::Optnomark_Click() {
 
 void Tallimormod::Cmdokmark_Click() {
     if (!Isshown(Panel::Frmark)) return;
-    Setwait(0, "");
+    Setwait(Wait::None);
     Initialize();
     Hide(Panel::Frmark);
     if (computerMarks_) {
@@ -81,12 +81,12 @@ void Tallimormod::Cmdokmark_Click() {
     Show(Panel::Frcolour);
     Showsetting();
     Show(Panel::Fraskcode);
-    Setwait(300, "Fraskcode");
+    Setwait(Wait::Fraskcode);
 }
 
 void Tallimormod::Cmdready_Click() {
     if (!Isshown(Panel::Fraskcode)) return;
-    Setwait(0, "");
+    Setwait(Wait::None);
     for (Panel p : {Panel::Fraskcode, Panel::Frcolour, Panel::Frsetting, Panel::Frgetresult}) Hide(p);
     if (g_.Settings.Starttrial == 1) {
         Startplay();

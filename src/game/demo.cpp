@@ -24,18 +24,18 @@ void Tallimormod::Mnudemo_Click() {
 // The start of unattended play, a demo's or a statistics run's: the demo's
 // wait, which a click on the record ends, the setting to put back then, as
 // the Cancel of the Game Setting Menu does, and the menus and toolbar taken away.
-void Tallimormod::Beginrun(const std::string& mode) {
-    Setwait(0, "Demo");
+void Tallimormod::Beginrun(Runkind mode) {
+    Setwait(Wait::Demo);
     saved_ = lists_.Save();
     menus_.Mnugame = menus_.Mnumedia = menus_.Mnuoption = menus_.Mnuhelp = false;
     menus_.Tlbgame = false;
-    Demo = true;
-    Runmode = mode;
+    demoOn_ = true;
+    runmode_ = mode;
 }
 
 void Tallimormod::Startdemo() {
-    if (!Demo) {
-        Beginrun("Demo");
+    if (!demoOn_) {
+        Beginrun(Runkind::Demo);
         playerDisplay_ = display_;
         menus_.Mnuquit = false;  // the demo takes Quit away too
     }
@@ -69,12 +69,12 @@ int Tallimormod::Speedinterval() const { return 999 * demo_.speed / demo_.speedM
 void Tallimormod::Pacedelay(bool owntrial) {
     // The trials a game is given are taken in at once; the computer's own go at the demo's pace.
     timers_[static_cast<size_t>(Timerid::Tmrdelay)].interval =
-        owntrial && wait_.Current() == "Demo" ? Speedinterval() : 1;
+        owntrial && wait_.Current() == Wait::Demo ? Speedinterval() : 1;
 }
 
 void Tallimormod::Picrecord_MouseDown(int button) {
-    if (button == 1 && wait_.Current() == "Demo") {
-        wait_.Setdirect("");
+    if (button == 1 && wait_.Current() == Wait::Demo) {
+        wait_.Setdirect(Wait::None);
         Showstatus();
         Cmdcancel_Click();
     } else if (button == 2 && menus_.Mnugame) {
@@ -83,7 +83,7 @@ void Tallimormod::Picrecord_MouseDown(int button) {
 }
 
 bool Tallimormod::Escape_Keypress() {
-    if (wait_.Current() != "Demo") return false;
+    if (wait_.Current() != Wait::Demo) return false;
     Picrecord_MouseDown(1);
     return true;
 }
@@ -95,10 +95,10 @@ void Tallimormod::Picfore_MouseDown(int button) {
 bool Tallimormod::Enddemo() {
     Stoptimer(Timerid::Tmrdelay);
     demo_.shown = demo_.speedShown = false;
-    const bool was = Demo;
-    Demo = false;
+    const bool was = demoOn_;
+    demoOn_ = false;
     if (was) menus_.Tlbgame = true;  // the idle screen's menus come back with Finishgame
-    if (Runmode == "Demo") Runmode.clear();
+    if (runmode_ == Runkind::Demo) runmode_ = Runkind::None;
     if (playerDisplay_) display_ = *playerDisplay_;
     playerDisplay_.reset();
     return was;
@@ -114,7 +114,8 @@ void Tallimormod::Demomessage(char icon, const std::string& text) {
 
 void Tallimormod::Demothinking() {
     // After a correction its text stays on show.
-    if (g_.Gamestatus != "Continue Playing") Demomessage('i', "I am thinking. Please wait a while.\n");
+    if (g_.Gamestatus != GameStatus::Continueplaying)
+        Demomessage('i', "I am thinking. Please wait a while.\n");
 }
 
 void Tallimormod::Demodetected() {
@@ -132,18 +133,18 @@ void Tallimormod::Democorrected() {
 
 void Tallimormod::Demoend(const std::string& text) {
     Demomessage('!', text);
-    g_.Gamestatus = "Next Demo";
+    g_.Gamestatus = GameStatus::Nextdemo;
     timers_[static_cast<size_t>(Timerid::Tmrdelay)].interval = kNextdemoms;
     Starttimer(Timerid::Tmrdelay);
 }
 
 bool Tallimormod::Demostep() {
-    if (!Demo) return false;
-    if (g_.Gamestatus == "Error Detected") {
+    if (!demoOn_) return false;
+    if (g_.Gamestatus == GameStatus::Errordetected) {
         Correction();
         return true;
     }
-    if (g_.Gamestatus == "Next Demo") {
+    if (g_.Gamestatus == GameStatus::Nextdemo) {
         Nextdemo();
         return true;
     }
@@ -153,7 +154,7 @@ bool Tallimormod::Demostep() {
 void Tallimormod::Nextdemo() {
     demo_.shown = false;
     board_.rows.clear();
-    if (Runmode == "Demo") {
+    if (runmode_ == Runkind::Demo) {
         timers_[static_cast<size_t>(Timerid::Tmrdelay)].interval = Speedinterval();
         Startdemo();
     }
@@ -174,7 +175,8 @@ void Tallimormod::Describedemo(Mainview& v) const {
     Animationview& a = v.animation;
     a.on = animation_;
     const GameSettings& s = g_.Settings;
-    a.fly = animation_ && Isshown(Panel::Lbltime) && (s.Who == 1 || (s.Who == 2 && !computerMarks_));
+    a.fly = animation_ && Isshown(Panel::Lbltime) &&
+            (s.Playerguesses() || (s.Computerguesses() && !computerMarks_));
     a.trial = g_.Currenttrial;
     a.placed = placed_;
     a.winlaps = winlaps_;

@@ -7,7 +7,7 @@
 namespace tallimor {
 
 void Tallimormod::Form_Activate(bool designer) {
-    if (designer) Designer = true;
+    if (designer) designer_ = true;
 }
 
 }  // namespace tallimor

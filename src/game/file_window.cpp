@@ -44,12 +44,12 @@ void Tallimormod::Drvfiles_Change(int place) {
     const std::string chosen = fileWindow_->places.items[static_cast<size_t>(place)];
     if (!Showfolder(chosen)) {
         fileWindow_->places.shown = place;
-        Notready(68);
+        Notready(Fileerror::Noplace);
     }
 }
 
 void Tallimormod::Dirfiles_Change(const std::string& folder) {
-    if (fileWindow_ && !box_ && !Showfolder(folder)) Notready(52);
+    if (fileWindow_ && !box_ && !Showfolder(folder)) Notready(Fileerror::Nofolder);
 }
 
 void Tallimormod::Txtfiles_Change(const std::string& text) {
@@ -74,8 +74,8 @@ void Tallimormod::Filfiles_DblClick(int file) {
 bool Tallimormod::Buildchosenfile() {
     const Fileview& w = *fileWindow_;
     if (w.name.empty()) {
-        Messagebox("Nofile", std::string("You haven't specified a file name.\nDo you still want to ") +
-                                 (w.opening ? "load a game?" : "save the game?"));
+        Messagebox(Message::Nofile, std::string("You haven't specified a file name.\nDo you still want to ") +
+                                        (w.opening ? "load a game?" : "save the game?"));
         return false;
     }
     gamefolder_ = Currentfolder();
@@ -87,10 +87,10 @@ void Tallimormod::Cmdopen_Click() {
     if (!fileWindow_ || box_ || !fileWindow_->opening || !Buildchosenfile()) return;
     switch (Lookupfile(chosenfile_)) {
         case Fileexistence::Missing:
-            Messagebox("Notexist", "The file " + chosenfile_ + " does not exist!  Try again.");
+            Messagebox(Message::Notexist, "The file " + chosenfile_ + " does not exist!  Try again.");
             break;
         case Fileexistence::Unreadable:
-            Notready(52);
+            Notready(Fileerror::Nofolder);
             break;
         case Fileexistence::Exists:
             Loadgame(chosenfile_);
@@ -102,10 +102,10 @@ void Tallimormod::Cmdsave_Click() {
     if (!fileWindow_ || box_ || fileWindow_->opening || !Buildchosenfile()) return;
     switch (Lookupfile(chosenfile_)) {
         case Fileexistence::Exists:
-            Messagebox("Overwrite", "The file " + chosenfile_ + " already exits!  Overwrite?");
+            Messagebox(Message::Overwrite, "The file " + chosenfile_ + " already exits!  Overwrite?");
             break;
         case Fileexistence::Unreadable:
-            Notready(52);
+            Notready(Fileerror::Nofolder);
             break;
         case Fileexistence::Missing:
             Savegame(chosenfile_);
@@ -113,19 +113,19 @@ void Tallimormod::Cmdsave_Click() {
     }
 }
 
-void Tallimormod::Fmfiles_KeyUp(int keycode) {
-    if (keycode != 46 || !fileWindow_ || box_ || fileWindow_->highlighted < 0) return;
+void Tallimormod::Fmfiles_Delete_KeyUp() {
+    if (!fileWindow_ || box_ || fileWindow_->highlighted < 0) return;
     const Fileview& w = *fileWindow_;
     gamefolder_ = Currentfolder();
     chosenfile_ = gamefolder_ + w.files[static_cast<size_t>(w.highlighted)];
-    Messagebox("Delete", "Are you sure you want to delete the file " + chosenfile_ + "?");
+    Messagebox(Message::Delete, "Are you sure you want to delete the file " + chosenfile_ + "?");
 }
 
 void Tallimormod::Fmfiles_Cmdcancel_Click() {
     if (!fileWindow_) return;
     const bool opening = fileWindow_->opening;
     Closefilewindow();
-    Setwait(0, "Nochange");
+    Retimewait(0);
     // Open is offered on the idle screen only, so cancelling it ends there
     // whatever status the last game left behind.
     if (opening || !g_.Playing()) {
@@ -134,23 +134,23 @@ void Tallimormod::Fmfiles_Cmdcancel_Click() {
         return;
     }
     wait_.Pop();
-    if (!wait_.Stack().empty()) Setwait(60, "Nochange");
+    if (wait_.Current() != Wait::None) Retimewait(kRestoredtimeout);
     Showstatus();
 }
 
-void Tallimormod::Notready(int error, const std::string& path) {
+void Tallimormod::Notready(Fileerror error, const std::string& path) {
     // A place on this system is a folder, so the message names all of it.
     std::string place = "/";
     if (fileWindow_ && !fileWindow_->places.items.empty())
         place = fileWindow_->places.items[static_cast<size_t>(fileWindow_->places.shown)];
     std::string text;
-    if (error == 68)
+    if (error == Fileerror::Noplace)
         text = "Drive " + place + " not ready!  Try again.";
-    else if (error == 52)
+    else if (error == Fileerror::Nofolder)
         text = "Disk not ready! Please insert a disk in drive " + place + ".";
     else
         text = "Disk not ready! Please insert the disk containing the file\n" + path + " and try again.";
-    Messagebox("Notready", text);
+    Messagebox(Message::Notready, text);
 }
 
 }  // namespace tallimor

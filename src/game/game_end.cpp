@@ -9,7 +9,7 @@
 namespace tallimor {
 
 void Tallimormod::Win() {
-    const bool player = g_.Settings.Who == 1;
+    const bool player = g_.Settings.Playerguesses();
     if (player && animation_) ++winlaps_;  // the figure's lap of honour
     if (!player && wrong_.ErrorPending) {
         // The computer cannot find the code past a wrong hint it has not seen through.
@@ -18,12 +18,12 @@ void Tallimormod::Win() {
     }
     g_.Finaltrial = g_.Currenttrial;
     g_.Attempts = static_cast<int16_t>(g_.Currenttrial - g_.Settings.Starttrial + 1);
-    g_.Gamestatus = "Win";
+    g_.Gamestatus = GameStatus::Win;
     Showsetting();
     Stoptimer(Timerid::Tmrrec);
     Stoptimer(Timerid::Tmrdelay);
     Hide(Panel::Lbltime);
-    if (g_.Settings.Who == 2 && !computerMarks_) {
+    if (g_.Settings.Computerguesses() && !computerMarks_) {
         // The player kept the code to himself: the winning guess is it.
         g_.Answer = g_.Guessstr;
         g_.Answerblanks = g_.Guessblanks;
@@ -42,15 +42,15 @@ void Tallimormod::Win() {
             hidden ? Hiddenwintext(false, wrong_)
                    : "Win!  I have tried " + std::to_string(g_.Attempts) + Plural(" time", g_.Attempts) + ".";
     }
-    if (g_.Settings.Who == 3 && g_.Settings.Hinterrors == 1 && Updatecomputerstatistics()) return;
+    if (g_.Settings.Computerplays() && !g_.Settings.Errorsallowed() && Updatecomputerstatistics()) return;
     Winbox();
 }
 
 void Tallimormod::Winbox() {
-    if (Demo)
+    if (demoOn_)
         Demoend(winText_);
     else
-        Messagebox("Win", Choosetext(winText_));
+        Messagebox(Message::Win, Choosetext(winText_));
 }
 
 bool Tallimormod::Updatecomputerstatistics() {
@@ -62,16 +62,16 @@ bool Tallimormod::Updatecomputerstatistics() {
     }
     if (result.Usable()) return false;
     // The file is left as it was; the win is shown once the player has read why.
-    Messagebox("Recordsfile", result.message, Afterbox::Winbox);
+    Messagebox(Message::Recordsfile, result.message, Afterbox::Winbox);
     return true;
 }
 
 void Tallimormod::Gameover(bool lasttrial) {
-    if (g_.Gamestatus == "Gameover") return;  // the game ends once
+    if (g_.Gamestatus == GameStatus::Gameover) return;  // the game ends once
     // Out of time, the computer's trial in progress has no hint yet.
-    if (g_.Settings.Who == 2 && !lasttrial) --g_.Currenttrial;
+    if (g_.Settings.Computerguesses() && !lasttrial) --g_.Currenttrial;
     g_.Finaltrial = g_.Currenttrial;
-    g_.Gamestatus = "Gameover";
+    g_.Gamestatus = GameStatus::Gameover;
     Showsetting();
     clock_.Calculatetime();
     Stoptimer(Timerid::Tmrrec);
@@ -80,20 +80,20 @@ void Tallimormod::Gameover(bool lasttrial) {
                     Panel::Frcolour, Panel::Lbltime})
         Hide(p);
     const std::string text = Gameovertext(g_, lasttrial);
-    if (g_.Settings.Who == 1) {
+    if (g_.Settings.Playerguesses()) {
         if (g_.Currenttrial > 0) Showanswer("Answer");
         if (g_.Currenttrial == kLastTrial) Showrecord(kLastTrial);
     } else if (lasttrial && !g_.Answer.empty()) {
         Showanswer("Answer");
     }
-    if (Demo) {
+    if (demoOn_) {
         Demoend(text);
         return;
     }
     if (g_.Currenttrial == 0)
-        Messagebox("Gameover0", text);
+        Messagebox(Message::Gameover0, text);
     else
-        Messagebox("Gameover1", Choosetext(text));
+        Messagebox(Message::Gameover1, Choosetext(text));
 }
 
 // The file window and the Help windows give way to what the clock raises,
@@ -115,7 +115,7 @@ void Tallimormod::Finishgame() {
     menus_.Mnugame = menus_.Mnumedia = menus_.Mnuoption = menus_.Mnuhelp = true;
     menus_.Mnuset = menus_.Mnunew = menus_.Mnuload = menus_.Mnudemo = menus_.Mnuquit = true;
     menus_.Mnusaving = menus_.Mnuend = false;
-    Setwait(300, "Picfore");
+    Setwait(Wait::Picfore);
 }
 
 void Tallimormod::Tmrrec_Timer() {
@@ -132,21 +132,21 @@ void Tallimormod::Tmrrec_Timer() {
         Closewindows();
         // The game cannot go on without the correction this box announces:
         // it is made once the warning has been read.
-        correctionSwept_ = box_ && box_->id == "Continue Playing";
+        correctionSwept_ = box_ && box_->id == Message::Continueplaying;
         Closesecondary(true);
-        Messagebox("Warning", kFiveminutestext, Afterbox::Fiveminutes);
+        Messagebox(Message::Warning, kFiveminutestext, Afterbox::Fiveminutes);
     }
 }
 
 void Tallimormod::Tmrbuffer_Timer() {
     Stoptimer(Timerid::Tmrbuffer);
     // A simulation run has ended: its summary.
-    if (Runmode == "Simulate" && g_.Gamestatus.empty()) return Showsummary();
+    if (runmode_ == Runkind::Simulate && g_.Gamestatus == GameStatus::None) return Showsummary();
     // One step per start, whether the tick or a direct call comes first.
     if (!bufferPending_) return;
     bufferPending_ = false;
-    if (g_.Gamestatus != "Win")
-        Messagebox("Franswer", Choosetext(kShowanswertext));
+    if (g_.Gamestatus != GameStatus::Win)
+        Messagebox(Message::Franswer, Choosetext(kShowanswertext));
     else
         Win();
 }
@@ -154,12 +154,12 @@ void Tallimormod::Tmrbuffer_Timer() {
 void Tallimormod::Mnuend_Click() {
     if (!menus_.Mnuend) return;
     g_.Finaltrial = g_.Currenttrial;
-    Messagebox("Mnuend", kEndgametext);
+    Messagebox(Message::Mnuend, kEndgametext);
 }
 
 void Tallimormod::Mnuquit_Click() {
     if (!menus_.Mnuquit) return;
-    Messagebox("Mnuquit", kQuittext);
+    Messagebox(Message::Mnuquit, kQuittext);
 }
 
 }  // namespace tallimor

@@ -23,24 +23,24 @@ WinnersResult Tallimormod::Initialize() {
     errorRecord_.clear();
     reported_ = 0;
     engine_.emplace(g_, tables_, wrong_);
-    title_ = Demo ? "Demo" : "New Game - Unsaved";
-    savestatus_ = "Unsaved";
+    title_ = demoOn_ ? "Demo" : "New Game - Unsaved";
+    savestatus_ = SaveStatus::Unsaved;
     Hide(Panel::Picfore);
     Show(Panel::Picupper);
     board_.rows.clear();
     board_.corrected.clear();
     board_.codelength = g_.Settings.Codelength;
-    board_.fixedOrder = g_.Settings.fixedOrder();
+    board_.fixedOrder = g_.Settings.Fixedorder();
     board_.heading = "RECORD";
     Show(Panel::Picrecord);
     const GameSettings& s = g_.Settings;
-    if (s.Who != 1 || s.Hinterrors == 2) {
+    if (!s.Playerguesses() || s.Errorsallowed()) {
         if (Preset.colourOrder.empty())
             engine_->Drawcolourorder();
         else
             tables_.ColourOrder = Preset.colourOrder;
     }
-    if (s.Who == 1 || s.Who == 3) {
+    if (s.Playerguesses() || s.Computerplays()) {
         if (Preset.answer.empty()) {
             Makecode(g_, MakeTarget::Answer);
         } else {
@@ -48,9 +48,9 @@ WinnersResult Tallimormod::Initialize() {
             g_.Answerblanks = static_cast<int16_t>(Countchar(g_.Answer, kBlank));
         }
     }
-    g_.Gamestatus = "Preparation";
+    g_.Gamestatus = GameStatus::Preparation;
     g_.ErrorTrials.clear();
-    if (s.Hinterrors == 2) {
+    if (s.Errorsallowed()) {
         if (Preset.errorTrials) {
             g_.ErrorTrials = *Preset.errorTrials;
         } else {
@@ -63,10 +63,10 @@ WinnersResult Tallimormod::Initialize() {
             g_.ErrorTrials = Geterrortrial(average, g_.Random);
         }
     }
-    if (s.Startfrom == 1 && (Preset.given.empty() || s.Who == 2)) {
+    if (!s.Middlestart() && (Preset.given.empty() || s.Computerguesses())) {
         g_.Settings.Starttrial = 1;
-    } else if (!Preset.given.empty() && s.Who != 2) {
-        g_.Settings.Startfrom = 2;
+    } else if (!Preset.given.empty() && !s.Computerguesses()) {
+        g_.Settings.Startfrom = Startpoint::Middle;
         g_.Settings.Starttrial = static_cast<int16_t>(Preset.given.size() + 1);
         for (size_t i = 0; i < Preset.given.size(); ++i) {
             g_.Currenttrial = static_cast<int16_t>(i + 1);
@@ -75,18 +75,18 @@ WinnersResult Tallimormod::Initialize() {
             Showrecord(g_.Currenttrial);
             Processmark(g_);
         }
-    } else if (s.Who != 2) {
+    } else if (!s.Computerguesses()) {
         const WinnersResult read = Getstarttrial(g_, recordsFolder_, winners_);
         if (records.Usable()) records = read;
         Playearlytrials(g_);
         for (int t = 1; t < g_.Settings.Starttrial; ++t) board_.rows[t] = g_.Record[t];
     }
-    if (Probe.trialRecorded && s.Who != 2)
+    if (Probe.trialRecorded && !s.Computerguesses())
         for (int t = 1; t < g_.Settings.Starttrial; ++t)
             Probe.trialRecorded(t, g_.Record[t].Trialguess,
                                 Hint{g_.Record[t].Trialblack, g_.Record[t].Trialwhite, 0});
-    if (s.Who != 2) reported_ = g_.Settings.Starttrial - 1;
-    g_.Currenttrial = static_cast<int16_t>(s.Who == 1 ? g_.Settings.Starttrial - 1 : 0);
+    if (!s.Computerguesses()) reported_ = g_.Settings.Starttrial - 1;
+    g_.Currenttrial = static_cast<int16_t>(s.Playerguesses() ? g_.Settings.Starttrial - 1 : 0);
     wait_.Starttrial = g_.Settings.Starttrial;
     menus_.Mnuset = menus_.Mnunew = menus_.Mnuload = menus_.Mnusaving = menus_.Mnudemo = false;
     menus_.Mnuend = true;
@@ -94,9 +94,9 @@ WinnersResult Tallimormod::Initialize() {
 }
 
 void Tallimormod::Startgame() {
-    g_.Gamestatus = "Playing";
+    g_.Gamestatus = GameStatus::Playing;
     // The player takes part when guessing or when marking the computer's guesses.
-    if (g_.Settings.Who == 1 || (g_.Settings.Who == 2 && !computerMarks_)) {
+    if (g_.Settings.Playerguesses() || (g_.Settings.Computerguesses() && !computerMarks_)) {
         clock_.Start(0);
         Show(Panel::Lbltime);
         warned_ = false;
@@ -108,12 +108,12 @@ void Tallimormod::Startgame() {
     menus_.Mnugame = menus_.Mnumedia = menus_.Mnuoption = menus_.Mnuhelp = false;
     Showsetting();
     Showanswer("Answer");
-    if (wait_.Current() == "Demo") board_.heading = "DEMO";
-    Pacedelay(wait_.Current() == "Demo");
+    if (wait_.Current() == Wait::Demo) board_.heading = "DEMO";
+    Pacedelay(wait_.Current() == Wait::Demo);
 }
 
 void Tallimormod::Getguess() {
-    if (g_.Settings.Who == 1)
+    if (g_.Settings.Playerguesses())
         Getstring();
     else
         Computerguess();

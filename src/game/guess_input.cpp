@@ -34,11 +34,11 @@ void Tallimormod::Getstring() {
     subcol_ = subnum_ = false;
     refusal_ = Inputrefusal::None;
     g_.Guessblanks = s.Codelength;
-    if (s.Who == 1) {
-        wait_.Setdirect("Frgetstring1");
+    if (s.Playerguesses()) {
+        wait_.Setdirect(Wait::Frgetstring1);
         Showstatus();
     } else {
-        Setwait(300, "Frgetstring2");
+        Setwait(Wait::Frgetstring2);
     }
 }
 
@@ -105,7 +105,7 @@ void Tallimormod::Lblstring_DragDrop(DragSource source, int position) {
         Submitok();
         return;
     }
-    const bool fixed = g_.Settings.fixedOrder();
+    const bool fixed = g_.Settings.Fixedorder();
     // A drop that changes nothing (a colour on itself, a position on itself) needs no word.
     if (colour && (fixed || row_.Cell(position) != source.index) && position >= 0 && position < row_.Length())
         refusal_ = Colourrefusal(row_, source.index);
@@ -154,12 +154,12 @@ void Tallimormod::Submitguess() {
         Hide(p);
     menus_.Mnusaving = false;
     if (g_.Playing()) menus_.Mnuend = menus_.Mnuoption = false;
-    const Refusal refusal = Checksubmission(g_, g_.Settings.Who == 2 && computerMarks_);
+    const Refusal refusal = Checksubmission(g_, g_.Settings.Computerguesses() && computerMarks_);
     if (refusal != Refusal::None) {
-        Messagebox("Same", Refusaltext(refusal), Afterbox::Getstring);
+        Messagebox(Message::Same, Refusaltext(refusal), Afterbox::Getstring);
         return;
     }
-    if (g_.Settings.Who != 1) {
+    if (!g_.Settings.Playerguesses()) {
         Computercode();
         return;
     }

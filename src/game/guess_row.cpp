@@ -32,7 +32,7 @@ bool GuessRow::Fillcolour(int colour) {
 }
 
 bool GuessRow::Dropcolour(int colour, int position) {
-    if (settings_.fixedOrder()) return Fillcolour(colour);
+    if (settings_.Fixedorder()) return Fillcolour(colour);
     if (!Valid(position) || !Incolours(colour)) return false;
     int& cell = cells_[static_cast<size_t>(position)];
     if (cell == colour) return false;
@@ -45,7 +45,7 @@ bool GuessRow::Dropcolour(int colour, int position) {
 }
 
 bool GuessRow::Moveposition(int from, int to) {
-    if (settings_.fixedOrder() || !Valid(from) || !Valid(to) || from == to) return false;
+    if (settings_.Fixedorder() || !Valid(from) || !Valid(to) || from == to) return false;
     if (cells_[static_cast<size_t>(from)] == kEmptycell) return false;
     std::swap(cells_[static_cast<size_t>(from)], cells_[static_cast<size_t>(to)]);
     return true;
@@ -84,7 +84,7 @@ std::string GuessRow::Codestring() const {
 
 void GuessRow::Sortfixed() {
     // The empty mark is above every colour, so empty positions end up last.
-    if (settings_.fixedOrder()) std::sort(cells_.begin(), cells_.begin() + Length());
+    if (settings_.Fixedorder()) std::sort(cells_.begin(), cells_.begin() + Length());
 }
 
 }  // namespace tallimor

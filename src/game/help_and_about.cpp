@@ -7,30 +7,22 @@
 
 namespace tallimor {
 
-void Tallimormod::Mnuinstr_Click() {
+void Tallimormod::Openhelpwindow(bool& open, Wait wait) {
     if (!menus_.Mnuhelp || box_ || instructions_ || about_) return;
-    instructions_ = true;
-    Setwait(300, "Instruct+");
+    open = true;
+    Setwait(wait);
 }
 
-void Tallimormod::Cmdokinstr_Click() {
-    if (!instructions_) return;
-    instructions_ = false;
+void Tallimormod::Closehelpwindow(bool& open) {
+    if (!open) return;
+    open = false;
     wait_.R1();
     Syncwait();
 }
 
-void Tallimormod::Mnuabout_Click() {
-    if (!menus_.Mnuhelp || box_ || instructions_ || about_) return;
-    about_ = true;
-    Setwait(60, "Fmabout+");
-}
-
-void Tallimormod::Cmdokabout_Click() {
-    if (!about_) return;
-    about_ = false;
-    wait_.R1();
-    Syncwait();
-}
+void Tallimormod::Mnuinstr_Click() { Openhelpwindow(instructions_, Wait::Instruct); }
+void Tallimormod::Cmdokinstr_Click() { Closehelpwindow(instructions_); }
+void Tallimormod::Mnuabout_Click() { Openhelpwindow(about_, Wait::Fmabout); }
+void Tallimormod::Cmdokabout_Click() { Closehelpwindow(about_); }
 
 }  // namespace tallimor

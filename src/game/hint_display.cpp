@@ -11,14 +11,14 @@ void Tallimormod::Showresult() {
     Show(Panel::Frshowresult);
     result_ = Showresulttexts(g_);
     resultHint_ = g_.Result;
-    Setwait(60, "Frshowresult");
+    Setwait(Wait::Frshowresult);
 }
 
 void Tallimormod::Cmdshowresult_Click() {
     if (!Isshown(Panel::Frshowresult)) return;
     Acceptpendinghint();
     if (g_.Currenttrial == kLastTrial - 1 && clock_.Timespent < kGameSeconds) {
-        Messagebox("Warning", kLastchancetext, Afterbox::Nexttrial);
+        Messagebox(Message::Warning, kLastchancetext, Afterbox::Nexttrial);
         return;
     }
     Nexttrial();
@@ -40,7 +40,7 @@ void Tallimormod::Nexttrial() {
 // The hint on display is recorded: by its OK, or before the hour ends the game.
 void Tallimormod::Acceptpendinghint() {
     if (!Isshown(Panel::Frshowresult)) return;
-    Setwait(0, "");
+    Setwait(Wait::None);
     Hide(Panel::Frshowresult);
     Showrecord(g_.Currenttrial);
     Record();
@@ -59,7 +59,7 @@ void Tallimormod::Showanswer(const std::string& caption) {
 }
 
 void Tallimormod::Showsetting() {
-    settingStatus_ = g_.Gamestatus;
+    settingStatus_ = std::string(Gamestatustext(g_.Gamestatus));
     Show(Panel::Frsetting);
 }
 

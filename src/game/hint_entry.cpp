@@ -35,10 +35,10 @@ bool Countkey(std::string& text, char key, int largest) {
 
 void Tallimormod::Getresult() {
     Show(Panel::Frgetresult);
-    wait_.Setdirect("Frgetresult");
+    wait_.Setdirect(Wait::Frgetresult);
     Showstatus();
     const bool playing = g_.Playing();
-    const bool fixed = g_.Settings.fixedOrder();
+    const bool fixed = g_.Settings.Fixedorder();
     entry_.trials = "Trial: " + std::to_string(g_.Currenttrial);
     entry_.myguess = playing ? "My guess is" : "Your input is";
     g_.Guessblanks = static_cast<int16_t>(Countchar(g_.Guessstr, kBlank));
@@ -92,14 +92,14 @@ void Tallimormod::Cbcorrect_Click(const std::string& text) {
     const auto it = std::find(entry_.correct.items.begin(), entry_.correct.items.end(), text);
     if (it == entry_.correct.items.end()) return;
     entry_.correct.shown = static_cast<int>(it - entry_.correct.items.begin());
-    if (g_.Settings.randomOrder())
+    if (g_.Settings.Randomorder())
         entry_.wrong = Counts(Largestwhite(entry_.correct.shown), entry_.wrong.shown);
     listPicked_ = true;
     Resultok();
 }
 
 void Tallimormod::Cbwrong_Click(const std::string& text) {
-    if (!Isshown(Panel::Frgetresult) || keyboard_ || g_.Settings.fixedOrder()) return;
+    if (!Isshown(Panel::Frgetresult) || keyboard_ || g_.Settings.Fixedorder()) return;
     const auto it = std::find(entry_.wrong.items.begin(), entry_.wrong.items.end(), text);
     if (it == entry_.wrong.items.end()) return;
     entry_.wrong.shown = static_cast<int>(it - entry_.wrong.items.begin());
@@ -114,7 +114,7 @@ void Tallimormod::Txtcorrect_KeyPress(char key) {
 }
 
 void Tallimormod::Txtwrong_KeyPress(char key) {
-    if (!Isshown(Panel::Frgetresult) || !keyboard_ || g_.Settings.fixedOrder()) return;
+    if (!Isshown(Panel::Frgetresult) || !keyboard_ || g_.Settings.Fixedorder()) return;
     if (Countkey(entry_.wrongText, key, Largestwhite(Value(entry_.correctText)))) Resultok();
 }
 
@@ -123,12 +123,12 @@ void Tallimormod::Resultok() {
         entry_.okEnabled = listPicked_;
     else
         entry_.okEnabled =
-            !entry_.correctText.empty() && (g_.Settings.fixedOrder() || !entry_.wrongText.empty());
+            !entry_.correctText.empty() && (g_.Settings.Fixedorder() || !entry_.wrongText.empty());
 }
 
 void Tallimormod::Cmdgetresult_Click() {
     if (!Isshown(Panel::Frgetresult) || !entry_.okEnabled) return;
-    const bool fixed = g_.Settings.fixedOrder();
+    const bool fixed = g_.Settings.Fixedorder();
     if (keyboard_) {
         g_.Result = {static_cast<int16_t>(Value(entry_.correctText)),
                      static_cast<int16_t>(fixed ? 0 : Value(entry_.wrongText)), 0};
@@ -139,7 +139,7 @@ void Tallimormod::Cmdgetresult_Click() {
     Hide(Panel::Frgetresult);
     Showrecord(g_.Currenttrial);
     Record();
-    if (g_.Gamestatus == "Preparation") {
+    if (g_.Gamestatus == GameStatus::Preparation) {
         if (g_.Currenttrial < g_.Settings.Starttrial - 1) {
             ++g_.Currenttrial;
             Getstring();

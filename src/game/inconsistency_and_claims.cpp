@@ -11,31 +11,31 @@
 namespace tallimor {
 
 void Tallimormod::Inconsistent() {
-    g_.Gamestatus = "Error Detected";
+    g_.Gamestatus = GameStatus::Errordetected;
     Showsetting();
-    if (g_.Settings.Who == 2 && !computerMarks_) {
+    if (g_.Settings.Computerguesses() && !computerMarks_) {
         // The player's own hints: nothing to correct, the game stops here.
         Stoptimer(Timerid::Tmrrec);
         g_.Finaltrial = static_cast<int16_t>(std::max(g_.Currenttrial - 1, g_.Settings.Starttrial - 1));
-        Messagebox("Error Detected", Heytext(g_.Finaltrial));
+        Messagebox(Message::Errordetected, Heytext(g_.Finaltrial));
         return;
     }
     std::string text;
-    if (g_.Settings.Who == 1) {
+    if (g_.Settings.Playerguesses()) {
         text = Rightclaimtext(g_, wrong_);
     } else {
         text = Detectedtext(g_.Currenttrial, wrong_);
         if (Probe.inconsistent) Probe.inconsistent(wrong_.Checkedtrial);
     }
-    if (Demo) {
+    if (demoOn_) {
         Demodetected();  // the demo asks nothing: its next step corrects the hints
         return;
     }
-    Messagebox("Continue Playing", text);
+    Messagebox(Message::Continueplaying, text);
 }
 
 void Tallimormod::Correction() {
-    g_.Gamestatus = "Continue Playing";
+    g_.Gamestatus = GameStatus::Continueplaying;
     const auto corrected = Correcthints(g_, wrong_, errorRecord_);
     for (const auto& [trial, row] : corrected) {
         board_.rows[trial] = row;
@@ -45,13 +45,13 @@ void Tallimormod::Correction() {
     if (wrong_.WinHidden) {
         // The guess that got the wrong hint was the code: the win is shown
         // once this step is over, counted to the last trial checked.
-        g_.Gamestatus = "Win";
+        g_.Gamestatus = GameStatus::Win;
         g_.Currenttrial = wrong_.Checkedtrial;
         bufferPending_ = true;
         Starttimer(Timerid::Tmrbuffer);
         return;
     }
-    if (g_.Settings.Who == 1) {
+    if (g_.Settings.Playerguesses()) {
         g_.Currenttrial = wrong_.Checkedtrial;
     } else {
         // Replays the checked trials with the true hints, then guesses anew.
@@ -59,7 +59,7 @@ void Tallimormod::Correction() {
         g_.Guessblanks = 0;
         g_.Currenttrial = 0;
     }
-    if (Demo) Democorrected();
+    if (demoOn_) Democorrected();
     Getguess();
 }
 
@@ -87,19 +87,19 @@ void Tallimormod::Errorcase() {
     std::string text;
     if (verdict == Claimverdict::Late) {
         Showanswer("Answer");
-        g_.Gamestatus = "Late Detection of Error";
+        g_.Gamestatus = GameStatus::Latedetection;
         text = Latetext(g_, wrong_);
     } else {
         --g_.Currenttrial;
         g_.Answer = g_.Guessstr;  // a code that fits every hint given
         g_.Answerblanks = static_cast<int16_t>(Countchar(g_.Answer, kBlank));
         Showanswer("Possible Answer");
-        g_.Gamestatus = "Hint(s) Consistent";
+        g_.Gamestatus = GameStatus::Hintsconsistent;
         text = Consistenttext(g_.Currenttrial);
     }
     Showsetting();
-    Messagebox("Wrong Detection", text + "\nChoose one option below.");
-    if (box_) box_->title = g_.Gamestatus;
+    Messagebox(Message::Wrongdetection, text + "\nChoose one option below.");
+    if (box_) box_->title = Gamestatustext(g_.Gamestatus);
 }
 
 }  // namespace tallimor

@@ -12,7 +12,7 @@ std::string Refusalline(Inputrefusal why, const GameSettings& s, bool keyboard) 
             break;
         case Inputrefusal::Full:
             if (keyboard) return "All " + length + " positions are typed.";
-            return s.fixedOrder() ? "The row is full: take a colour out first."
+            return s.Fixedorder() ? "The row is full: take a colour out first."
                                   : "The row is full: drop a colour onto the one it replaces.";
         case Inputrefusal::Notcolour:
             return "Type the digits 0 to " + std::to_string(s.Colours - 1) + " for the colours" +
@@ -42,7 +42,7 @@ std::string Colourtip(const GameSettings& s, bool keyboard, bool hasBorder, bool
     if (keyboard) return Refusalline(Inputrefusal::Keyboard, s, true);
     if (!hasBorder) return Refusalline(Inputrefusal::Repeat, s, false);
     // In a "Random order" row a colour dropped on a position replaces the one there.
-    if (rowFull && s.fixedOrder()) return Refusalline(Inputrefusal::Full, s, false);
+    if (rowFull && s.Fixedorder()) return Refusalline(Inputrefusal::Full, s, false);
     return "";
 }
 

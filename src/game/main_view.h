@@ -85,7 +85,7 @@ enum class Editfield { Player, Duration, Attempt, Population, Average };
 // same text in a row are still two boxes.
 struct Boxview {
     unsigned serial = 0;
-    std::string id;  // the message identifier (the box's Tag)
+    Message id = Message::Same;  // the message identifier (the box's Tag)
     std::string title;
     std::string text;
     char icon = 0;
@@ -141,9 +141,9 @@ struct Winnersview {
 
 // The Open and Save As window.
 struct Fileview {
-    std::string caption;     // "Open" or "Save As"
-    bool opening = true;     // Cmdopen is shown and default; otherwise Cmdsave
-    Listview places;         // Drvfiles
+    std::string caption;  // "Open" or "Save As"
+    bool opening = true;  // Cmdopen is shown and default; otherwise Cmdsave
+    Listview places;      // Drvfiles
     // Dirfiles: the folders from the root down to the current one, each a full
     // path ending in "/", then the current folder's subfolders by name.
     std::vector<std::string> chain, folders;
@@ -191,7 +191,7 @@ struct Mainview {
 
     Menustate menus;
     std::array<bool, 14> toolbar{};  // buttons 1 to 13 that can be pressed
-    bool keyboard = false;  // Options > Input Method
+    bool keyboard = false;           // Options > Input Method
     Displaymode display = Displaymode::Colour;
     // Buttons 1 to 13 that stand pressed: the toggles in force.
     std::array<bool, 14> toolbarPressed{};
@@ -242,7 +242,7 @@ struct Mainview {
     Control focus = Control::None;
     std::optional<Boxview> box;
     std::optional<Fileview> files;  // the file window, while it is open
-    bool quit = false;  // the player confirmed Quit
+    bool quit = false;              // the player confirmed Quit
 
     // The Help menu's windows that are open, and the designer's buttons of
     // the Game Setting Menu (Simulate, Initialize Statistics, See Statistics).

@@ -15,52 +15,64 @@ constexpr std::array<std::string_view, 5> kOk{"", "", "OK", "", ""};
 constexpr std::array<std::string_view, 5> kDisplayFinish{"Change Display", "", "", "", "FINISH"};
 constexpr std::array<std::string_view, 5> kClosing{"", "Save File", "Change Display", "End", ""};
 
-constexpr std::array kMessages{
-    MessageInfo{"Mnuend", "End Game?", '?', 2, kOkCancel, B::Cmdl2, "Mnuend+", 60},
-    MessageInfo{"Mnuquit", "Quit Programme?", '?', 2, kOkCancel, B::Cmdl2, "Mnuquit+", 60},
-    MessageInfo{"Bug", "Bug", '?', 2, kDisplayFinish, B::Cmdl2, "", 0},
-    MessageInfo{"Nofile", "No File Name", '?', 2, kYesNo, B::Cmdr2, "Nofile+", 60},
-    MessageInfo{"Notready", "Disk Not Ready", 'X', 1, kOk, B::Cmdmid, "Notready+", 60},
-    MessageInfo{"Notexist", "File Not Exist", 'X', 1, kOk, B::Cmdmid, "Notexist+", 60},
-    MessageInfo{"Overwrite", "Overwrite File?", '?', 2, kYesNo, B::Cmdr2, "Overwrite+", 60},
-    MessageInfo{"Delete", "Delete File?", '?', 2, kYesNo, B::Cmdl2, "Delete+", 60},
+constexpr std::array<MessageInfo, kMessages> kTable{{
+    MessageInfo{Message::Mnuend, "Mnuend", "End Game?", '?', 2, kOkCancel, B::Cmdl2, Wait::Mnuend},
+    MessageInfo{Message::Mnuquit, "Mnuquit", "Quit Programme?", '?', 2, kOkCancel, B::Cmdl2, Wait::Mnuquit},
+    MessageInfo{Message::Bug, "Bug", "Bug", '?', 2, kDisplayFinish, B::Cmdl2, Wait::None},
+    MessageInfo{Message::Nofile, "Nofile", "No File Name", '?', 2, kYesNo, B::Cmdr2, Wait::Nofile},
+    MessageInfo{Message::Notready, "Notready", "Disk Not Ready", 'X', 1, kOk, B::Cmdmid, Wait::Notready},
+    MessageInfo{Message::Notexist, "Notexist", "File Not Exist", 'X', 1, kOk, B::Cmdmid, Wait::Notexist},
+    MessageInfo{Message::Overwrite, "Overwrite", "Overwrite File?", '?', 2, kYesNo, B::Cmdr2,
+                Wait::Overwrite},
+    MessageInfo{Message::Delete, "Delete", "Delete File?", '?', 2, kYesNo, B::Cmdl2, Wait::Delete},
     // A file that holds no game, a game too long for a file, and a file
     // that cannot be written: the file window stays for another choice.
-    MessageInfo{"Notvalid", "Damaged File", 'X', 1, kOk, B::Cmdmid, "Notvalid+", 60},
-    MessageInfo{"Toolong", "Game Too Long", 'X', 1, kOk, B::Cmdmid, "Toolong+", 60},
-    MessageInfo{"Notsaved", "Game Not Saved", 'X', 1, kOk, B::Cmdmid, "Notsaved+", 60},
-    MessageInfo{"Notgame", "Result of Previous Game", 'i', 2, kDisplayFinish, B::Cmdr2, "Notgame", 900},
-    MessageInfo{"Notenter", "Loaded Game", 'i', 1, kOk, B::Cmdmid, "Notenter", 60},
-    MessageInfo{"Win", "Win", '!', 3, kClosing, B::Cmdr3, "Win", 900},
-    MessageInfo{"Error Detected", "Error Detected", 'X', 3, kClosing, B::Cmdr3, "Error Detected", 900},
-    MessageInfo{"Continue Playing", "Error Detected", 'i', 1, kOk, B::Cmdmid, "Continue Playing", 60},
-    MessageInfo{"Gameover0", "Gameover", '!', 1, kOk, B::Cmdmid, "Gameover0", 60},
-    MessageInfo{"Gameover1", "Gameover", '!', 3, kClosing, B::Cmdr3, "Gameover1", 900},
-    MessageInfo{"Same", "Inappropriate Input", '!', 1, kOk, B::Cmdmid, "Same", 900},
+    MessageInfo{Message::Notvalid, "Notvalid", "Damaged File", 'X', 1, kOk, B::Cmdmid, Wait::Notvalid},
+    MessageInfo{Message::Toolong, "Toolong", "Game Too Long", 'X', 1, kOk, B::Cmdmid, Wait::Toolong},
+    MessageInfo{Message::Notsaved, "Notsaved", "Game Not Saved", 'X', 1, kOk, B::Cmdmid, Wait::Notsaved},
+    MessageInfo{Message::Notgame, "Notgame", "Result of Previous Game", 'i', 2, kDisplayFinish, B::Cmdr2,
+                Wait::Notgame},
+    MessageInfo{Message::Notenter, "Notenter", "Loaded Game", 'i', 1, kOk, B::Cmdmid, Wait::Notenter},
+    MessageInfo{Message::Win, "Win", "Win", '!', 3, kClosing, B::Cmdr3, Wait::Win},
+    MessageInfo{Message::Errordetected, "Error Detected", "Error Detected", 'X', 3, kClosing, B::Cmdr3,
+                Wait::Errordetected},
+    MessageInfo{Message::Continueplaying, "Continue Playing", "Error Detected", 'i', 1, kOk, B::Cmdmid,
+                Wait::Continueplaying},
+    MessageInfo{Message::Gameover0, "Gameover0", "Gameover", '!', 1, kOk, B::Cmdmid, Wait::Gameover0},
+    MessageInfo{Message::Gameover1, "Gameover1", "Gameover", '!', 3, kClosing, B::Cmdr3, Wait::Gameover1},
+    MessageInfo{Message::Same, "Same", "Inappropriate Input", '!', 1, kOk, B::Cmdmid, Wait::Same},
     // Titled by the game status when it is raised.
-    MessageInfo{"Wrong Detection", "", 'X', 3, kClosing, B::Cmdr3, "Wrong Detection", 900},
-    MessageInfo{"Warning", "Warning", '!', 1, kOk, B::Cmdmid, "Warning", 60},
-    MessageInfo{"Franswer", "Show Answer", 'i', 3, kClosing, B::Cmdr3, "Franswer", 900},
+    MessageInfo{Message::Wrongdetection, "Wrong Detection", "", 'X', 3, kClosing, B::Cmdr3,
+                Wait::Wrongdetection},
+    MessageInfo{Message::Warning, "Warning", "Warning", '!', 1, kOk, B::Cmdmid, Wait::Warning},
+    MessageInfo{Message::Franswer, "Franswer", "Show Answer", 'i', 3, kClosing, B::Cmdr3, Wait::Franswer},
     // A records file that cannot be used: reported, then the game goes on.
-    MessageInfo{"Recordsfile", "Records File", 'X', 1, kOk, B::Cmdmid, "Recordsfile", 60},
+    MessageInfo{Message::Recordsfile, "Recordsfile", "Records File", 'X', 1, kOk, B::Cmdmid,
+                Wait::Recordsfile},
     // No folder to keep records and saved games in: told once at start.
-    MessageInfo{"Nohome", "Records Not Kept", '!', 1, kOk, B::Cmdmid, "Nohome", 60},
+    MessageInfo{Message::Nohome, "Nohome", "Records Not Kept", '!', 1, kOk, B::Cmdmid, Wait::Nohome},
     // The designer typed something that is not a number into the list's editor.
-    MessageInfo{"Notnumber", "Inappropriate Input", '!', 1, kOk, B::Cmdmid, "Notnumber", 60},
-};
+    MessageInfo{Message::Notnumber, "Notnumber", "Inappropriate Input", '!', 1, kOk, B::Cmdmid,
+                Wait::Notnumber},
+}};
 
-bool Isclosing(std::string_view id) {
-    return id == "Franswer" || id == "Win" || id == "Error Detected" || id == "Wrong Detection" ||
-           id == "Gameover1";
+constexpr bool Inorder() {
+    for (size_t i = 0; i < kTable.size(); ++i)
+        if (static_cast<size_t>(kTable[i].id) != i) return false;
+    return true;
+}
+static_assert(Inorder(), "the message table has one row for each message, in order");
+
+using M = Message;
+
+bool Isclosing(Message id) {
+    return id == M::Franswer || id == M::Win || id == M::Errordetected || id == M::Wrongdetection ||
+           id == M::Gameover1;
 }
 
 }  // namespace
 
-const MessageInfo* Findmessage(std::string_view id) {
-    for (const MessageInfo& info : kMessages)
-        if (info.id == id) return &info;
-    return nullptr;
-}
+const MessageInfo& Messageinfo(Message id) { return kTable[static_cast<size_t>(id)]; }
 
 std::string Iconfile(char letter) {
     switch (letter) {
@@ -77,39 +89,40 @@ std::string Iconfile(char letter) {
     }
 }
 
-MessageAction Buttonaction(Msgbutton button, std::string_view id) {
+MessageAction Buttonaction(Msgbutton button, Message id) {
     using A = MessageAction;
     switch (button) {
         case B::Cmdl2:
-            if (id == "Mnuend") return A::Endgameok;
-            if (id == "Mnuquit") return A::Quitok;
-            if (id == "Nofile") return A::Nofileyes;
-            if (id == "Overwrite") return A::Overwriteyes;
-            if (id == "Delete") return A::Deleteyes;
-            if (id == "Notgame" || id == "Bug") return A::Toggledisplay;
+            if (id == M::Mnuend) return A::Endgameok;
+            if (id == M::Mnuquit) return A::Quitok;
+            if (id == M::Nofile) return A::Nofileyes;
+            if (id == M::Overwrite) return A::Overwriteyes;
+            if (id == M::Delete) return A::Deleteyes;
+            if (id == M::Notgame || id == M::Bug) return A::Toggledisplay;
             return A::None;
         case B::Cmdl3:
             return Isclosing(id) ? A::Savefile : A::None;
         case B::Cmdmid:
-            if (id == "Gameover0") return A::Gameover0ok;
-            if (id == "Notready") return A::Notreadyok;
-            if (id == "Notexist" || id == "Notvalid" || id == "Toolong" || id == "Notsaved")
+            if (id == M::Gameover0) return A::Gameover0ok;
+            if (id == M::Notready) return A::Notreadyok;
+            if (id == M::Notexist || id == M::Notvalid || id == M::Toolong || id == M::Notsaved)
                 return A::Notexistok;
-            if (id == "Notenter") return A::Notenterok;
-            if (id == "Same" || id == "Warning" || id == "Recordsfile" || id == "Notnumber" || id == "Nohome")
+            if (id == M::Notenter) return A::Notenterok;
+            if (id == M::Same || id == M::Warning || id == M::Recordsfile || id == M::Notnumber ||
+                id == M::Nohome)
                 return A::Close;
-            if (id == "Continue Playing") return A::Continueplayingok;
+            if (id == M::Continueplaying) return A::Continueplayingok;
             if (Isclosing(id)) return A::Toggledisplay;
             return A::None;
         case B::Cmdr2:
-            if (id == "Mnuend") return A::Endgamecancel;
-            if (id == "Mnuquit") return A::Quitcancel;
-            if (id == "Nofile") return A::Nofileno;
-            if (id == "Overwrite" || id == "Delete") return A::Filenorestore;
-            if (id == "Notgame" || id == "Bug") return A::Finish;
+            if (id == M::Mnuend) return A::Endgamecancel;
+            if (id == M::Mnuquit) return A::Quitcancel;
+            if (id == M::Nofile) return A::Nofileno;
+            if (id == M::Overwrite || id == M::Delete) return A::Filenorestore;
+            if (id == M::Notgame || id == M::Bug) return A::Finish;
             return A::None;
         case B::Cmdr3:
-            if (id == "Win") return A::Winend;
+            if (id == M::Win) return A::Winend;
             if (Isclosing(id)) return A::End;
             return A::None;
     }

@@ -8,24 +8,56 @@
 #include <string>
 #include <string_view>
 
+#include "game/wait_states.h"
+
 namespace tallimor {
 
 // The five buttons of the message box, in the order their captions are given.
 enum class Msgbutton { Cmdl2, Cmdl3, Cmdmid, Cmdr3, Cmdr2 };
 
+// Every message the program raises.
+enum class Message {
+    Mnuend,
+    Mnuquit,
+    Bug,
+    Nofile,
+    Notready,
+    Notexist,
+    Overwrite,
+    Delete,
+    Notvalid,
+    Toolong,
+    Notsaved,
+    Notgame,
+    Notenter,
+    Win,
+    Errordetected,
+    Continueplaying,
+    Gameover0,
+    Gameover1,
+    Same,
+    Wrongdetection,
+    Warning,
+    Franswer,
+    Recordsfile,
+    Nohome,
+    Notnumber,
+};
+constexpr size_t kMessages = static_cast<size_t>(Message::Notnumber) + 1;
+
 struct MessageInfo {
-    std::string_view id;
+    Message id;
+    std::string_view name;  // the identifier the box carries as its tag
     std::string_view title;
     char icon;    // 'X' error, '?' question, '!' warning or result, 'i' information
     int buttons;  // 1: Cmdmid; 2: Cmdl2 and Cmdr2; 3: Cmdl3, Cmdmid and Cmdr3
     std::array<std::string_view, 5> captions;  // Cmdl2, Cmdl3, Cmdmid, Cmdr3, Cmdr2
     Msgbutton defaultButton;
-    std::string_view wait;  // the wait state entered, "+" for a pushed one
-    int16_t timeout;
+    Wait wait;  // the wait state entered, with its time-out
 };
 
-// nullptr for an identifier that is not a message.
-const MessageInfo* Findmessage(std::string_view id);
+// The row of a message.
+const MessageInfo& Messageinfo(Message id);
 
 // The picture file of an icon letter, relative to the program folder; empty
 // for a letter without one.
@@ -57,7 +89,7 @@ enum class MessageAction {
     Winend,             // the game ends, through the Top Five check when it qualifies
 };
 
-MessageAction Buttonaction(Msgbutton button, std::string_view id);
+MessageAction Buttonaction(Msgbutton button, Message id);
 
 // Texts of the two confirmations.
 extern const char* const kEndgametext;

@@ -7,11 +7,11 @@
 namespace tallimor {
 
 void Tallimormod::Nohome(const std::string& tried) {
-    if (box_ || wait_.Current() != "Picfore") return;
+    if (box_ || wait_.Current() != Wait::Picfore) return;
     const std::string where =
         tried.empty() ? "no home folder is set (HOME)" : "the folder " + tried + " cannot be written";
     Messagebox(
-        "Nohome",
+        Message::Nohome,
         "Records and saved games cannot be kept: " + where + ".  They last only until the programme ends.",
         Afterbox::Finishgame);
 }

@@ -14,9 +14,10 @@ namespace {
 constexpr const char* kToolongtext =
     "This game cannot be saved: its guesses need more room than a saved game has.";
 
-bool Endsthegame(const std::string& status) {
-    return status == "Error Detected" || status == "End Game" || status == "Hint(s) Consistent" ||
-           status == "Late Detection of Error" || status == "Gameover";
+bool Endsthegame(GameStatus status) {
+    using S = GameStatus;
+    return status == S::Errordetected || status == S::Endgame || status == S::Hintsconsistent ||
+           status == S::Latedetection || status == S::Gameover;
 }
 
 }  // namespace
@@ -25,12 +26,12 @@ std::string Tallimormod::Gamesfolder() const { return recordsFolder_ + "Files/";
 
 void Tallimormod::Setfinaltrial() {
     // The computer's current guess has no hint yet.
-    g_.Finaltrial = static_cast<int16_t>(g_.Settings.Who == 1 ? g_.Currenttrial : g_.Currenttrial - 1);
+    g_.Finaltrial = static_cast<int16_t>(g_.Settings.Playerguesses() ? g_.Currenttrial : g_.Currenttrial - 1);
 }
 
 void Tallimormod::Mnusave_Click() {
     if (!menus_.Mnusaving || box_ || fileWindow_) return;
-    if (savestatus_ == "Unsaved") {
+    if (savestatus_ == SaveStatus::Unsaved) {
         Mnusaveas_Click();
         return;
     }
@@ -42,28 +43,29 @@ void Tallimormod::Mnusaveas_Click() {
     if (!menus_.Mnusaving || box_ || fileWindow_) return;
     Setfinaltrial();
     Openfilewindow(false);
-    Setwait(300, "Mnusave+");
+    Setwait(Wait::Mnusave);
 }
 
 void Tallimormod::Mnuload_Click() {
     if (!menus_.Mnuload || box_ || fileWindow_) return;
-    Demo = false;
+    demoOn_ = false;
     Openfilewindow(true);
-    Setwait(300, "Load");
+    Setwait(Wait::Load);
 }
 
 void Tallimormod::Savegame(const std::string& path) {
     if (timers_[static_cast<size_t>(Timerid::Tmrrec)].enabled) clock_.Calculatetime();
     SavedGameFile game;
     const GameSettings& s = g_.Settings;
-    game.Who = s.Who;
+    game.Who = Code(s.Who);
     game.Inputmethod = keyboard_ ? "Keyboard" : "Mouse";
     game.Displaymode = display_ == Displaymode::Colour ? "Colour" : "Number";
     game.Markflag = computerMarks_ ? -1 : 0;
-    game.Colours = s.Colours, game.Startfrom = s.Startfrom, game.Starttrial = s.Starttrial;
-    game.Codelength = s.Codelength, game.Fixedlength = s.Fixedlength, game.Hinterrors = s.Hinterrors;
-    game.Ordertype = s.Ordertype, game.MaxRepeat = s.MaxRepeat;
-    game.Gamestatus = g_.Gamestatus;
+    game.Colours = s.Colours, game.Startfrom = Code(s.Startfrom), game.Starttrial = s.Starttrial;
+    game.Codelength = s.Codelength, game.Fixedlength = Code(s.Fixedlength),
+    game.Hinterrors = Code(s.Hinterrors);
+    game.Ordertype = Code(s.Ordertype), game.MaxRepeat = s.MaxRepeat;
+    game.Gamestatus = Gamestatustext(g_.Gamestatus);
     game.Currenttrial = g_.Currenttrial;
     game.Finaltrial = g_.Finaltrial;
     game.Answer = g_.Answer;
@@ -91,52 +93,53 @@ void Tallimormod::Savegame(const std::string& path) {
     // Nothing is closed or changed unless the file is written: the player may
     // try another place, or go back to the game.
     if (saved.status == SavedGameStatus::TooLong) {
-        Messagebox("Toolong", kToolongtext);
+        Messagebox(Message::Toolong, kToolongtext);
         return;
     }
     // The disk box is for a place that is not there; any other failure
     // gives the system's reason.
     if (saved.status == SavedGameStatus::Noplace) {
-        Notready(71, path);
+        Notready(Fileerror::Nofileaccess, path);
         return;
     }
     if (!saved.Ok()) {
-        Messagebox("Notsaved", "The game cannot be saved: " + saved.reason + ".\nNothing has been changed.");
+        Messagebox(Message::Notsaved,
+                   "The game cannot be saved: " + saved.reason + ".\nNothing has been changed.");
         return;
     }
     Closefilewindow();
     gamefile_ = path;
-    if (savestatus_ == "Unsaved") savestatus_ = "Saved";
+    if (savestatus_ == SaveStatus::Unsaved) savestatus_ = SaveStatus::Saved;
     wait_.Pop();
     if (Endsthegame(g_.Gamestatus)) {
         Finishgame();
-    } else if (g_.Gamestatus == "Win") {
-        if (s.Who == 1 && clock_.Timespent < kGameSeconds && g_.Currenttrial < kLastTrial)
+    } else if (g_.Gamestatus == GameStatus::Win) {
+        if (s.Playerguesses() && clock_.Timespent < kGameSeconds && g_.Currenttrial < kLastTrial)
             Checkwinners();
         else
             Finishgame();
     } else {
         title_ = "Saved Game - " + gamefile_;
-        Setwait(0, "Nochange");
+        Retimewait(0);
     }
 }
 
 void Tallimormod::Loadgame(const std::string& path) {
     const SavedGameResult loaded = Readsavedgame(path, savedBuffer_);
     if (loaded.status == SavedGameStatus::Unreadable) {
-        Notready(71, path);
+        Notready(Fileerror::Nofileaccess, path);
         return;
     }
     // A damaged file changes nothing: the window stays for another choice.
     if (!loaded.Ok()) {
-        Messagebox("Notvalid", "The file " + loaded.reason + ".\nNothing has been loaded.");
+        Messagebox(Message::Notvalid, "The file " + loaded.reason + ".\nNothing has been loaded.");
         return;
     }
     saved_ = lists_.Save();
     Closefilewindow();
     Restoregame(savedBuffer_);
     gamefile_ = path;
-    savestatus_ = "Loaded";
+    savestatus_ = SaveStatus::Loaded;
     title_ = "Loaded Game - " + gamefile_;
     menus_.Mnuset = menus_.Mnunew = menus_.Mnuload = menus_.Mnusaving = menus_.Mnudemo = false;
     menus_.Mnuend = true;
@@ -145,14 +148,14 @@ void Tallimormod::Loadgame(const std::string& path) {
     Show(Panel::Picrecord);
     if (!g_.Playing()) {
         Showsetting();
-        if (g_.Gamestatus == "Hint(s) Consistent")
+        if (g_.Gamestatus == GameStatus::Hintsconsistent)
             Showanswer("Possible Answer");
         else if (Storesanswer(savedBuffer_))
             Showanswer("Answer");
-        Messagebox("Notgame",
+        Messagebox(Message::Notgame,
                    "Here is the result of a previous game.\nPress the FINISH button after you have finished "
                    "examining the result.");
-    } else if (g_.Settings.Who != 1) {
+    } else if (!g_.Settings.Playerguesses()) {
         Resumeloaded();
         if (Storesreasoning(savedBuffer_)) {
             Getresult();
@@ -165,7 +168,7 @@ void Tallimormod::Loadgame(const std::string& path) {
             Getguess();
         }
     } else {
-        Messagebox("Notenter",
+        Messagebox(Message::Notenter,
                    "Please notice that for a loaded game, you will not\nenter the Top Five List even if you "
                    "break the record.");
     }
@@ -174,13 +177,14 @@ void Tallimormod::Loadgame(const std::string& path) {
 void Tallimormod::Restoregame(const SavedGameFile& f) {
     keyboard_ = f.Inputmethod == "Keyboard";
     Setdisplay(f.Displaymode == "Number" ? Displaymode::Number : Displaymode::Colour);
-    if (f.Who == 2) computerMarks_ = f.Markflag != 0;
-    GameSettings s = GameSettings::Make(f.Colours, f.Codelength, f.Fixedlength == 1, f.Ordertype, f.MaxRepeat,
-                                        f.Who, f.Startfrom, f.Hinterrors);
+    if (f.Who == Code(Guesser::Computer)) computerMarks_ = f.Markflag != 0;
+    GameSettings s = GameSettings::Make(f.Colours, f.Codelength, f.Fixedlength == Code(Lengthkind::Fixed),
+                                        f.Ordertype, f.MaxRepeat, f.Who, f.Startfrom, f.Hinterrors);
     s.Starttrial = f.Starttrial;
     g_.Settings = s;
     Clearrec(g_);
-    g_.Gamestatus = f.Gamestatus;
+    // The reader lets through only the statuses a game can be saved in.
+    g_.Gamestatus = Gamestatusnamed(f.Gamestatus).value_or(GameStatus::None);
     wrong_.Clear();
     wrong_.ErrorPending = f.ErrorPending != 0;
     wrong_.TrueBlacks = f.TrueBlacks, wrong_.TrueWhites = f.TrueWhites;
@@ -196,14 +200,14 @@ void Tallimormod::Restoregame(const SavedGameFile& f) {
     board_.rows.clear();
     board_.corrected.clear();
     board_.codelength = s.Codelength;
-    board_.fixedOrder = s.fixedOrder();
+    board_.fixedOrder = s.Fixedorder();
     board_.heading = "RECORD";
     for (int t = 1; t <= f.Finaltrial; ++t) {
         const size_t i = static_cast<size_t>(t);
         // The total the engine reasons with follows from the counts; the
         // file holds it only beside the reasoning it belongs to.
         const int16_t total =
-            s.fixedOrder() ? f.Trialblack[i] : static_cast<int16_t>(f.Trialblack[i] + f.Trialwhite[i]);
+            s.Fixedorder() ? f.Trialblack[i] : static_cast<int16_t>(f.Trialblack[i] + f.Trialwhite[i]);
         g_.Record[t] = TrialRecord{f.Trialguess[i], f.Trialblack[i], f.Trialwhite[i], total};
         board_.rows[t] = g_.Record[t];
     }
@@ -228,7 +232,7 @@ void Tallimormod::Restoregame(const SavedGameFile& f) {
     }
     // A game the computer reasons about, or whose hints a claim may question,
     // needs a colour order; one saved without its reasoning gets a new one.
-    if (tables_.ColourOrder.empty() && (s.Who != 1 || s.Hinterrors == 2)) {
+    if (tables_.ColourOrder.empty() && (!s.Playerguesses() || s.Errorsallowed())) {
         if (Preset.colourOrder.empty())
             engine_->Drawcolourorder();
         else

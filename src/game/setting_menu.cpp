@@ -11,7 +11,7 @@ void Tallimormod::Mnuset_Click() {
     Show(Panel::Frmenu);
     menus_.Mnuset = menus_.Mnunew = menus_.Mnuload = menus_.Mnusaving = menus_.Mnuend = menus_.Mnudemo =
         false;
-    Setwait(300, "Frmenu");
+    Setwait(Wait::Frmenu);
 }
 
 void Tallimormod::Cblist_Click(SettingList list, const std::string& text) {
@@ -36,7 +36,7 @@ void Tallimormod::Startfromlists() {
 
 void Tallimormod::Cmdcancel_Click() {
     const bool demo = Enddemo();
-    Setwait(0, "");
+    Setwait(Wait::None);
     Setdisplay(display_);
     // Only an open menu or a demo has texts to put back; otherwise the lists stand as chosen.
     if (Isshown(Panel::Frmenu) || demo) lists_.Restore(saved_);

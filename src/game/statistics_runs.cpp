@@ -13,10 +13,10 @@
 namespace tallimor {
 
 void Tallimormod::Cmdinitstat_Click() {
-    if (!Designer || !Isshown(Panel::Frmenu) || box_) return;
+    if (!designer_ || !Isshown(Panel::Frmenu) || box_) return;
     // Every file takes the run's wins, so one that cannot be used stops it before it starts.
     if (!Runrecordsusable(5, 10)) return;
-    Beginrun("Initstat");
+    Beginrun(Runkind::Initstat);
     g_.Settings = Firststatsetting();
     gamecount_ = 1;
     Startrungame();
@@ -33,13 +33,13 @@ void Tallimormod::Initstat() {
 }
 
 void Tallimormod::Cmdsimulate_Click() {
-    if (!Designer || !Isshown(Panel::Frmenu) || box_) return;
+    if (!designer_ || !Isshown(Panel::Frmenu) || box_) return;
     GameSettings s = g_.Settings;
     lists_.Updatesetting(s);
-    s.Who = 3;
+    s.Who = Guesser::Watch;
     // A win without hint errors is counted in the file, and a middle start reads it.
-    if ((s.Hinterrors == 1 || s.Startfrom == 2) && !Runrecordsusable(s.Colours, s.Colours)) return;
-    Beginrun("Simulate");
+    if ((!s.Errorsallowed() || s.Middlestart()) && !Runrecordsusable(s.Colours, s.Colours)) return;
+    Beginrun(Runkind::Simulate);
     g_.Settings = s;
     firstcode_ = Firstcode(s);
     lastcode_ = Lastcode(s);
@@ -68,7 +68,7 @@ bool Tallimormod::Runrecordsusable(int firstcolours, int lastcolours) {
     for (int colours = firstcolours; colours <= lastcolours; ++colours) {
         const WinnersResult read = Readwinners(recordsFolder_, colours, winners_);
         if (!read.Usable()) {
-            Messagebox("Recordsfile", read.message);
+            Messagebox(Message::Recordsfile, read.message);
             return false;
         }
     }
@@ -82,7 +82,7 @@ void Tallimormod::Startrungame() {
     computerMarks_ = true;
     // The simulation plays the code it has come to instead of drawing one.
     const std::string drawn = Preset.answer;
-    if (Runmode == "Simulate") Preset.answer = simcode_;
+    if (runmode_ == Runkind::Simulate) Preset.answer = simcode_;
     Initialize();  // the files were checked when the run began
     Preset.answer = drawn;
     Startgame();
@@ -90,11 +90,12 @@ void Tallimormod::Startrungame() {
 }
 
 bool Tallimormod::Nextrungame() {
-    if (!Demo || g_.Gamestatus != "Next Demo" || (Runmode != "Initstat" && Runmode != "Simulate"))
+    if (!demoOn_ || g_.Gamestatus != GameStatus::Nextdemo ||
+        (runmode_ != Runkind::Initstat && runmode_ != Runkind::Simulate))
         return false;
     Nextdemo();  // the demo's panel and the record are cleared as between two demo games
-    g_.Gamestatus.clear();
-    if (Runmode == "Initstat")
+    g_.Gamestatus = GameStatus::None;
+    if (runmode_ == Runkind::Initstat)
         Initstat();
     else
         Simulate();
@@ -103,13 +104,13 @@ bool Tallimormod::Nextrungame() {
 
 void Tallimormod::Endrun() {
     gamecount_ = 0;
-    if (Runmode == "Initstat") Runmode.clear();
-    if (Runmode != "Simulate") return;
+    if (runmode_ == Runkind::Initstat) runmode_ = Runkind::None;
+    if (runmode_ != Runkind::Simulate) return;
     // A game won just before the run was ended has not been counted yet.
-    if (g_.Gamestatus == "Next Demo") Countsimgame();
-    g_.Gamestatus.clear();
+    if (g_.Gamestatus == GameStatus::Nextdemo) Countsimgame();
+    g_.Gamestatus = GameStatus::None;
     if (sim_.Simcount == 0) {
-        Runmode.clear();
+        runmode_ = Runkind::None;
         return;
     }
     Starttimer(Timerid::Tmrbuffer);
@@ -117,7 +118,7 @@ void Tallimormod::Endrun() {
 
 void Tallimormod::Showsummary() {
     systembox_ = Systemboxview{++systemboxes_, "Statistics", sim_.Text()};
-    Runmode.clear();
+    runmode_ = Runkind::None;
 }
 
 void Tallimormod::Systembox_Ok() { systembox_.reset(); }
@@ -125,8 +126,8 @@ void Tallimormod::Systembox_Ok() { systembox_.reset(); }
 // ------------------------------------------------------ the statistics window
 
 void Tallimormod::Cmdstat_Click() {
-    if (!Designer || !Isshown(Panel::Frmenu) || box_) return;
-    Setwait(0, "");
+    if (!designer_ || !Isshown(Panel::Frmenu) || box_) return;
+    Setwait(Wait::None);
     auto lines = std::make_shared<std::vector<std::string>>();
     lines->reserve(kStatisticslines);
     const Statisticslabels labels{lists_.Cborder.items, lists_.Cbstart.items, lists_.Cbhint.items};
@@ -143,12 +144,12 @@ void Tallimormod::Cmdstat_Click() {
     }
     statlines_ = std::move(lines);
     statistics_ = true;
-    if (!problem.empty()) Messagebox("Recordsfile", problem);
+    if (!problem.empty()) Messagebox(Message::Recordsfile, problem);
 }
 
 void Tallimormod::Cmdback_Click() {
     if (!statistics_ || box_) return;
-    Setwait(60, "Frmenu");
+    Setwait(Wait::Frmenu, kBackfromstatistics);
     statistics_ = false;
     statlines_.reset();
     Show(Panel::Frmenu);

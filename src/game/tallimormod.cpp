@@ -7,6 +7,18 @@
 
 namespace tallimor {
 
+std::string_view Savestatustext(SaveStatus status) {
+    switch (status) {
+        case SaveStatus::Unsaved:
+            return "Unsaved";
+        case SaveStatus::Saved:
+            return "Saved";
+        case SaveStatus::Loaded:
+            return "Loaded";
+    }
+    return "";
+}
+
 Tallimormod::Tallimormod(std::string recordsFolder, TimeSource clock)
     : recordsFolder_(std::move(recordsFolder)),
       clock_(clock ? clock : Steadytime()),
@@ -121,8 +133,8 @@ void Tallimormod::Enter_Keypress() {
 Mainview Tallimormod::Describe() const {
     Mainview v;
     v.title = title_;
-    v.status = Statusline(shownStack_, wait_.Starttrial);
-    v.thinking = wait_.Current() == "Thinking";
+    v.status = Padstatus(Statustext(shownWait_, wait_.Starttrial));
+    v.thinking = wait_.Current() == Wait::Thinking;
     v.shown = shown_;
     v.menus = menus_;
     v.toolbar = Settlb(menus_);
@@ -163,7 +175,7 @@ Mainview Tallimormod::Describe() const {
     v.wrong = result_.wrong;
     v.blacks = resultHint_.Blacks;
     v.whites = resultHint_.Whites;
-    v.fixedOrder = g_.Settings.fixedOrder();
+    v.fixedOrder = g_.Settings.Fixedorder();
 
     v.trialno = trialno_;
     v.markYes = computerMarks_;
@@ -191,7 +203,7 @@ Mainview Tallimormod::Describe() const {
     v.quit = quit_;
     v.instructions = instructions_;
     v.about = about_;
-    v.designerButtons = Designer;
+    v.designerButtons = designer_;
     Describedemo(v);
     v.toolbarPressed = Toolbarpressed(keyboard_, display_, v.animation.on);
     Describestatistics(v);

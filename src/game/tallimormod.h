@@ -52,11 +52,23 @@ struct Gameprobe {
     std::function<void(const Correctedhints& corrected)> corrected;
 };
 
+// Whether the game on show has been saved or loaded.  A loaded game does not
+// enter the Top Five.
+enum class SaveStatus { Unsaved, Saved, Loaded };
+std::string_view Savestatustext(SaveStatus status);  // "Unsaved", "Saved" or "Loaded"
+
+// Whose games the delay timer plays one after another.
+enum class Runkind { None, Demo, Initstat, Simulate };
+
 class Tallimormod {
    public:
     // `recordsFolder`: where the records files live, ending in "/".
     // `clock`: the time the game clock and the time-outs read.
     explicit Tallimormod(std::string recordsFolder = "", TimeSource clock = {});
+    // The engine holds references into the module and the timers call back
+    // into it: a copy would point back into the original.
+    Tallimormod(const Tallimormod&) = delete;
+    Tallimormod& operator=(const Tallimormod&) = delete;
 
     // What the window shows now.
     Mainview Describe() const;
@@ -121,8 +133,8 @@ class Tallimormod {
     void Cmdgo_Click();
     void Checkwinners();
     void Showwinners();
-    // Designer mode: the list carries an editor of its places and statistics.
-    bool Designer = false;
+    // Designer mode (Form_Activate): the list carries an editor of its places and statistics.
+    bool Designermode() const { return designer_; }
 
     // ---- the Help menu's windows, and designer mode
     void Mnuinstr_Click();
@@ -151,13 +163,12 @@ class Tallimormod {
     void Cmdopen_Click();
     void Cmdsave_Click();
     void Fmfiles_Cmdcancel_Click();
-    void Fmfiles_KeyUp(int keycode);  // 46: the Delete key
+    void Fmfiles_Delete_KeyUp();  // the Delete key: the highlighted file is offered for deletion
     // Writes the game to `path` and goes on as the game's status says.
     void Savegame(const std::string& path);
     // Reads the game at `path` and shows it, or goes on with it.
     void Loadgame(const std::string& path);
-    // "Unsaved", "Saved" or "Loaded".
-    const std::string& Savestatus() const { return savestatus_; }
+    SaveStatus Savestatus() const { return savestatus_; }
     const std::string& Gamefile() const { return gamefile_; }
     // Where the file window starts: the records folder's "Files/".
     std::string Gamesfolder() const;
@@ -195,9 +206,9 @@ class Tallimormod {
     // plays, it ends it as a left click on the record does.  True when it did.
     bool Escape_Keypress();
     // On from the first game of a demo or of a statistics run until it ends.
-    bool Demo = false;
-    // "Demo", "Initstat" or "Simulate": whose games the delay timer plays one after another.
-    std::string Runmode;
+    bool Demorunning() const { return demoOn_; }
+    // Whose games the delay timer plays one after another.
+    Runkind Runmode() const { return runmode_; }
 
     // ---- procedures of a game
     // Starts a game with this setting, as "Start  Game" does with the lists'.
@@ -217,27 +228,32 @@ class Tallimormod {
     void Gameover(bool lasttrial = false);
     void Finishgame();
     void Setdisplay(Displaymode mode);
-    void Setwait(int16_t timeout, const std::string& state);
+    // Enters a wait with its own time-out, or with another one.
+    void Setwait(Wait state);
+    void Setwait(Wait state, int16_t timeout);
+    // Restarts the time-out of the wait on show, or stops it with 0.
+    void Retimewait(int16_t timeout);
     void Showstatus();
 
     // ---- state, for the window, the simulator and tests
-    GameState& State() { return g_; }
     const GameState& State() const { return g_; }
-    GameClock& Clock() { return clock_; }
+    const GameClock& Clock() const { return clock_; }
     const WaitStack& Waitstack() const { return wait_; }
-    SettingLists& Lists() { return lists_; }
     const EngineTables& Tables() const { return tables_; }
     const WrongHintState& Wronghints() const { return wrong_; }
     const GuessRow& Row() const { return row_; }
     const std::optional<Boxview>& Box() const { return box_; }
-    bool Keyboardinput() const { return keyboard_; }
     bool Computermarks() const { return computerMarks_; }
     const std::string& Errorrecord() const { return errorRecord_; }
     Displaymode Display() const { return display_; }
     const std::string& Recordsfolder() const { return recordsFolder_; }
 
+    // ---- hooks for the simulator, the benchmark and tests: what a game is
+    // given instead of drawing it, who hears of its steps, and the chance the
+    // module draws from (a replay sets it to a seeded source).
     Gamepreset Preset;
     Gameprobe Probe;
+    RandomSource& Chance() { return g_.Random; }
 
    private:
     // The steps that follow a box once it is unloaded, as the code after a
@@ -256,7 +272,6 @@ class Tallimormod {
 
     Control Defaultcontrol() const;
     void Startfromlists();
-    void Refreshlists();
     void Startplay();
     void Show(Panel p, bool shown = true) { shown_[static_cast<size_t>(p)] = shown; }
     void Hide(Panel p) { Show(p, false); }
@@ -286,7 +301,7 @@ class Tallimormod {
     void Starttimer(Timerid t);
     void Stoptimer(Timerid t);
     void Syncwait();
-    void Messagebox(const std::string& id, const std::string& text, Afterbox after = Afterbox::None);
+    void Messagebox(Message id, const std::string& text, Afterbox after = Afterbox::None);
     void Unloadbox();
     bool Closesecondary(bool runAfter);
     void Correctwronghints();  // OK of "Continue Playing"
@@ -324,12 +339,13 @@ class Tallimormod {
     bool correctionSwept_ = false;  // the warning came over "Continue Playing"
     bool bufferPending_ = false;    // the deferred closing step is due
     bool quit_ = false;
+    bool designer_ = false;
 
     // What the panels show.
     std::array<bool, kPanels> shown_{};
     std::string title_ = "Tallimor";
-    std::string settingStatus_;  // the game status the setting summary was drawn with
-    std::string shownStack_;     // the wait stack the status bar was written for
+    std::string settingStatus_;    // the game status the setting summary was drawn with
+    Wait shownWait_ = Wait::None;  // the wait the status bar was written for
     std::string answerCaption_ = "Answer", answerShown_;
     Prompts prompts_;
     bool subcol_ = false, subnum_ = false;
@@ -343,14 +359,20 @@ class Tallimormod {
     void Openfilewindow(bool opening);
     bool Showfolder(const std::string& folder);  // false: the folder cannot be listed
     bool Buildchosenfile();                      // false: the name is empty and Nofile asks
-    void Notready(int error, const std::string& path = "");
+    // Why a place or a file could not be reached; each is told in its own words.
+    enum class Fileerror {
+        Nofolder,     // the folder cannot be listed (error 52)
+        Noplace,      // the place (drive) cannot be read (error 68)
+        Nofileaccess  // the file itself cannot be read, written or deleted (error 71)
+    };
+    void Notready(Fileerror error, const std::string& path = "");
     void Closefilewindow() { fileWindow_.reset(); }
     void Closewindows();
     std::string Currentfolder() const { return fileWindow_ ? fileWindow_->chain.back() : "/"; }
     void Restoregame(const SavedGameFile& f);
     void Resumeloaded();
     SavedGameFile savedBuffer_;  // kept from one save or load to the next
-    std::string savestatus_ = "Unsaved";
+    SaveStatus savestatus_ = SaveStatus::Unsaved;
     std::string gamefile_, gamefolder_, chosenfile_;
     std::optional<Fileview> fileWindow_;
     unsigned fileWindows_ = 0;
@@ -362,6 +384,9 @@ class Tallimormod {
 
     // The Help menu's windows that are open.
     bool instructions_ = false, about_ = false;
+    // `open`: the flag of the window; one of the two at a time.
+    void Openhelpwindow(bool& open, Wait wait);
+    void Closehelpwindow(bool& open);
 
     // The demo and the animation (demo.cpp).
     void Describedemo(Mainview& v) const;
@@ -377,12 +402,14 @@ class Tallimormod {
     void Pacedelay(bool owntrial);
     void Placefigure();
     Demoview demo_;
+    bool demoOn_ = false;
+    Runkind runmode_ = Runkind::None;
     std::optional<Displaymode> playerDisplay_;  // the player's display mode, while the demo draws its own
     bool animation_ = true;
     unsigned placed_ = 0, winlaps_ = 0, popups_ = 0;
 
     // The statistics runs and the statistics window (statistics_runs.cpp).
-    void Beginrun(const std::string& mode);
+    void Beginrun(Runkind mode);
     bool Runrecordsusable(int firstcolours, int lastcolours);  // false: a file's problem is shown
     void Startrungame();
     bool Nextrungame();  // a step of the delay timer between two games of a run

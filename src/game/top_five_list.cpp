@@ -34,12 +34,13 @@ bool Number(const std::string& text, double& value) {
 bool Tallimormod::Readrecords(Afterbox after) {
     const WinnersResult r = Readwinners(recordsFolder_, g_.Settings.Colours, winners_);
     if (r.Usable()) return true;
-    Messagebox("Recordsfile", r.message, after);
+    Messagebox(Message::Recordsfile, r.message, after);
     return false;
 }
 
 void Tallimormod::Checkwinners() {
-    if (savestatus_ == "Loaded" || g_.Settings.Who != 1 || wrong_.ErrorPending || recordsFolder_.empty()) {
+    if (savestatus_ == SaveStatus::Loaded || !g_.Settings.Playerguesses() || wrong_.ErrorPending ||
+        recordsFolder_.empty()) {
         Finishgame();
         return;
     }
@@ -53,7 +54,7 @@ void Tallimormod::Checkwinners() {
     menus_.Mnuend = false;
     Show(Panel::Frgetname);
     nameText_.clear();
-    Setwait(60, "Frgetname");
+    Setwait(Wait::Frgetname);
 }
 
 void Tallimormod::Txtname_Change(const std::string& text) {
@@ -63,7 +64,7 @@ void Tallimormod::Txtname_Change(const std::string& text) {
 void Tallimormod::Cmdokname_Click() {
     if (!Isshown(Panel::Frgetname)) return;
     Hide(Panel::Frgetname);
-    Setwait(0, "");
+    Setwait(Wait::None);
     Updatewinners(nameText_.empty() ? "xxx" : nameText_);
 }
 
@@ -74,7 +75,7 @@ void Tallimormod::Updatewinners(const std::string& name) {
         Placeentry(winners_, g_.Settings, name, clock_.Timespent, clock_.Recordtime, g_.Attempts);
     const WinnersResult written = Writewinners(recordsFolder_, g_.Settings.Colours, winners_);
     if (!written.Usable()) {
-        Messagebox("Recordsfile", written.message, Afterbox::Showwinners);
+        Messagebox(Message::Recordsfile, written.message, Afterbox::Showwinners);
         return;
     }
     Showwinners();
@@ -94,8 +95,8 @@ void Tallimormod::Showwinners() {
     winnersView_.data = texts.data;
     Show(Panel::Picwinners);
     if (box_) return;
-    if (!Designer) {
-        Setwait(60, "Picwinners");
+    if (!designer_) {
+        Setwait(Wait::Picwinners);
         return;
     }
     Show(Panel::Fredit);
@@ -109,20 +110,20 @@ void Tallimormod::Cmdcontinue_Click() {
     Hide(Panel::Fredit);
     winnersView_.newplace = -1;
     Show(Panel::Picfore);
-    Setwait(0, "");
+    Setwait(Wait::None);
     // Whether the list came from the menu is remembered: the trial counter of
     // the last game played would send the player to the idle screen instead.
     if (!winnersFromMenu_) {
         Finishgame();
     } else {
         Show(Panel::Frmenu);
-        Setwait(300, "Frmenu");
+        Setwait(Wait::Frmenu);
     }
 }
 
 void Tallimormod::Cmdtop_Click() {
     if (!Isshown(Panel::Frmenu) || lists_.Cbwho.Text() != "You guess") return;
-    Setwait(0, "");
+    Setwait(Wait::None);
     lists_.Updatesetting(g_.Settings);
     Hide(Panel::Frmenu);
     Hide(Panel::Picfore);
@@ -182,7 +183,7 @@ void Tallimormod::Cmdgo_Click() {
         (n > 0 && average < 1) || time < 0 || time > kEmptyToptime || tries < 1 ||
         tries > kEmptyTopattempts) {
         Messagebox(
-            "Notnumber",
+            Message::Notnumber,
             "Please enter a population of 0 or more, an average of 1 to 27 (0 without population), a time "
             "of 0 to 3600 seconds and 1 to 27 attempts. Nothing has been saved.",
             Afterbox::Clearwait);
@@ -199,7 +200,7 @@ void Tallimormod::Cmdgo_Click() {
     if (!recordsFolder_.empty()) {
         const WinnersResult written = Writewinners(recordsFolder_, g_.Settings.Colours, winners_);
         if (!written.Usable()) {
-            Messagebox("Recordsfile", written.message, Afterbox::Clearwait);
+            Messagebox(Message::Recordsfile, written.message, Afterbox::Clearwait);
             return;
         }
     }

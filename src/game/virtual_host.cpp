@@ -57,11 +57,11 @@ Watchedend Playwatched(Virtualhost& host, const GameSettings& settings, const Ga
     Tallimormod& m = host.mod;
     m.Preset = preset;
     GameSettings s = settings;
-    s.Who = 3;
+    s.Who = Guesser::Watch;
     m.Newgame(s);
     for (;;) {
         host.Runcomputer();
-        if (m.Box() && m.Box()->id == "Continue Playing") {
+        if (m.Box() && m.Box()->id == Message::Continueplaying) {
             m.Messagebutton_Click(Msgbutton::Cmdmid);  // the player lets the computer correct itself
         } else if (m.Timers()[static_cast<size_t>(Timerid::Tmrbuffer)].enabled) {
             host.Step();  // the win a correction uncovered
@@ -69,10 +69,10 @@ Watchedend Playwatched(Virtualhost& host, const GameSettings& settings, const Ga
             break;
         }
     }
-    const std::string& status = m.State().Gamestatus;
-    const Watchedend end = status == "Win"        ? Watchedend::Win
-                           : status == "Gameover" ? Watchedend::Lost
-                                                  : Watchedend::Bug;
+    const GameStatus status = m.State().Gamestatus;
+    const Watchedend end = status == GameStatus::Win        ? Watchedend::Win
+                           : status == GameStatus::Gameover ? Watchedend::Lost
+                                                            : Watchedend::Bug;
     if (m.Box()) m.Messagebutton_Click(m.Box()->buttons == 3 ? Msgbutton::Cmdr3 : Msgbutton::Cmdr2);
     return end;
 }

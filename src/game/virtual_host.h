@@ -14,6 +14,9 @@ namespace tallimor {
 class Virtualhost {
    public:
     explicit Virtualhost(std::string recordsFolder = "", double startSeconds = 50000);
+    // The module's clock reads this host: a copy would read the original's.
+    Virtualhost(const Virtualhost&) = delete;
+    Virtualhost& operator=(const Virtualhost&) = delete;
 
     // Moves the clock on, firing every tick that falls due on the way.
     void Advance(double seconds);
@@ -24,6 +27,8 @@ class Virtualhost {
     double Now() const { return static_cast<double>(nowms_) / 1000.0; }
 
    private:
+    // Declared before the module, so it holds the start time when the
+    // module's constructor first reads the clock.
     int64_t nowms_;
 
    public:

@@ -6,8 +6,18 @@
 
 namespace tallimor {
 
-void Tallimormod::Setwait(int16_t timeout, const std::string& state) {
-    wait_.Setwait(timeout, state);
+void Tallimormod::Setwait(Wait state) {
+    wait_.Enter(state);
+    Syncwait();
+}
+
+void Tallimormod::Setwait(Wait state, int16_t timeout) {
+    wait_.Enter(state, timeout);
+    Syncwait();
+}
+
+void Tallimormod::Retimewait(int16_t timeout) {
+    wait_.Retime(timeout);
     Syncwait();
 }
 
@@ -20,7 +30,7 @@ void Tallimormod::Syncwait() {
     Showstatus();
 }
 
-void Tallimormod::Showstatus() { shownStack_ = wait_.Stack(); }
+void Tallimormod::Showstatus() { shownWait_ = wait_.Current(); }
 
 void Tallimormod::Tmrwait_Timer() {
     switch (wait_.Tmrwait_Timer()) {
@@ -68,24 +78,23 @@ void Tallimormod::Tmrwait_Timer() {
     }
 }
 
-void Tallimormod::Messagebox(const std::string& id, const std::string& text, Afterbox after) {
-    const MessageInfo* info = Findmessage(id);
-    if (!info) return;
+void Tallimormod::Messagebox(Message id, const std::string& text, Afterbox after) {
+    const MessageInfo& info = Messageinfo(id);
     if (box_) Closesecondary(false);
     Boxview box;
     box.serial = ++boxes_;
     box.id = id;
-    box.title = info->title;
+    box.title = info.title;
     box.text = text;
-    box.icon = info->icon;
-    box.buttons = info->buttons;
-    for (size_t i = 0; i < box.captions.size(); ++i) box.captions[i] = info->captions[i];
-    box.defaultButton = info->defaultButton;
+    box.icon = info.icon;
+    box.buttons = info.buttons;
+    for (size_t i = 0; i < box.captions.size(); ++i) box.captions[i] = info.captions[i];
+    box.defaultButton = info.defaultButton;
     // A game is saved from its closing box; the demo's boxes do not offer it.
     box.saveOffered = Buttonaction(Msgbutton::Cmdl3, id) == MessageAction::Savefile;
     box_ = std::move(box);
     after_ = after;
-    Setwait(info->timeout, std::string(info->wait));
+    Setwait(info.wait);
 }
 
 void Tallimormod::Unloadbox() {
@@ -98,7 +107,7 @@ void Tallimormod::Unloadbox() {
 bool Tallimormod::Closesecondary(bool runAfter) {
     if (!box_) return false;
     Unloadbox();
-    Setwait(0, "");
+    Setwait(Wait::None);
     const Afterbox after = unloadedAfter_;
     unloadedAfter_ = Afterbox::None;
     if (runAfter) Runafter(after);
@@ -106,7 +115,7 @@ bool Tallimormod::Closesecondary(bool runAfter) {
 }
 
 void Tallimormod::Correctwronghints() {
-    wait_.Setdirect("Thinking");
+    wait_.Setdirect(Wait::Thinking);
     Showstatus();
     Correction();
 }
@@ -131,11 +140,11 @@ void Tallimormod::Runafter(Afterbox after) {
                 Correctwronghints();
             } else if (Isshown(Panel::Frshowresult)) {
                 Cmdshowresult_Click();
-            } else if (Entering() && g_.Settings.Who == 1) {
-                wait_.Setdirect("Frgetstring1");
+            } else if (Entering() && g_.Settings.Playerguesses()) {
+                wait_.Setdirect(Wait::Frgetstring1);
                 Showstatus();
             } else if (Isshown(Panel::Frgetresult)) {
-                wait_.Setdirect("Frgetresult");
+                wait_.Setdirect(Wait::Frgetresult);
                 Showstatus();
             }
             break;
@@ -149,7 +158,7 @@ void Tallimormod::Runafter(Afterbox after) {
             Showwinners();
             break;
         case Afterbox::Clearwait:
-            Setwait(0, "");
+            Setwait(Wait::None);
             break;
     }
 }
@@ -173,7 +182,7 @@ void Tallimormod::Messagebutton_Click(Msgbutton button) {
     if (!box_ || !Buttonshown(*box_, button)) return;
     if (button == Msgbutton::Cmdl3 && !box_->saveOffered) return;
     unloadedAfter_ = Afterbox::None;
-    const std::string id = box_->id;
+    const Message id = box_->id;
     switch (Buttonaction(button, id)) {
         case MessageAction::Endgameok:
             Unloadbox();
@@ -181,15 +190,15 @@ void Tallimormod::Messagebutton_Click(Msgbutton button) {
             for (Panel p : {Panel::Lbltime, Panel::Frgetstring, Panel::Frinput, Panel::Frcolour,
                             Panel::Frshowresult, Panel::Frgetresult})
                 Hide(p);
-            if (g_.Settings.Who == 1 && g_.Currenttrial >= 1) {
-                g_.Gamestatus = "End Game";
+            if (g_.Settings.Playerguesses() && g_.Currenttrial >= 1) {
+                g_.Gamestatus = GameStatus::Endgame;
                 Showsetting();
                 Showanswer("Answer");
                 clock_.Timespent = kGameSeconds;
                 bufferPending_ = true;
                 Starttimer(Timerid::Tmrbuffer);
             } else {
-                Setwait(0, "");
+                Setwait(Wait::None);
                 Finishgame();
             }
             break;
@@ -201,7 +210,7 @@ void Tallimormod::Messagebutton_Click(Msgbutton button) {
             Setdisplay(display_ == Displaymode::Colour ? Displaymode::Number : Displaymode::Colour);
             break;
         case MessageAction::Winend:
-            Setwait(0, "");
+            Setwait(Wait::None);
             Unloadbox();
             // A win past the hour or at the last trial cannot enter the list.
             if (clock_.Timespent < kGameSeconds && g_.Currenttrial < kLastTrial)
@@ -211,7 +220,7 @@ void Tallimormod::Messagebutton_Click(Msgbutton button) {
             break;
         case MessageAction::Gameover0ok:
         case MessageAction::End:
-            Setwait(0, "");
+            Setwait(Wait::None);
             Unloadbox();
             Finishgame();
             break;
@@ -233,26 +242,26 @@ void Tallimormod::Messagebutton_Click(Msgbutton button) {
             Correctwronghints();
             break;
         case MessageAction::Finish:
-            Setwait(0, "");
+            Setwait(Wait::None);
             Unloadbox();
             Cmdcancel_Click();
             break;
         case MessageAction::Savefile:
             Unloadbox();
             Openfilewindow(false);
-            Setwait(0, "");
-            Setwait(60, "Mnusave+");
+            Setwait(Wait::None);
+            Setwait(Wait::Mnusave, kSavefromabox);
             break;
         case MessageAction::Nofileyes:
         case MessageAction::Notexistok:
             Unloadbox();
             wait_.Pop();
-            Setwait(60, "Nochange");
+            Retimewait(kRestoredtimeout);
             break;
         case MessageAction::Overwriteyes:
             Unloadbox();
             wait_.Pop();
-            Setwait(0, "Nochange");
+            Retimewait(0);
             Savegame(chosenfile_);
             break;
         case MessageAction::Deleteyes: {
@@ -260,8 +269,8 @@ void Tallimormod::Messagebutton_Click(Msgbutton button) {
             wait_.Pop();
             const bool gone = Removefile(chosenfile_);
             if (fileWindow_) Showfolder(Currentfolder());
-            Setwait(60, "Nochange");
-            if (!gone) Notready(71, chosenfile_);
+            Retimewait(kRestoredtimeout);
+            if (!gone) Notready(Fileerror::Nofileaccess, chosenfile_);
             break;
         }
         case MessageAction::Notreadyok:
@@ -269,11 +278,11 @@ void Tallimormod::Messagebutton_Click(Msgbutton button) {
             Unloadbox();
             // Back to the games folder's place, which can be read.
             if (fileWindow_ && !Showfolder(Gamesfolder())) Showfolder("/");
-            Setwait(60, "Nochange");
+            Retimewait(kRestoredtimeout);
             break;
         case MessageAction::Notenterok:
             Unloadbox();
-            Setwait(0, "Nochange");
+            Retimewait(0);
             Resumeloaded();
             Placefigure();
             Getguess();

@@ -54,7 +54,7 @@ Conclusion Engine::Getguess() {
 void Engine::Recordlayers() {
     const int t = game_.Currenttrial;
     if (t < 0 || t >= kTrialRows) return;
-    if (game_.Settings.randomOrder()) Sortcode(game_.Guessstr);
+    if (game_.Settings.Randomorder()) Sortcode(game_.Guessstr);
     std::string sorted = game_.Guessstr.substr(0, game_.Guessstr.find(kBlank));
     tables_.TrialColours[static_cast<size_t>(t)].clear();
     tables_.TrialLayers[static_cast<size_t>(t)].clear();
@@ -223,7 +223,7 @@ bool Engine::Fullcheck(int trial) const {
     // colours but no placing of them is caught at the trial where it
     // happened.  The computer's own game takes its given trials in by their
     // colours alone.
-    return !Given(trial) || game_.Settings.Who == 1;
+    return !Given(trial) || game_.Settings.Playerguesses();
 }
 
 Engine::Step Engine::Searchcomposition() {
@@ -302,7 +302,7 @@ void Engine::Buildpools() {
             poolFTotal_ += capacity;
         }
     }
-    if (s.randomOrder()) {
+    if (s.Randomorder()) {
         poolAColours_ += kUnfilled;
         poolACaps_ += Todigit(s.Codelength);
     }
@@ -348,7 +348,7 @@ void Engine::Fillfresh(int filled) {
 Engine::Step Engine::Buildcandidate() {
     const std::string partA = Expandcounts(extrafill_, poolAColours_);
     const int filled = static_cast<int>(partA.size() + assigned_.size());
-    if (game_.Settings.fixedOrder()) {
+    if (game_.Settings.Fixedorder()) {
         Fillfresh(filled);
         game_.Guessstr = Expandcounts(freshfill_, poolFColours_) + partA + assigned_;
         Sortcode(game_.Guessstr);

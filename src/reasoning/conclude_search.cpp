@@ -30,13 +30,13 @@ bool Engine::Conclude(Conclusion& out) {
             g.Guessblanks = static_cast<int16_t>(Countchar(g.Guessstr, kBlank));
         }
         std::string alphabet = Colourdigits(g.Settings);
-        if (g.Settings.Fixedlength != 1) alphabet += kBlank;
+        if (!g.Settings.Fixedcodelength()) alphabet += kBlank;
         if (!Checkinput(g.Settings, g.Guessstr, alphabet) ||
             g.Guessstr.size() != static_cast<size_t>(g.Settings.Codelength)) {
             out = {Conclusion::Kind::Showbug, false, g.Guessstr};
             return true;
         }
-        if (g.Settings.Who == 1) {
+        if (g.Settings.Playerguesses()) {
             ++wrong_.Replaycount;
             if (wrong_.Replaycount > wrong_.Checkedtrial + 1) {
                 out = {Conclusion::Kind::Errorcase, false, ""};
@@ -44,7 +44,7 @@ bool Engine::Conclude(Conclusion& out) {
             }
             return false;  // take in the next recorded trial
         }
-        if (g.Settings.Who == 2 && !computerMarks_) {
+        if (g.Settings.Computerguesses() && !computerMarks_) {
             out = given ? Conclusion{Conclusion::Kind::Delaytimer, false, ""}
                         : Conclusion{Conclusion::Kind::Getresult, false, ""};
             return true;
@@ -53,7 +53,7 @@ bool Engine::Conclude(Conclusion& out) {
         return true;
     }
 
-    if (g.Settings.Who == 1) {
+    if (g.Settings.Playerguesses()) {
         const int firstError = g.ErrorTrials.empty() ? kTrialRows : g.ErrorTrials[0] - '0';
         if (wrong_.ErrorPending && t >= firstError) {
             wrong_.DetectTrial = static_cast<int16_t>(t);
@@ -63,7 +63,7 @@ bool Engine::Conclude(Conclusion& out) {
         }
         return true;
     }
-    if (g.Settings.Who == 2 && !computerMarks_) {
+    if (g.Settings.Computerguesses() && !computerMarks_) {
         out = {Conclusion::Kind::Inconsistent, false, ""};
         return true;
     }

@@ -62,7 +62,7 @@ Correctedhints Correcthints(GameState& g, WrongHintState& w, std::string& errorr
         row.Trialblack = static_cast<int16_t>(w.TrueBlacks[i] - '0');
         row.Trialwhite = static_cast<int16_t>(w.TrueWhites[i] - '0');
         row.HintTotal =
-            g.Settings.fixedOrder() ? row.Trialblack : static_cast<int16_t>(row.Trialblack + row.Trialwhite);
+            g.Settings.Fixedorder() ? row.Trialblack : static_cast<int16_t>(row.Trialblack + row.Trialwhite);
         corrected.emplace_back(t, row);
     }
     errorrecord = g.ErrorTrials + "*" + w.TrueBlacks + "*" + w.TrueWhites;

@@ -10,8 +10,8 @@ namespace tallimor {
 int Statisticsindex(const GameSettings& s) {
     GameSettings indexed = s;
     Setlengthclass(indexed);
-    return Settingindex(indexed.Lengthclass, indexed.Ordertype, indexed.Startfrom, indexed.Hinterrors,
-                        indexed.MaxRepeat);
+    return Settingindex(indexed.Lengthclass, Code(indexed.Ordertype), Code(indexed.Startfrom),
+                        Code(indexed.Hinterrors), indexed.MaxRepeat);
 }
 
 void Updatestatistics(WinnersRecord& record, const GameSettings& s, int attempts) {
@@ -30,7 +30,7 @@ void Updatestatistics(WinnersRecord& record, const GameSettings& s, int attempts
 
 std::string Simalphabet(const GameSettings& s) {
     std::string alphabet = Colourdigits(s);
-    if (s.Fixedlength != 1) alphabet += kBlank;
+    if (!s.Fixedcodelength()) alphabet += kBlank;
     return alphabet;
 }
 
@@ -44,11 +44,11 @@ std::string Firstcode(const GameSettings& s) {
 
 std::string Lastcode(const GameSettings& s) {
     const size_t length = static_cast<size_t>(s.Codelength);
-    std::string code(s.Fixedlength == 1 ? 0 : static_cast<size_t>(s.Blankroom), kBlank);
+    std::string code(s.Fixedcodelength() ? 0 : static_cast<size_t>(s.Blankroom), kBlank);
     for (int k = 0; code.size() < length && k < s.Colours; ++k)
         code.append(std::min<size_t>(static_cast<size_t>(s.MaxRepeat), length - code.size()),
                     static_cast<char>('0' + s.Colours - 1 - k));
-    if (s.fixedOrder()) Sortcode(code);
+    if (s.Fixedorder()) Sortcode(code);
     return code;
 }
 
@@ -87,7 +87,7 @@ GameSettings Firststatsetting() { return GameSettings::Make(5, 3, true, 1, 1, 3,
 
 bool Nextstatgame(GameSettings& s, int& gamecount, int games) {
     auto fresh = [&] {
-        s.Ordertype = 1;
+        s.Ordertype = Ordering::Fixed;
         s.MaxRepeat = 1;
         gamecount = 1;
     };
@@ -96,15 +96,15 @@ bool Nextstatgame(GameSettings& s, int& gamecount, int games) {
     } else if (s.MaxRepeat < s.Codelength) {
         ++s.MaxRepeat;
         gamecount = 1;
-    } else if (s.Ordertype == 1) {
+    } else if (s.Fixedorder()) {
         fresh();
-        s.Ordertype = 2;
+        s.Ordertype = Ordering::Random;
     } else if (s.Codelength < s.Colours - 2) {
         ++s.Codelength;
-        s.Blankroom = s.Fixedlength == 1 ? 0 : static_cast<int16_t>(s.Codelength - 3);
+        s.Blankroom = s.Fixedcodelength() ? 0 : static_cast<int16_t>(s.Codelength - 3);
         fresh();
-    } else if (s.Fixedlength == 1 && s.Colours >= 6) {
-        s.Fixedlength = 0;
+    } else if (s.Fixedcodelength() && s.Colours >= 6) {
+        s.Fixedlength = Lengthkind::Unspecified;
         s.Codelength = 4;
         s.Blankroom = 1;
         fresh();
@@ -113,7 +113,7 @@ bool Nextstatgame(GameSettings& s, int& gamecount, int games) {
     } else {
         ++s.Colours;
         s.Codelength = 3;
-        s.Fixedlength = 1;
+        s.Fixedlength = Lengthkind::Fixed;
         s.Blankroom = 0;
         fresh();
     }

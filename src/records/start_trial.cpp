@@ -8,7 +8,7 @@ namespace tallimor {
 float Averageattempts(const WinnersRecord& record, const GameSettings& s) {
     GameSettings indexed = s;
     Setlengthclass(indexed);
-    int i = Settingindex(indexed.Lengthclass, indexed.Ordertype, 1, 1, indexed.MaxRepeat);
+    int i = Settingindex(indexed.Lengthclass, Code(indexed.Ordertype), 1, 1, indexed.MaxRepeat);
     return i < 0 ? 0.0f : record.Average[static_cast<size_t>(i)];
 }
 

@@ -11,8 +11,8 @@ namespace tallimor {
 int Placeindex(const GameSettings& s, int place) {
     GameSettings indexed = s;
     Setlengthclass(indexed);
-    return Topindex(indexed.Lengthclass, indexed.Ordertype, indexed.Startfrom, indexed.Hinterrors,
-                    indexed.MaxRepeat, place);
+    return Topindex(indexed.Lengthclass, Code(indexed.Ordertype), Code(indexed.Startfrom),
+                    Code(indexed.Hinterrors), indexed.MaxRepeat, place);
 }
 
 bool Qualifies(const WinnersRecord& record, const GameSettings& s, int seconds, int attempts) {

@@ -268,8 +268,8 @@ double Filedatetime(const fs::path& file) {
     return localSeconds / 86400.0 + 25569.0;  // 1 January 1970 is day 25569
 }
 
-WinnersResult Preparewinners(const fs::path& programFolder, int colours, WinnersRecord& buffer,
-                             Pendingfile& pending, std::optional<double> stamp = std::nullopt) {
+static WinnersResult Preparewinners(const fs::path& programFolder, int colours, WinnersRecord& buffer,
+                                    Pendingfile& pending, std::optional<double> stamp = std::nullopt) {
     const fs::path file = Winnerspath(programFolder, colours);
     if (buffer.Namebytes() > kWinnersNameRoom) {
         return {WinnersStatus::NamesTooLong, "The names of the records file " + file.string() +

@@ -15,7 +15,7 @@ TypedInput::Outcome TypedInput::Txtinput_Change(const GameSettings& s, const std
 }
 
 Refusal Checksubmission(const GameState& g, bool markingByComputer) {
-    if (g.Settings.Who == 2 && g.Currenttrial <= g.Settings.Starttrial - 1 && markingByComputer &&
+    if (g.Settings.Computerguesses() && g.Currenttrial <= g.Settings.Starttrial - 1 && markingByComputer &&
         g.Guessstr == g.Answer)
         return Refusal::SameAsAnswer;
     if (!Isnewguess(g)) return Refusal::SameAsPrevious;

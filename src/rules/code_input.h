@@ -15,7 +15,7 @@ class TypedInput {
     struct Outcome {
         std::string text;  // what the text box holds after the change
         bool accepted = false;
-        bool submitEnabled = false;  // also the default button when enabled
+        bool submitEnabled = false;             // also the default button when enabled
         Inputrefusal why = Inputrefusal::None;  // of a refused keystroke
     };
 

@@ -28,7 +28,7 @@ Inputrefusal Whyrefused(const GameSettings& s, std::string_view text, std::strin
         if (Countchar(text, ch) > (blank ? s.Blankroom : s.MaxRepeat))
             return blank ? Inputrefusal::Blanks : Inputrefusal::Repeat;
     }
-    if (s.fixedOrder())
+    if (s.Fixedorder())
         for (size_t i = 0; i + 1 < text.size(); ++i)
             if (alphabet.find(text[i]) > alphabet.find(text[i + 1])) return Inputrefusal::Order;
     return Inputrefusal::None;
@@ -55,7 +55,7 @@ std::string Randomcode(GameState& g, int16_t& blanks) {
     std::string colours = Colourdigits(s);
     std::string positions = std::string("12345678").substr(0, static_cast<size_t>(s.Codelength));
     size_t nb = 0;
-    if (s.Fixedlength != 1) nb = Pick(g.Random, static_cast<size_t>(s.Blankroom) + 1);
+    if (!s.Fixedcodelength()) nb = Pick(g.Random, static_cast<size_t>(s.Blankroom) + 1);
     std::string code(static_cast<size_t>(s.Codelength), kUnfilled);
     while (positions.size() > nb && !colours.empty()) {
         size_t k = Pick(g.Random, colours.size());
@@ -71,7 +71,7 @@ std::string Randomcode(GameState& g, int16_t& blanks) {
         }
     }
     std::replace(code.begin(), code.end(), kUnfilled, kBlank);
-    if (s.fixedOrder()) Sortcode(code);
+    if (s.Fixedorder()) Sortcode(code);
     blanks = static_cast<int16_t>(nb);
     return code;
 }
@@ -91,7 +91,7 @@ void Makecode(GameState& g, MakeTarget target) {
 }
 
 bool Isnewguess(const GameState& g) {
-    int last = g.Settings.Who == 1 ? g.Currenttrial : g.Currenttrial - 1;
+    int last = g.Settings.Playerguesses() ? g.Currenttrial : g.Currenttrial - 1;
     last = std::min(last, kLastTrial);
     for (int t = 1; t <= last; ++t)
         if (g.Record[t].Trialguess == g.Guessstr) return false;

@@ -5,39 +5,38 @@ namespace tallimor {
 GameSettings GameSettings::Make(int colours, int length, bool fixedLength, int ordertype, int maxRepeat,
                                 int who, int startfrom, int hinterrors) {
     GameSettings s;
-    s.Who = static_cast<int16_t>(who);
+    s.Who = static_cast<Guesser>(who);
     s.Colours = static_cast<int16_t>(colours);
-    s.Startfrom = static_cast<int16_t>(startfrom);
+    s.Startfrom = static_cast<Startpoint>(startfrom);
     s.Starttrial = 1;
     s.Codelength = static_cast<int16_t>(length);
-    s.Fixedlength = fixedLength ? 1 : 0;
+    s.Fixedlength = fixedLength ? Lengthkind::Fixed : Lengthkind::Unspecified;
     s.Blankroom = fixedLength ? 0 : static_cast<int16_t>(length - 3);
-    s.Hinterrors = static_cast<int16_t>(hinterrors);
-    s.Ordertype = static_cast<int16_t>(ordertype);
+    s.Hinterrors = static_cast<Hintkind>(hinterrors);
+    s.Ordertype = static_cast<Ordering>(ordertype);
     s.MaxRepeat = static_cast<int16_t>(maxRepeat);
     Setlengthclass(s);
     return s;
 }
 
 void Setlengthclass(GameSettings& s) {
-    s.Lengthclass = s.Fixedlength == 1 ? s.Codelength : static_cast<int16_t>(s.Codelength + 5);
+    s.Lengthclass = s.Fixedcodelength() ? s.Codelength : static_cast<int16_t>(s.Codelength + 5);
 }
 
-std::string Whotext(int who) {
+std::string Whotext(Guesser who) {
     switch (who) {
-        case 1:
+        case Guesser::Player:
             return "You guess";
-        case 2:
+        case Guesser::Computer:
             return "Computer guesses";
-        case 3:
+        case Guesser::Watch:
             return "Watch computer play";
-        default:
-            return "";
     }
+    return "";
 }
 
 std::string Lengthtext(const GameSettings& s) {
-    if (s.Fixedlength == 1) return std::to_string(s.Codelength);
+    if (s.Fixedcodelength()) return std::to_string(s.Codelength);
     return "Unspecified (3 - " + std::to_string(s.Codelength) + ")";
 }
 
@@ -54,10 +53,10 @@ std::string Settitletext() {
 
 std::string Setcontenttext(const GameSettings& s, const std::string& gamestatus) {
     std::string start =
-        s.Startfrom == 1 ? std::string("Trial 1") : "Middle (Trial " + std::to_string(s.Starttrial) + ")";
+        !s.Middlestart() ? std::string("Trial 1") : "Middle (Trial " + std::to_string(s.Starttrial) + ")";
     return Whotext(s.Who) + "\n" + std::to_string(s.Colours) + "\n" + start + "\n" + Lengthtext(s) + "\n" +
-           (s.Hinterrors == 1 ? "No error" : "May contain error(s)") + "\n" +
-           (s.Ordertype == 1 ? "Fixed order" : "Random order") + "\n" + Repeattext(s) + "\n" + gamestatus;
+           (s.Errorsallowed() ? "May contain error(s)" : "No error") + "\n" +
+           (s.Fixedorder() ? "Fixed order" : "Random order") + "\n" + Repeattext(s) + "\n" + gamestatus;
 }
 
 }  // namespace tallimor

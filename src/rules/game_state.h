@@ -4,13 +4,38 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "rules/game_record.h"
 #include "rules/game_settings.h"
 #include "rules/random_source.h"
 
 namespace tallimor {
+
+// Where a game stands.  The setting summary shows its text and a saved game
+// stores it; None is the empty text of no game.
+enum class GameStatus {
+    None,
+    Preparation,
+    Playing,
+    Continueplaying,  // a wrong hint has been corrected and the game goes on
+    Win,
+    Gameover,
+    Errordetected,
+    Endgame,
+    Hintsconsistent,  // the player claimed a wrong hint that was not there
+    Latedetection,    // the player claimed a wrong hint too late
+    Nextdemo,         // between two games of a demo or a statistics run
+};
+
+// "", "Preparation", "Playing", "Continue Playing", "Win", "Gameover",
+// "Error Detected", "End Game", "Hint(s) Consistent",
+// "Late Detection of Error" and "Next Demo".
+std::string_view Gamestatustext(GameStatus status);
+// The status of a text; none for a text that names no status.
+std::optional<GameStatus> Gamestatusnamed(std::string_view text);
 
 struct GameState {
     GameSettings Settings;
@@ -24,7 +49,7 @@ struct GameState {
     int16_t Currenttrial = 0;
     int16_t Finaltrial = 0;
     int16_t Attempts = 0;
-    std::string Gamestatus;
+    GameStatus Gamestatus = GameStatus::None;
     GameRecord Record;
 
     // The trials (1 to 9) that get a wrong hint, one digit each; "" when none.
@@ -34,7 +59,9 @@ struct GameState {
 
     RandomSource Random;
 
-    bool Playing() const { return Gamestatus.find("Playing") != std::string::npos; }
+    bool Playing() const {
+        return Gamestatus == GameStatus::Playing || Gamestatus == GameStatus::Continueplaying;
+    }
 };
 
 }  // namespace tallimor

@@ -29,7 +29,7 @@ Hint Markcode(const GameSettings& s, std::string_view guess, std::string_view an
             }
         }
     }
-    if (s.fixedOrder()) h.Blacks = static_cast<int16_t>(h.Blacks + h.Whites);
+    if (s.Fixedorder()) h.Blacks = static_cast<int16_t>(h.Blacks + h.Whites);
     return h;
 }
 
@@ -38,10 +38,10 @@ bool Iswin(const GameSettings& s, const Hint& hint, int answerblanks) {
 }
 
 bool Mark(GameState& g) {
-    const bool playersGame = g.Playing() && g.Settings.Who == 1;
+    const bool playersGame = g.Playing() && g.Settings.Playerguesses();
     if (playersGame) ++g.Currenttrial;
     g.Result = Markcode(g.Settings, g.Guessstr, g.Answer);
-    if (g.Settings.Hinterrors == 2) {
+    if (g.Settings.Errorsallowed()) {
         for (char ch : g.ErrorTrials) {
             if (ch - '0' == g.Currenttrial) {
                 if (g.Makeerror) g.Makeerror(g);
@@ -59,7 +59,7 @@ void Processmark(GameState& g) {
     row.Trialblack = g.Result.Blacks;
     row.Trialwhite = g.Result.Whites;
     row.HintTotal =
-        g.Settings.fixedOrder() ? g.Result.Blacks : static_cast<int16_t>(g.Result.Blacks + g.Result.Whites);
+        g.Settings.Fixedorder() ? g.Result.Blacks : static_cast<int16_t>(g.Result.Blacks + g.Result.Whites);
 }
 
 }  // namespace tallimor

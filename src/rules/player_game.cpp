@@ -38,7 +38,7 @@ ResultTexts Showresulttexts(const GameState& g) {
     ResultTexts texts;
     texts.trials = "Trial: " + std::to_string(g.Currenttrial);
     texts.correct = "You have got " + std::to_string(blacks) + " correct " + Plural("colour", blacks);
-    if (g.Settings.fixedOrder()) {
+    if (g.Settings.Fixedorder()) {
         texts.correct += ".";
         return texts;
     }
@@ -49,9 +49,9 @@ ResultTexts Showresulttexts(const GameState& g) {
 }
 
 Prompts Getstringprompts(const GameState& g) {
-    const std::string blanks = g.Settings.Fixedlength == 1 ? "" : " Use 'b' to represent a blank space.";
+    const std::string blanks = g.Settings.Fixedcodelength() ? "" : " Use 'b' to represent a blank space.";
     Prompts p;
-    if (g.Settings.Who == 2) {
+    if (g.Settings.Computerguesses()) {
         if (g.Currenttrial == 0) {
             p.getstring = "Input a string for me to guess by dragging or double-clicking the colours.";
             p.input = "Input a string for me to guess below. Use numbers to represent colours.";
@@ -64,7 +64,7 @@ Prompts Getstringprompts(const GameState& g) {
         p.input += blanks;
         return p;
     }
-    if (g.Gamestatus != "Continue Playing" && g.Settings.Hinterrors == 2 && g.Currenttrial > 0) {
+    if (g.Gamestatus != GameStatus::Continueplaying && g.Settings.Errorsallowed() && g.Currenttrial > 0) {
         p.getstring = p.input =
             "Input your guess, or press the Error button, if you think there is an error.";
         p.errorButton = true;
@@ -81,7 +81,7 @@ std::string Wintext(int attempts, const std::string& recordtimetext) {
 }
 
 std::string Gameovertext(const GameState& g, bool lasttrial) {
-    if (g.Settings.Who != 1)
+    if (!g.Settings.Playerguesses())
         return lasttrial ? "Gameover! I have already reached the last trial."
                          : "Time is up! You have already spent one hour.";
     if (g.Currenttrial == kLastTrial) return "Gameover! You have already reached the last trial.";

@@ -223,24 +223,24 @@ void SettingLists::Restore(const SavedSetting& saved) {
 void SettingLists::Updatesetting(GameSettings& s) const {
     const std::string& who = Cbwho.Text();
     if (who == "You guess")
-        s.Who = 1;
+        s.Who = Guesser::Player;
     else if (who == "Computer guesses")
-        s.Who = 2;
+        s.Who = Guesser::Computer;
     else if (who == "Watch computer play")
-        s.Who = 3;
+        s.Who = Guesser::Watch;
     s.Colours = static_cast<int16_t>(Number(Cbcolour.Text()));
-    s.Startfrom = static_cast<int16_t>(Cbstart.shown + 1);
-    s.Hinterrors = static_cast<int16_t>(Cbhint.shown + 1);
-    s.Ordertype = static_cast<int16_t>(Cborder.shown + 1);
+    s.Startfrom = static_cast<Startpoint>(Cbstart.shown + 1);
+    s.Hinterrors = static_cast<Hintkind>(Cbhint.shown + 1);
+    s.Ordertype = static_cast<Ordering>(Cborder.shown + 1);
     s.MaxRepeat = static_cast<int16_t>(Cbrepeat.shown + 1);
     const std::string& length = Cblength.Text();
     if (length.size() > 1) {
         s.Codelength = static_cast<int16_t>(DigitAt(length, 18));
-        s.Fixedlength = 0;
+        s.Fixedlength = Lengthkind::Unspecified;
         s.Blankroom = static_cast<int16_t>(s.Codelength - 3);
     } else {
         s.Codelength = static_cast<int16_t>(Number(length));
-        s.Fixedlength = 1;
+        s.Fixedlength = Lengthkind::Fixed;
         s.Blankroom = 0;
     }
     Setlengthclass(s);

@@ -51,9 +51,6 @@ class SettingLists {
     void Cbwho_Click();
     void Cbhint_Click();
 
-    // The Top Five button of the menu is offered only for "You guess".
-    bool TopFiveAvailable() const { return Cbwho.Text() == "You guess"; }
-
     SavedSetting Save() const;
     // Puts saved texts back in the order the menu's Cancel uses, each through
     // its rebuilding rule.

@@ -29,13 +29,17 @@ std::string Gamepath(const std::string& folder, const std::string& name) {
 
 namespace {
 
-// Mount points are written with octal escapes for blanks and the like.
+bool Octaldigit(char c) { return c >= '0' && c <= '7'; }
+
+// Mount points are written with three-digit octal escapes for blanks and the
+// like; anything else is taken as it stands.
 std::string Unescape(const std::string& field) {
     std::string out;
     for (size_t i = 0; i < field.size(); ++i) {
-        if (field[i] == '\\' && i + 3 < field.size() &&
-            std::isdigit(static_cast<unsigned char>(field[i + 1]))) {
-            out += static_cast<char>(std::stoi(field.substr(i + 1, 3), nullptr, 8));
+        if (field[i] == '\\' && i + 3 < field.size() && Octaldigit(field[i + 1]) &&
+            Octaldigit(field[i + 2]) && Octaldigit(field[i + 3])) {
+            out += static_cast<char>(
+                ((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 + (field[i + 3] - '0')) & 0xff);
             i += 3;
         } else {
             out += field[i];
@@ -85,7 +89,10 @@ Foldercontents Listfolder(const std::string& folder) {
     std::error_code ec;
     fs::directory_iterator it(folder, fs::directory_options::skip_permission_denied, ec);
     if (ec) return contents;
-    for (const fs::directory_entry& entry : it) {
+    // Stepping on with an error code: a folder that vanishes while it is
+    // read ends the list there instead of throwing.
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        const fs::directory_entry& entry = *it;
         std::error_code kind;
         const std::string name = entry.path().filename().string();
         if (entry.is_directory(kind)) {

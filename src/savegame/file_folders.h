@@ -1,8 +1,9 @@
 #pragma once
 // What the Open and Save As window needs of the file system: the places to
 // look in, a folder's subfolders and saved games, the path a typed name
-// gives, and whether a file is there.  Every call reports a failure instead
-// of throwing, since any folder may vanish or refuse to be read.
+// gives, and whether a file is there.  Every call reports a failure (an
+// empty or partial result) and never throws, since any folder may vanish or
+// refuse to be read while it is listed.
 
 #include <string>
 #include <vector>

@@ -9,6 +9,7 @@
 #include "rules/code_string.h"
 #include "rules/game_clock.h"
 #include "rules/game_settings.h"
+#include "rules/game_state.h"
 
 namespace tallimor {
 
@@ -104,15 +105,18 @@ bool Inrange(int v, int low, int high) { return v >= low && v <= high; }
 std::string Checksetting(const SavedGameFile& f) {
     if (!Inrange(f.Who, 1, 3)) return "who guesses is out of range";
     if (!Inrange(f.Colours, 5, 10)) return "the number of colours is out of range";
-    if (!Inrange(f.Fixedlength, 0, 1) || !Inrange(f.Codelength, f.Fixedlength == 1 ? 3 : 4, 8))
+    if (!Inrange(f.Fixedlength, 0, 1) ||
+        !Inrange(f.Codelength, f.Fixedlength == Code(Lengthkind::Fixed) ? 3 : 4, 8))
         return "the length of code is out of range";
     if (f.Colours < f.Codelength + 2) return "the length of code needs more colours";
     if (!Inrange(f.Startfrom, 1, 2)) return "the start is out of range";
     // "Computer guesses" from the middle lets the player choose trials 2 to 9.
-    const int first = f.Startfrom == 2 && f.Who == 2 ? 2 : 1;
-    if (!Inrange(f.Starttrial, first, f.Startfrom == 1 ? 1 : 9)) return "the start trial is out of range";
+    const int first = f.Startfrom == Code(Startpoint::Middle) && f.Who == Code(Guesser::Computer) ? 2 : 1;
+    if (!Inrange(f.Starttrial, first, f.Startfrom == Code(Startpoint::Trial1) ? 1 : 9))
+        return "the start trial is out of range";
     if (!Inrange(f.Hinterrors, 1, 2)) return "the hint setting is out of range";
-    if (f.Who == 2 && f.Hinterrors == 2) return "a computer that guesses gets no wrong hints";
+    if (f.Who == Code(Guesser::Computer) && f.Hinterrors == Code(Hintkind::Mayerr))
+        return "a computer that guesses gets no wrong hints";
     if (!Inrange(f.Ordertype, 1, 2)) return "the order type is out of range";
     if (!Inrange(f.MaxRepeat, 1, f.Codelength)) return "the colour repetition is out of range";
     return "";
@@ -125,7 +129,7 @@ bool Possiblehint(const GameSettings& s, const std::string& guess, int black, in
     if (black < 0 || white < 0) return false;
     // In "Fixed order" the second count is part of the first, but a wrong
     // hint lowers the first alone.
-    return s.fixedOrder() ? black <= colours && white <= colours : black + white <= colours;
+    return s.Fixedorder() ? black <= colours && white <= colours : black + white <= colours;
 }
 
 std::string Checkwronghints(const SavedGameFile& f) {
@@ -140,7 +144,8 @@ std::string Checkwronghints(const SavedGameFile& f) {
         (!trials.empty() && f.TrueBlacks.size() > trials.size()) ||
         (f.ErrorPending && (f.TrueBlacks.empty() || trials.empty())))
         return "the true hints of the wrong hints are out of range";
-    if (f.Hinterrors == 1 && (!trials.empty() || !f.TrueBlacks.empty() || f.ErrorPending))
+    if (f.Hinterrors == Code(Hintkind::Noerror) &&
+        (!trials.empty() || !f.TrueBlacks.empty() || f.ErrorPending))
         return "a game without errors holds wrong hints";
     if (!Inrange(f.Checkedtrial, 0, kLastTrial)) return "the checked trial is out of range";
     return "";
@@ -170,7 +175,7 @@ std::string Checkreasoning(const SavedGameFile& f, const GameSettings& s) {
         if (!fine) return "the computer's tables of trial " + std::to_string(t) + " are impossible";
         const int total = f.HintTotal[t];
         if (!Inrange(total, 0, s.Codelength) ||
-            (t > 0 && total != f.Trialblack[t] + (s.fixedOrder() ? 0 : f.Trialwhite[t])))
+            (t > 0 && total != f.Trialblack[t] + (s.Fixedorder() ? 0 : f.Trialwhite[t])))
             return "the hint total of trial " + std::to_string(t) + " does not match its hint";
     }
     return "";
@@ -191,9 +196,10 @@ std::string Checkprogress(const SavedGameFile& f, const GameSettings& s) {
     // The hour is passed on its first second over; a game saved later was
     // over all the same, and is stored with that second.
     if (f.Timespent > kLongestgame) return "the time spent is more than a game can last";
-    const std::string& status = f.Gamestatus;
-    if (status == "Playing" || status == "Continue Playing") {
-        if (f.Who == 1) {
+    using S = GameStatus;
+    const S status = Gamestatusnamed(f.Gamestatus).value_or(S::None);
+    if (status == S::Playing || status == S::Continueplaying) {
+        if (s.Playerguesses()) {
             // The player is asked for a guess after the start trials and
             // before trial 27, whose hint ends the game.
             if (current < std::max(1, start - 1) || current >= kLastTrial)
@@ -204,47 +210,53 @@ std::string Checkprogress(const SavedGameFile& f, const GameSettings& s) {
             if (current < start) return "the trial of a game in play is out of range";
             if (last != current - 1) return "the stored trials of a game in play do not match its trial";
         }
-    } else if (status == "Win") {
+    } else if (status == S::Win) {
         if (current < start || last != current)
             return "the stored trials of a won game do not match its trial";
         // The winning guess is the last one, unless a wrong hint hid the win
         // and the game went on until the error was found.
         const std::string code = !f.Answer.empty() ? f.Answer : f.Trialguess[static_cast<size_t>(last)];
         bool found = false;
-        for (int t = s.Hinterrors == 2 ? 1 : last; t <= last && !found; ++t) {
+        for (int t = s.Errorsallowed() ? 1 : last; t <= last && !found; ++t) {
             const auto i = static_cast<size_t>(t);
             found = f.Trialguess[i] == code && Winninghint(s, code, f.Trialblack[i], f.Trialwhite[i]);
         }
         if (!found) return "a won game has no winning hint";
-    } else if (status == "Gameover") {
+    } else if (status == S::Gameover) {
         if (last != current) return "the stored trials of an ended game do not match its trial";
         if (current != kLastTrial && f.Timespent <= kGameSeconds)
             return "a game over before its last trial and its hour";
-    } else if (status == "End Game") {
+    } else if (status == S::Endgame) {
         // Only the player who guesses ends a game with its answer shown.
-        if (f.Who != 1 || current < 1 || current >= kLastTrial || last != current)
+        if (!s.Playerguesses() || current < 1 || current >= kLastTrial || last != current)
             return "the stored trials of an ended game do not match its trial";
-    } else if (status == "Error Detected") {
+    } else if (status == S::Errordetected) {
         // The player's own hints contradict each other: the game stops with
         // the hints given so far.
-        if (f.Who != 2 || f.Markflag != 0 || last != std::max(current - 1, start - 1))
+        if (!s.Computerguesses() || f.Markflag != 0 || last != std::max(current - 1, start - 1))
             return "the stored trials of a stopped game do not match its trial";
-    } else if (status == "Hint(s) Consistent" || status == "Late Detection of Error") {
+    } else if (status == S::Hintsconsistent || status == S::Latedetection) {
         // The verdicts on the player's Error claim.
-        if (f.Who != 1 || f.Hinterrors != 2) return "a claim was judged in a game without wrong hints";
+        if (!s.Playerguesses() || !s.Errorsallowed())
+            return "a claim was judged in a game without wrong hints";
     }
     return "";
 }
 
 }  // namespace
 
-bool Storesanswer(const SavedGameFile& f) { return f.Gamestatus == "Win" || f.Who != 2 || f.Markflag != 0; }
+bool Storesanswer(const SavedGameFile& f) {
+    return Gamestatusnamed(f.Gamestatus) == GameStatus::Win || f.Who != Code(Guesser::Computer) ||
+           f.Markflag != 0;
+}
 
-bool Storesreasoning(const SavedGameFile& f) { return f.Who == 2 && f.Markflag == 0 && f.Timespent != 0; }
+bool Storesreasoning(const SavedGameFile& f) {
+    return f.Who == Code(Guesser::Computer) && f.Markflag == 0 && f.Timespent != 0;
+}
 
 SavedGameFile Fillbuffer(const SavedGameFile& buffer, const SavedGameFile& game) {
     SavedGameFile b = game;  // then the fields this save leaves out get the buffer's back
-    if (game.Who != 2) b.Markflag = buffer.Markflag;
+    if (game.Who != Code(Guesser::Computer)) b.Markflag = buffer.Markflag;
     if (!Storesanswer(game)) b.Answer = buffer.Answer;
     const bool reasoning = Storesreasoning(game);
     if (!reasoning) {
@@ -279,22 +291,26 @@ std::string Checksavedgame(const SavedGameFile& f) {
     if (std::string why = Checksetting(f); !why.empty()) return why;
     if (!Oneof(f.Inputmethod, {"Mouse", "Keyboard"})) return "the input method is unknown";
     if (!Oneof(f.Displaymode, {"Colour", "Number"})) return "the display mode is unknown";
-    if (f.Who == 2 && f.Markflag != 0 && f.Markflag != -1) return "the marking choice is out of range";
+    if (f.Who == Code(Guesser::Computer) && f.Markflag != 0 && f.Markflag != -1)
+        return "the marking choice is out of range";
     // Every status a game can be saved in; the demo is never saved.
-    if (!Oneof(f.Gamestatus, {"Preparation", "Playing", "Continue Playing", "Win", "Gameover",
-                              "Error Detected", "End Game", "Hint(s) Consistent", "Late Detection of Error"}))
+    const std::optional<GameStatus> status = Gamestatusnamed(f.Gamestatus);
+    if (!status || *status == GameStatus::None || *status == GameStatus::Nextdemo)
         return "the game status is unknown";
     // The menus are closed while the player only watches, so such a game is saved at its end only.
-    const bool watched = f.Who == 3 || (f.Who == 2 && f.Markflag != 0);
-    if (watched && f.Gamestatus.find("Playing") != std::string::npos)
+    const bool watched =
+        f.Who == Code(Guesser::Watch) || (f.Who == Code(Guesser::Computer) && f.Markflag != 0);
+    if (watched && (*status == GameStatus::Playing || *status == GameStatus::Continueplaying))
         return "a game the player only watches is saved only at its end";
     if (!Inrange(f.Currenttrial, 0, kLastTrial) || !Inrange(f.Finaltrial, 0, kLastTrial))
         return "a trial number is out of range";
     if (f.Timespent < 0) return "the time spent is out of range";
-    const GameSettings s = GameSettings::Make(f.Colours, f.Codelength, f.Fixedlength == 1, f.Ordertype,
-                                              f.MaxRepeat, f.Who, f.Startfrom, f.Hinterrors);
+    const GameSettings s =
+        GameSettings::Make(f.Colours, f.Codelength, f.Fixedlength == Code(Lengthkind::Fixed), f.Ordertype,
+                           f.MaxRepeat, f.Who, f.Startfrom, f.Hinterrors);
     // Only a player who marks himself may have won without telling the code.
-    if (Storesanswer(f) && !Isvalidcode(s, f.Answer) && !(f.Answer.empty() && f.Who == 2 && f.Markflag == 0))
+    if (Storesanswer(f) && !Isvalidcode(s, f.Answer) &&
+        !(f.Answer.empty() && f.Who == Code(Guesser::Computer) && f.Markflag == 0))
         return "the secret code is not a code of the setting";
     for (size_t t = 1; t <= static_cast<size_t>(f.Finaltrial); ++t) {
         if (!Isvalidcode(s, f.Trialguess[t]))

@@ -47,17 +47,17 @@ constexpr size_t kSavedGameTextRoom = 242;  // text bytes a record holds beside 
 constexpr int16_t kLongestgame = 3601;
 
 struct SavedGameFile {
-    int16_t Who = 0;
+    int16_t Who{};
     std::string Inputmethod;
     std::string Displaymode;
     int16_t Markflag = 0;  // written for "Computer guesses" only
     int16_t Colours = 0;
-    int16_t Startfrom = 0;
+    int16_t Startfrom{};
     int16_t Starttrial = 0;
     int16_t Codelength = 0;
-    int16_t Fixedlength = 0;
-    int16_t Hinterrors = 0;
-    int16_t Ordertype = 0;
+    int16_t Fixedlength{};
+    int16_t Hinterrors{};
+    int16_t Ordertype{};
     int16_t MaxRepeat = 0;
     std::string Gamestatus;
     int16_t Currenttrial = 0;

@@ -55,6 +55,29 @@ QColor Panelcolour(int colour) {
     return colour >= 0 && colour < 10 ? table[static_cast<size_t>(colour)] : Backgroundcolour();
 }
 
+namespace {
+
+// A box filled with `fill` and framed in `frame`, the frame inside the box.
+void Drawframedbox(QPainter& p, const QRect& box, const QColor& fill, const QColor& frame) {
+    p.fillRect(box, fill);
+    p.setPen(frame);
+    p.drawRect(box.adjusted(0, 0, -1, -1));
+}
+
+// One position of a code: its digit in number display (on a box grown by
+// `grow` on every side), else its colour or a blank.
+void Drawposition(QPainter& p, const QRect& box, char ch, Displaymode mode, const QColor& digit,
+                  int pointSize, int grow) {
+    if (mode == Displaymode::Number)
+        Drawdigit(p, box.adjusted(-grow, -grow, grow, grow), ch, digit, pointSize);
+    else if (ch >= '0' && ch <= '9')
+        Drawframedbox(p, box, Panelcolour(ch - '0'), QColor(60, 60, 60));
+    else
+        Drawblank(p, box);
+}
+
+}  // namespace
+
 QColor Backgroundcolour() { return QColor(0xE4, 0xE0, 0xD4); }
 
 RecordBoard::RecordBoard(QWidget* parent) : QWidget(parent) {
@@ -191,30 +214,18 @@ void RecordBoard::Drawrecord(QPainter& p) {
         for (int pos = 0; pos < codelength_ && pos < static_cast<int>(row.Trialguess.size()); ++pos) {
             const char ch = row.Trialguess[static_cast<size_t>(pos)];
             const QRect box(kGuessLeft + pos * kPitch, boxTop, kBox, kBox);
-            if (mode_ == Displaymode::Number) {
-                Drawdigit(p, box.adjusted(-3, -3, 3, 3), ch, QColor(0, 0, 160), 9);
-            } else if (ch >= '0' && ch <= '9') {
-                p.fillRect(box, Panelcolour(ch - '0'));
-                p.setPen(QColor(60, 60, 60));
-                p.drawRect(box.adjusted(0, 0, -1, -1));
-            } else {
-                Drawblank(p, box);
-            }
+            Drawposition(p, box, ch, mode_, QColor(0, 0, 160), 9, 3);
         }
         const int hintTop = top + (rh - kHintBox) / 2;
         int k = 0;
         for (int b = 0; b < row.Trialblack; ++b, ++k) {
             const QRect box(hintLeft + k * kHintPitch, hintTop, kHintBox, kHintBox);
-            p.fillRect(box, fixedOrder_ ? kFixedHint : Qt::black);
-            p.setPen(Qt::black);
-            p.drawRect(box.adjusted(0, 0, -1, -1));
+            Drawframedbox(p, box, fixedOrder_ ? kFixedHint : QColor(Qt::black), Qt::black);
         }
         if (!fixedOrder_) {
             for (int w = 0; w < row.Trialwhite; ++w, ++k) {
                 const QRect box(hintLeft + k * kHintPitch, hintTop, kHintBox, kHintBox);
-                p.fillRect(box, Qt::white);
-                p.setPen(Qt::black);
-                p.drawRect(box.adjusted(0, 0, -1, -1));
+                Drawframedbox(p, box, Qt::white, Qt::black);
             }
         }
         if (corrected_.count(trial)) {
@@ -250,16 +261,7 @@ void CodeView::paintEvent(QPaintEvent*) {
     const int top = (height() - side) / 2;
     for (size_t pos = 0; pos < code_.size(); ++pos) {
         const QRect box(6 + static_cast<int>(pos) * pitch, top, side, side);
-        const char ch = code_[pos];
-        if (mode_ == Displaymode::Number) {
-            Drawdigit(p, box.adjusted(-4, -4, 4, 4), ch, QColor(0, 0, 255), 16);
-        } else if (ch >= '0' && ch <= '9') {
-            p.fillRect(box, Panelcolour(ch - '0'));
-            p.setPen(QColor(60, 60, 60));
-            p.drawRect(box.adjusted(0, 0, -1, -1));
-        } else {
-            Drawblank(p, box);
-        }
+        Drawposition(p, box, code_[pos], mode_, QColor(0, 0, 255), 16, 4);
     }
 }
 
@@ -281,10 +283,7 @@ void HintBoxes::paintEvent(QPaintEvent*) {
     const int side = std::min(height() - 2, 18);
     const int pitch = side * 350 / 300;
     for (int k = 0; k < count_; ++k) {
-        const QRect box(1 + k * pitch, (height() - side) / 2, side, side);
-        p.fillRect(box, fill_);
-        p.setPen(Qt::black);
-        p.drawRect(box.adjusted(0, 0, -1, -1));
+        Drawframedbox(p, QRect(1 + k * pitch, (height() - side) / 2, side, side), fill_, Qt::black);
     }
 }
 

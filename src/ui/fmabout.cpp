@@ -17,7 +17,7 @@ namespace tallimor {
 
 using panel::Q;
 
-Fmabout::Fmabout(QWidget* parent) : QDialog(parent) {
+Fmabout::Fmabout(QWidget* parent) : Okdialog(parent) {
     setObjectName("Fmabout");
     setWindowTitle(Q(Caption("Fmabout")));
     auto* piclogo = new QLabel(this);
@@ -45,12 +45,6 @@ Fmabout::Fmabout(QWidget* parent) : QDialog(parent) {
         const QRect area = screen->geometry();
         Placewhole(this, {area.left() + area.width() / 4, area.top() + area.height() / 4});
     }
-}
-
-void Fmabout::closeEvent(QCloseEvent* event) {
-    // The close box is the window's OK: the owner closes it.
-    event->ignore();
-    emit Okpressed();
 }
 
 }  // namespace tallimor

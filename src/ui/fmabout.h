@@ -1,24 +1,14 @@
 #pragma once
-// The About window: the logo, a paragraph of credit and notice, and OK.
-// OK, the close box and Escape are handed to its owner, which closes it.
+// The About window: the logo, a paragraph of credit and notice, and OK,
+// handed to its owner as every OK window's is.
 
-#include <QDialog>
+#include "ui/ok_dialog.h"
 
 namespace tallimor {
 
-class Fmabout : public QDialog {
-    Q_OBJECT
+class Fmabout : public Okdialog {
    public:
     explicit Fmabout(QWidget* parent = nullptr);
-
-   signals:
-    void Okpressed();
-
-   public slots:
-    void reject() override { emit Okpressed(); }
-
-   protected:
-    void closeEvent(QCloseEvent* event) override;
 };
 
 }  // namespace tallimor

@@ -129,7 +129,7 @@ bool Fmfiles::eventFilter(QObject* watched, QEvent* event) {
 void Fmfiles::keyReleaseEvent(QKeyEvent* event) {
     // The Delete key edits a typed name; elsewhere it deletes the highlighted file.
     if (event->key() == Qt::Key_Delete && focusWidget() != txtfiles_) {
-        forward_([](Tallimormod& m) { m.Fmfiles_KeyUp(46); });
+        forward_([](Tallimormod& m) { m.Fmfiles_Delete_KeyUp(); });
         return;
     }
     QDialog::keyReleaseEvent(event);

@@ -77,7 +77,7 @@ class Instructionpicture : public QWidget {
 
 }  // namespace
 
-Fminstr::Fminstr(QWidget* parent) : QDialog(parent) {
+Fminstr::Fminstr(QWidget* parent) : Okdialog(parent) {
     setObjectName("Fminstr");
     setWindowTitle(Q(kInstructionstitle));
     auto* piclogo = new QLabel(this);
@@ -106,12 +106,6 @@ Fminstr::Fminstr(QWidget* parent) : QDialog(parent) {
         const QRect area = screen->geometry();
         Placewhole(this, {area.left() + area.width() / 5, area.top() + area.height() / 9});
     }
-}
-
-void Fminstr::closeEvent(QCloseEvent* event) {
-    // The close box is the window's OK: the owner closes it.
-    event->ignore();
-    emit Okpressed();
 }
 
 }  // namespace tallimor

@@ -1,25 +1,15 @@
 #pragma once
 // The Brief Instructions window: a fixed text in two sections, printed line
-// by line on a light blue picture, and its OK.  It decides nothing: OK, the
-// close box and Escape are all handed to its owner, which closes it.
+// by line on a light blue picture, and its OK, handed to its owner as every
+// OK window's is.
 
-#include <QDialog>
+#include "ui/ok_dialog.h"
 
 namespace tallimor {
 
-class Fminstr : public QDialog {
-    Q_OBJECT
+class Fminstr : public Okdialog {
    public:
     explicit Fminstr(QWidget* parent = nullptr);
-
-   signals:
-    void Okpressed();
-
-   public slots:
-    void reject() override { emit Okpressed(); }
-
-   protected:
-    void closeEvent(QCloseEvent* event) override;
 };
 
 }  // namespace tallimor

@@ -135,7 +135,8 @@ void Fmmessage::Show(const Boxview& box) {
     lblmessage_->setText(QString::fromStdString(box.text));
     auto q = [](const std::string& text) { return QString::fromStdString(text); };
     Messagebox(box.buttons, box.icon, q(box.captions[0]), q(box.captions[1]), q(box.captions[2]),
-               q(box.captions[3]), q(box.captions[4]), box.defaultButton, q(box.id), q(box.title));
+               q(box.captions[3]), q(box.captions[4]), box.defaultButton,
+               q(std::string(Messageinfo(box.id).name)), q(box.title));
     Button(Msgbutton::Cmdl3)->setEnabled(box.saveOffered);
 }
 

@@ -86,8 +86,6 @@ void PieceCell::Setborder(bool border) {
 
 void PieceCell::Setcaption(const QString& caption) { label_->setText(caption); }
 
-QString PieceCell::Caption() const { return label_->text(); }
-
 void PieceCell::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
     pressed_ = true;
@@ -108,8 +106,7 @@ void PieceCell::mouseMoveEvent(QMouseEvent* event) {
     QPainter(&picture).drawRect(0, 0, 23, 23);
     drag->setPixmap(picture);
     drag->setHotSpot(QPoint(12, 12));
-    if (source_.kind == DragSource::Position)
-        drag->setDragCursor(Dragcursor.pixmap(), Qt::MoveAction);
+    if (source_.kind == DragSource::Position) drag->setDragCursor(Dragcursor.pixmap(), Qt::MoveAction);
     drag->exec(Qt::MoveAction);
 }
 

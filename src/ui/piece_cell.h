@@ -4,9 +4,9 @@
 // carries its source as a small text of our own type; the drop calls a plain
 // handler of (source, target), which a test can call directly.
 
+#include <QCursor>
 #include <QGroupBox>
 #include <QPoint>
-#include <QCursor>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -36,12 +36,10 @@ class PieceCell : public QWidget {
     void Setborder(bool border);
     void Setcaption(const QString& caption);
     bool Hasborder() const { return border_; }
-    QString Caption() const;
     QColor Colour() const { return colour_; }
     QFrame* Box() const { return box_; }
-    QLabel* Label() const { return label_; }
 
-    std::function<bool()> Candrag;  // may a drag start from here now?
+    std::function<bool()> Candrag;               // may a drag start from here now?
     QCursor Dragcursor{Qt::PointingHandCursor};  // what a dragged position shows
     std::function<void()> Pressed;               // the left button went down here
     std::function<void()> Doubleclicked;

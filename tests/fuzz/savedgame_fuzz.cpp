@@ -50,7 +50,7 @@ static void Requiresound(const Tallimormod& m) {
     Require(v.board.rows.empty() || v.board.rows.rbegin()->first <= kLastTrial,
             "the board shows a trial past 27");
     if (v.box) {
-        Require(v.box->id != "Notvalid", "an accepted file was refused by the module");
+        Require(v.box->id != Message::Notvalid, "an accepted file was refused by the module");
         for (const char* past : {"tried 28", "tried 29", "Trial 28"})
             Require(v.box->text.find(past) == std::string::npos, "a message counts past trial 27");
     }
@@ -67,7 +67,7 @@ static void Playloaded(const std::vector<uint8_t>& bytes) {
     Virtualhost host("");
     Tallimormod& m = host.mod;
     m.Loadgame(Scratchfile());
-    Require(m.Savestatus() == "Loaded", "an accepted file was not loaded");
+    Require(m.Savestatus() == SaveStatus::Loaded, "an accepted file was not loaded");
     for (int step = 0; step < 12; ++step) {
         Requiresound(m);
         const Mainview v = m.Describe();

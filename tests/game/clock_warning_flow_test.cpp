@@ -30,7 +30,7 @@ void Begin(Game& g, int who) {
     if (who == 1) {
         g.m.Preset = {"2541", "012345", {}, "2"};
         GameSettings s = GameSettings::Make(6, 4, true, 2, 1, 1);
-        s.Hinterrors = 2;
+        s.Hinterrors = Hintkind::Mayerr;
         g.m.Mnukey_Click();
         g.m.Newgame(s);
         Type(g.m, "0123");

@@ -196,7 +196,7 @@ struct Watched : Game {
     explicit Watched(const std::string& answer, const std::string& errors) {
         m.Preset = {answer, "012345", {}, errors};
         GameSettings s = GameSettings::Make(6, 4, true, 2, 1, 3);
-        s.Hinterrors = 2;
+        s.Hinterrors = Hintkind::Mayerr;
         m.Newgame(s);
         h.Runcomputer();
     }
@@ -235,7 +235,7 @@ struct Claimgame : Game {
         m.Preset = {answer, std::string("0123456789").substr(0, static_cast<size_t>(colours)),
                     std::move(given), errors};
         GameSettings s = GameSettings::Make(colours, static_cast<int>(answer.size()), true, 2, 1, 1);
-        s.Hinterrors = 2;
+        s.Hinterrors = Hintkind::Mayerr;
         m.Mnukey_Click();
         m.Newgame(s);
     }
@@ -266,7 +266,8 @@ TEST(ComputerGame, TheErrorClaimIsJudgedByTheHints) {
     late.m.Cmderror_Click();
     v = late.V();
     ASSERT_TRUE(v.box);
-    EXPECT_EQ(v.box->id + "|" + v.box->title, "Wrong Detection|Late Detection of Error");
+    EXPECT_EQ(std::string(Messageinfo(v.box->id).name) + "|" + v.box->title,
+              "Wrong Detection|Late Detection of Error");
     EXPECT_EQ(v.box->text,
               "Too late!  In fact, the error occurred in Trial 2. You should have detected it in Trial 2.\n"
               "Choose one option below.");
@@ -347,7 +348,7 @@ TEST(ComputerGame, AWatchedWinWithoutErrorsCountsInTheStatistics) {
     ASSERT_TRUE(Readwinners(g.folder, 6, r).Usable());
     EXPECT_EQ(r.Population[static_cast<size_t>(index)], 1);
     EXPECT_FLOAT_EQ(r.Average[static_cast<size_t>(index)], g.m.State().Attempts);
-    s.Hinterrors = 2;
+    s.Hinterrors = Hintkind::Mayerr;
     Playwatched(g.h, s, {"2541", "012345", {}, {"2"}});
     ASSERT_TRUE(Readwinners(g.folder, 6, r).Usable());
     EXPECT_EQ(r.Population[static_cast<size_t>(index)], 1);

@@ -34,7 +34,7 @@ TEST(Demo, TheSpeedBarsEndsPaceTheComputersTrials) {
         Game g;
         g.m.Hsbspeed_Change(value);
         EXPECT_EQ(g.m.Timers()[static_cast<size_t>(Timerid::Tmrdelay)].interval, interval) << value;
-        g.m.State().Random = Draws(Eightfour(0.0));
+        g.m.Chance() = Draws(Eightfour(0.0));
         g.m.Mnudemo_Click();
         ASSERT_TRUE(g.V().demo.speedShown);
         EXPECT_EQ(g.V().demo.speedMax, 100);
@@ -53,22 +53,22 @@ TEST(Demo, ARandomSettingKeepsItsRangesAndFiveColoursMeanLengthThreeFixed) {
     std::set<std::pair<int, int>> lengths;  // colours and length
     std::set<int> repeats, fixedness, starts, orders, hints, displays;
     for (uint64_t seed = 1; seed <= 2000; ++seed) {
-        g.m.State().Random = RandomSource(seed);
+        g.m.Chance() = RandomSource(seed);
         g.m.Startdemo();
         const GameSettings& s = g.m.State().Settings;
-        ASSERT_EQ(s.Who, 3);
+        ASSERT_EQ(s.Who, Guesser::Watch);
         ASSERT_TRUE(s.Colours >= 5 && s.Colours <= 10) << seed;
         ASSERT_TRUE(s.Codelength >= 3 && s.Codelength <= s.Colours - 2) << seed;
         ASSERT_TRUE(s.MaxRepeat >= 1 && s.MaxRepeat <= s.Codelength) << seed;
         // Five colours leave room for a length of 3 only, and that length is always fixed.
-        ASSERT_TRUE(s.Colours > 5 || (s.Codelength == 3 && s.Fixedlength == 1 && s.Blankroom == 0)) << seed;
-        ASSERT_TRUE(s.Codelength > 3 || s.Fixedlength == 1) << seed;
-        if (s.Codelength > 3) fixedness.insert(s.Fixedlength);
+        ASSERT_TRUE(s.Colours > 5 || (s.Codelength == 3 && s.Fixedcodelength() && s.Blankroom == 0)) << seed;
+        ASSERT_TRUE(s.Codelength > 3 || s.Fixedcodelength()) << seed;
+        if (s.Codelength > 3) fixedness.insert(Code(s.Fixedlength));
         lengths.insert({s.Colours, s.Codelength});
         repeats.insert(s.MaxRepeat);
-        starts.insert(s.Startfrom);
-        orders.insert(s.Ordertype);
-        hints.insert(s.Hinterrors);
+        starts.insert(Code(s.Startfrom));
+        orders.insert(Code(s.Ordertype));
+        hints.insert(Code(s.Hinterrors));
         displays.insert(static_cast<int>(g.V().display));
     }
     // Every length of every number of colours comes up, and both ways of each choice.
@@ -87,7 +87,7 @@ TEST(Demo, OffersNothingFromTheMenusTheToolbarOrTheRecord) {
     ASSERT_TRUE(g.Shown(Panel::Picfore));
 
     g.m.Mnudemo_Click();
-    ASSERT_TRUE(g.m.Demo);
+    ASSERT_TRUE(g.m.Demorunning());
     const Mainview before = g.V();
     EXPECT_FALSE(before.menus.Mnugame || before.menus.Mnumedia || before.menus.Mnuoption ||
                  before.menus.Mnuhelp || before.menus.Mnuquit);
@@ -111,7 +111,7 @@ TEST(Demo, OffersNothingFromTheMenusTheToolbarOrTheRecord) {
 TEST(Demo, AGameWithWrongHintsIsCorrectedInThePanelAndTheNextGameFollows) {
     Game g;
     g.m.Hsbspeed_Change(0);
-    g.m.State().Random = Draws(Eightfour(0.9), 7);
+    g.m.Chance() = Draws(Eightfour(0.9), 7);
     g.m.Preset.answer = "3517";
     g.m.Preset.errorTrials = "2";
     g.m.Mnudemo_Click();
@@ -123,7 +123,7 @@ TEST(Demo, AGameWithWrongHintsIsCorrectedInThePanelAndTheNextGameFollows) {
     EXPECT_EQ(v.answer, "3517");
 
     std::vector<std::pair<char, std::string>> said;
-    while (g.m.State().Gamestatus != "Next Demo") {
+    while (Gamestatustext(g.m.State().Gamestatus) != "Next Demo") {
         ASSERT_TRUE(g.h.Step());
         ASSERT_FALSE(g.m.Box().has_value()) << g.Boxtext();
         ASSERT_EQ(g.Stack(), "Demo");
@@ -144,7 +144,7 @@ TEST(Demo, AGameWithWrongHintsIsCorrectedInThePanelAndTheNextGameFollows) {
     // One second later the next game begins with a setting of its own.
     g.m.Preset = {};
     g.h.Advance(0.999);
-    EXPECT_EQ(g.m.State().Gamestatus, "Next Demo");
+    EXPECT_EQ(Gamestatustext(g.m.State().Gamestatus), "Next Demo");
     g.h.Advance(0.001);
     v = g.V();
     EXPECT_TRUE(g.m.State().Playing());
@@ -165,9 +165,9 @@ TEST(Demo, QuitThenCancelOnTheIdleScreenGivesItsFiveMinutesAgain) {
               "Choose an option from the pulldown menu or the toolbar. Demo will start automatically in five "
               "minutes.");
     g.h.Advance(299);  // counted from the Cancel
-    EXPECT_FALSE(g.m.Demo);
+    EXPECT_FALSE(g.m.Demorunning());
     g.h.Advance(2);
-    EXPECT_TRUE(g.m.Demo);
+    EXPECT_TRUE(g.m.Demorunning());
 }
 
 TEST(Demo, StartsAfterFiveIdleMinutesAndAClickOnTheRecordEndsItOnTheIdleScreen) {
@@ -178,16 +178,16 @@ TEST(Demo, StartsAfterFiveIdleMinutesAndAClickOnTheRecordEndsItOnTheIdleScreen) 
     g.m.Mnunumber_Click();
     const Mainview idle = g.V();
     g.h.Advance(299);
-    EXPECT_FALSE(g.m.Demo);
+    EXPECT_FALSE(g.m.Demorunning());
     g.h.Advance(2);
-    ASSERT_TRUE(g.m.Demo);
+    ASSERT_TRUE(g.m.Demorunning());
     g.h.Advance(20);
     Mainview v = g.V();
     EXPECT_TRUE(v.demo.speedShown && v.Shown(Panel::Picrecord) && !v.Shown(Panel::Picfore));
 
     g.m.Picrecord_MouseDown(1);
     v = g.V();
-    EXPECT_FALSE(g.m.Demo);
+    EXPECT_FALSE(g.m.Demorunning());
     EXPECT_FALSE(g.Running(Timerid::Tmrdelay));
     EXPECT_FALSE(v.demo.shown || v.demo.speedShown);
     EXPECT_TRUE(v.Shown(Panel::Picfore) && !v.Shown(Panel::Picrecord));
@@ -208,21 +208,21 @@ TEST(Demo, EscapeEndsItExactlyAsAClickOnTheRecordAndIsTakenOnlyThen) {
     // Two twin demos, one ended by the click and one by Escape, leave the same screen behind.
     auto ended = [](bool escape) {
         Game g;
-        g.m.State().Random = RandomSource(5);
+        g.m.Chance() = RandomSource(5);
         g.m.Mnunumber_Click();
         EXPECT_FALSE(g.m.Escape_Keypress());  // on the idle screen Escape is not taken
         g.m.Mnudemo_Click();
         g.h.Advance(20);
-        EXPECT_TRUE(g.m.Demo && g.V().demo.speedShown);
+        EXPECT_TRUE(g.m.Demorunning() && g.V().demo.speedShown);
         if (escape)
             EXPECT_TRUE(g.m.Escape_Keypress());
         else
             g.m.Picrecord_MouseDown(1);
-        EXPECT_FALSE(g.m.Demo || g.Running(Timerid::Tmrdelay));
+        EXPECT_FALSE(g.m.Demorunning() || g.Running(Timerid::Tmrdelay));
         EXPECT_EQ(g.Stack(), "Picfore");
         const Mainview v = g.V();
         g.h.Advance(299);  // the idle screen's five minutes start afresh
-        EXPECT_FALSE(g.m.Demo);
+        EXPECT_FALSE(g.m.Demorunning());
         return v;
     };
     const Mainview click = ended(false), escape = ended(true);

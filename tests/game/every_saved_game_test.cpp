@@ -67,9 +67,9 @@ class Monkey {
         SavedGameFile read;
         const GameState& s = g_.m.State();
         if (const std::string why = Decodesavedgame(bytes.data(), bytes.size(), read); !why.empty())
-            refused.push_back(why + " (" + s.Gamestatus + ", who " + std::to_string(s.Settings.Who) +
-                              ", trial " + std::to_string(s.Currenttrial) + "/" +
-                              std::to_string(s.Finaltrial) + ")");
+            refused.push_back(why + " (" + std::string(Gamestatustext(s.Gamestatus)) + ", who " +
+                              std::to_string(Code(s.Settings.Who)) + ", trial " +
+                              std::to_string(s.Currenttrial) + "/" + std::to_string(s.Finaltrial) + ")");
     }
 
     void Move() {
@@ -78,7 +78,7 @@ class Monkey {
         if (v.files) {
             v.files->opening ? m.Fmfiles_Cmdcancel_Click() : Saveas();
         } else if (v.box) {
-            if (v.box->id == "Mnuquit") return g_.Press(Msgbutton::Cmdr2);
+            if (v.box->id == Message::Mnuquit) return g_.Press(Msgbutton::Cmdr2);
             if (v.box->saveOffered && Chance(50)) return g_.Press(Msgbutton::Cmdl3);
             g_.Press(static_cast<Msgbutton>(std::uniform_int_distribution<int>(0, 4)(random_)));
         } else if (v.menus.Mnusaving && Chance(30)) {
@@ -92,9 +92,9 @@ class Monkey {
         } else if (v.Shown(Panel::Frgetstring) || v.Shown(Panel::Frinput)) {
             if (!v.keyboard) m.Mnukey_Click();
             const GameState& s = m.State();
-            const bool mine = s.Settings.Who == 2 && !m.Computermarks();
+            const bool mine = s.Settings.Computerguesses() && !m.Computermarks();
             std::string code =
-                Chance(20) && !s.Answer.empty() && s.Settings.Who == 1 ? s.Answer : Randomcode();
+                Chance(20) && !s.Answer.empty() && s.Settings.Playerguesses() ? s.Answer : Randomcode();
             if (mine && mycode_.empty()) mycode_ = code;
             if (mine && s.Currenttrial < s.Settings.Starttrial && s.Currenttrial > 0) code = Randomcode();
             m.Txtinput_Change(code);
@@ -127,7 +127,7 @@ class Monkey {
         if (Chance(15)) h = {static_cast<int16_t>(random_() % 3), static_cast<int16_t>(random_() % 3), 0};
         if (!g_.V().keyboard) m.Mnukey_Click();
         m.Txtcorrect_KeyPress(static_cast<char>('0' + h.Blacks));
-        if (s.Settings.randomOrder()) m.Txtwrong_KeyPress(static_cast<char>('0' + h.Whites));
+        if (s.Settings.Randomorder()) m.Txtwrong_KeyPress(static_cast<char>('0' + h.Whites));
         m.Cmdgetresult_Click();
         if (g_.V().Shown(Panel::Frgetresult)) {  // counts the entry refuses: a win instead
             m.Txtcorrect_KeyPress('\b'), m.Txtwrong_KeyPress('\b');

@@ -39,7 +39,7 @@ struct Game {
     Mainview V() const { return m.Describe(); }
     std::string Status() const { return Trim(V().status); }
     std::string Stack() const { return m.Waitstack().Stack(); }
-    std::string Boxid() const { return m.Box() ? m.Box()->id : ""; }
+    std::string Boxid() const { return m.Box() ? std::string(Messageinfo(m.Box()->id).name) : ""; }
     std::string Boxtext() const { return m.Box() ? m.Box()->text : ""; }
     bool Shown(Panel p) const { return V().Shown(p); }
     bool Running(Timerid t) const { return m.Timers()[static_cast<size_t>(t)].enabled; }

@@ -179,7 +179,7 @@ TEST(GameFlow, AnHourWithoutAGuessShowsNoAnswer) {
     g.h.Advance(241);
     const Mainview v = g.V();
     ASSERT_TRUE(v.box);
-    EXPECT_EQ(v.box->id, "Gameover0");
+    EXPECT_EQ(Messageinfo(v.box->id).name, "Gameover0");
     EXPECT_EQ(v.box->text, "Gameover! You have already spent one hour.");
     EXPECT_FALSE(v.Shown(Panel::Franswer) || v.Shown(Panel::Frgetstring) || v.Shown(Panel::Lbltime));
     EXPECT_FALSE(g.Running(Timerid::Tmrrec));
@@ -236,7 +236,7 @@ TEST(GameFlow, EndGameAsksAndShowsTheAnswerOrCancelsBack) {
     g.Press(Msgbutton::Cmdl2);
     EXPECT_FALSE(g.m.Box());
     EXPECT_TRUE(!g.Shown(Panel::Frgetstring) && g.Shown(Panel::Franswer));
-    EXPECT_EQ(g.m.State().Gamestatus, "End Game");
+    EXPECT_EQ(Gamestatustext(g.m.State().Gamestatus), "End Game");
     g.h.Advance(0.001);     // the deferred step opens its box once the handler is done
     g.m.Tmrbuffer_Timer();  // a late tick opens no second box
     EXPECT_EQ(g.m.Box()->title, "Show Answer");

@@ -15,7 +15,7 @@ TEST(HelpAndAbout, AboutOverTheSettingMenuGivesTheMenuAMinuteAgain) {
     g.m.Mnuabout_Click();
     EXPECT_TRUE(g.V().about);
     EXPECT_EQ(g.Stack(), "Fmabout+Frmenu");
-    EXPECT_EQ(g.Status(), Findpushedstate("Fmabout")->status);
+    EXPECT_EQ(g.Status(), Waitinfo(Wait::Fmabout).status);
     g.m.Mnuinstr_Click();  // one window at a time
     EXPECT_FALSE(g.V().instructions);
     g.h.Advance(30);
@@ -36,7 +36,7 @@ TEST(HelpAndAbout, InstructionsCloseThemselvesAfterFiveMinutesAndTheIdleScreenGe
     g.m.Mnuinstr_Click();
     EXPECT_TRUE(g.V().instructions);
     EXPECT_EQ(g.Stack(), "Instruct+Picfore");
-    EXPECT_EQ(g.Status(), Findpushedstate("Instruct")->status);
+    EXPECT_EQ(g.Status(), Waitinfo(Wait::Instruct).status);
     g.h.Advance(298);
     EXPECT_TRUE(g.V().instructions);
     g.h.Advance(3);

@@ -20,15 +20,15 @@ TEST(Nohome, NamesTheFolderTriedAndReturnsToTheIdleScreen) {
     EXPECT_EQ(g.Boxtext(),
               "Records and saved games cannot be kept: the folder /home/ann/.local/share/Tallimor/ cannot be "
               "written.  They last only until the programme ends.");
-    EXPECT_EQ(g.Status(), Findplainstate("Nohome")->status);
+    EXPECT_EQ(g.Status(), Waitinfo(Wait::Nohome).status);
     g.Press(Msgbutton::Cmdmid);
     EXPECT_EQ(g.Boxid(), "");
     EXPECT_EQ(g.Stack(), "Picfore");
     // The idle screen's five minutes start again: the demo comes after 300 s.
     g.h.Advance(299);
-    EXPECT_FALSE(g.m.Demo);
+    EXPECT_FALSE(g.m.Demorunning());
     g.h.Advance(2);
-    EXPECT_TRUE(g.m.Demo);
+    EXPECT_TRUE(g.m.Demorunning());
 }
 
 TEST(Nohome, WithoutAHomeFolderSaysSoAndItsMinuteRunsOutOnTheIdleScreen) {
@@ -43,7 +43,7 @@ TEST(Nohome, WithoutAHomeFolderSaysSoAndItsMinuteRunsOutOnTheIdleScreen) {
     g.h.Advance(2);
     EXPECT_EQ(g.Boxid(), "");
     EXPECT_EQ(g.Stack(), "Picfore");
-    EXPECT_FALSE(g.m.Demo);
+    EXPECT_FALSE(g.m.Demorunning());
 }
 
 TEST(Nohome, IsNotRaisedOverAnythingButTheIdleScreen) {

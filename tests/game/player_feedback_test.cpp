@@ -231,7 +231,7 @@ struct Claimgame : Game {
     Claimgame(const std::string& answer, const std::string& errors, std::vector<std::string> given = {}) {
         m.Preset = {answer, "012345", std::move(given), errors};
         GameSettings s = GameSettings::Make(6, 4, true, 2, 1, 1);
-        s.Hinterrors = 2;
+        s.Hinterrors = Hintkind::Mayerr;
         m.Mnukey_Click();
         m.Newgame(s);
     }

@@ -52,7 +52,7 @@ TEST(SavedGameFlow, APlayersGameSavedInPlayGoesOnInALaterRun) {
     Choose(g, "game");
     const std::string file = Path(g, "game.mm");
     EXPECT_EQ(g.V().title, "Saved Game - " + file);
-    EXPECT_EQ(g.m.Savestatus() + g.Stack(), "SavedFrgetstring1");
+    EXPECT_EQ(std::string(Savestatustext(g.m.Savestatus())) + g.Stack(), "SavedFrgetstring1");
     EXPECT_FALSE(g.V().files);
     EXPECT_EQ(fs::file_size(file), 722u);
 
@@ -71,7 +71,8 @@ TEST(SavedGameFlow, APlayersGameSavedInPlayGoesOnInALaterRun) {
     EXPECT_EQ(later.m.Clock().Timespent, 85);  // the clock goes on from the saved seconds
     later.m.Mnusave_Click();                   // back to its own file without asking
     EXPECT_FALSE(later.V().files);
-    EXPECT_EQ(later.m.Savestatus() + later.V().title, "LoadedSaved Game - " + file);
+    EXPECT_EQ(std::string(Savestatustext(later.m.Savestatus())) + later.V().title,
+              "LoadedSaved Game - " + file);
     later.Drop("0123");
     later.Press(Msgbutton::Cmdr3);  // End: a loaded game never enters the Top Five list
     EXPECT_TRUE(later.Shown(Panel::Picfore));
@@ -108,13 +109,14 @@ TEST(SavedGameFlow, TheComputersReasoningGoesOnAfterALoad) {
         EXPECT_FALSE(later.m.Box());
         EXPECT_EQ(later.V().entry.guess, g.V().entry.guess);
         // Both runs make the same guesses from here to the win.
-        for (int guard = 0; g.m.State().Gamestatus == "Playing" && guard < 20; ++guard) {
+        for (int guard = 0; Gamestatustext(g.m.State().Gamestatus) == "Playing" && guard < 20; ++guard) {
             ASSERT_EQ(later.m.State().Guessstr + later.V().entry.trials,
                       g.m.State().Guessstr + g.V().entry.trials);
             Markguess(g, code);
             Markguess(later, code);
         }
-        EXPECT_EQ(later.m.State().Gamestatus + later.m.State().Answer, "Win" + code);
+        EXPECT_EQ(std::string(Gamestatustext(later.m.State().Gamestatus)) + later.m.State().Answer,
+                  "Win" + code);
     }
 }
 
@@ -137,7 +139,7 @@ TEST(SavedGameFlow, AClaimAfterALoadGetsTheVerdictOfTheRunThatSaved) {
         Game g(std::string("claim-save-") + c.name);
         g.m.Preset = {"2541", "", {}, c.errors};
         GameSettings s = GameSettings::Make(6, 4, true, 2, 1, 1);
-        s.Hinterrors = 2;
+        s.Hinterrors = Hintkind::Mayerr;
         g.m.Newgame(s);
         for (const std::string& guess : c.guesses) {
             g.Drop(guess);
@@ -244,10 +246,10 @@ TEST(SavedGameFlow, TheFileWindowsQuestionsAndMessagesRestoreIt) {
     EXPECT_EQ(g.Boxtext(), "The file " + Path(g, "one.mm") + " already exits!  Overwrite?");
     g.Press(Msgbutton::Cmdr2);  // No
     ASSERT_TRUE(g.V().files);
-    g.m.Fmfiles_KeyUp(46);  // nothing highlighted: nothing to delete
+    g.m.Fmfiles_Delete_KeyUp();  // nothing highlighted: nothing to delete
     EXPECT_FALSE(g.m.Box());
     g.m.Filfiles_Click(1);  // "one.mm"
-    g.m.Fmfiles_KeyUp(46);
+    g.m.Fmfiles_Delete_KeyUp();
     EXPECT_EQ(g.Boxid(), "Delete");
     g.Press(Msgbutton::Cmdl2);
     EXPECT_FALSE(fs::exists(Path(g, "one.mm")));

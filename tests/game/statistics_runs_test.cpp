@@ -19,7 +19,7 @@ const Picks kFiveThree{
     {L::Colour, "5"}, {L::Length, "3"}, {L::Order, "Random order"}, {L::Repeat, "No repetition"}};
 
 void Opendesignermenu(Game& g, const Picks& picks = {}) {
-    g.m.Designer = true;
+    g.m.Form_Activate(true);
     g.m.Mnuset_Click();
     for (const auto& [list, text] : picks) g.m.Cblist_Click(list, text);
 }
@@ -75,13 +75,13 @@ TEST(StatisticsRunsFlow, ASimulationEndedByAClickOnTheRecordSummarisesTheGamesSo
         Opendesignermenu(g, kFiveThree);
         g.m.Cmdsimulate_Click();
         int wins = 0;
-        while (wins < c.wins || (!c.between && g.m.State().Gamestatus != "Playing")) {
-            const bool waiting = g.m.State().Gamestatus == "Next Demo";
+        while (wins < c.wins || (!c.between && Gamestatustext(g.m.State().Gamestatus) != "Playing")) {
+            const bool waiting = Gamestatustext(g.m.State().Gamestatus) == "Next Demo";
             ASSERT_TRUE(g.h.Step());
-            if (!waiting && g.m.State().Gamestatus == "Next Demo") ++wins;
+            if (!waiting && Gamestatustext(g.m.State().Gamestatus) == "Next Demo") ++wins;
         }
         if (c.between) g.h.Advance(0.5);
-        ASSERT_EQ(g.m.State().Gamestatus, c.between ? "Next Demo" : "Playing");
+        ASSERT_EQ(Gamestatustext(g.m.State().Gamestatus), c.between ? "Next Demo" : "Playing");
         if (c.escape)
             EXPECT_TRUE(g.m.Escape_Keypress());
         else
@@ -94,7 +94,7 @@ TEST(StatisticsRunsFlow, ASimulationEndedByAClickOnTheRecordSummarisesTheGamesSo
         if (c.wins > 0) {
             EXPECT_NE(v.systembox->text.find(" / " + std::to_string(c.wins) + " = "), std::string::npos);
         }
-        EXPECT_EQ(g.m.Runmode, "");
+        EXPECT_EQ(g.m.Runmode(), Runkind::None);
     }
 }
 
@@ -106,7 +106,7 @@ TEST(StatisticsRunsFlow, InitializeStatisticsCountsTenGamesOfASettingInItsFile) 
     std::ofstream(g.folder / "Winners" / "Winners8") << "short";
     Opendesignermenu(g);
     g.m.Cmdinitstat_Click();
-    EXPECT_EQ(std::pair(g.Boxid(), g.m.Demo), std::pair(std::string("Recordsfile"), false));
+    EXPECT_EQ(std::pair(g.Boxid(), g.m.Demorunning()), std::pair(std::string("Recordsfile"), false));
     g.Press(Msgbutton::Cmdmid);
     std::filesystem::remove(g.folder / "Winners" / "Winners8");
 

@@ -68,7 +68,7 @@ TEST(TopFiveFlow, AQualifyingWinAsksForANameAndShowsTheList) {
 // file always reads again.
 TEST(TopFiveFlow, TheDesignersEditorWritesOnlyWhatTheRecordsFileHolds) {
     Game g("editor");
-    g.m.Designer = true;
+    g.m.Form_Activate(true);
     g.m.Mnuset_Click();
     for (const auto& [list, text] : kSixFour) g.m.Cblist_Click(list, text);
     g.m.Cmdtop_Click();

@@ -17,7 +17,7 @@ namespace {
 bool PlayChecked(Virtualhost& host, const GameSettings& s, std::string answer) {
     auto game = [&] {
         return std::to_string(s.Colours) + " colours, " + Lengthtext(s) +
-               (s.fixedOrder() ? ", fixed" : ", random") + ", repeat " + std::to_string(s.MaxRepeat) +
+               (s.Fixedorder() ? ", fixed" : ", random") + ", repeat " + std::to_string(s.MaxRepeat) +
                ", answer " + answer + ", order " + host.mod.Tables().ColourOrder;
     };
     std::vector<std::pair<std::string, Hint>> seen;
@@ -29,7 +29,7 @@ bool PlayChecked(Virtualhost& host, const GameSettings& s, std::string answer) {
             // hint; in a "Fixed order" game only the count of correct colours is one.
             const Hint wouldGet = Markcode(s, earlier, guess);
             if (wouldGet.Blacks != earlierHint.Blacks ||
-                (s.randomOrder() && wouldGet.Whites != earlierHint.Whites)) {
+                (s.Randomorder() && wouldGet.Whites != earlierHint.Whites)) {
                 agrees = false;
                 ADD_FAILURE() << game() << ": guess " << guess << " disagrees with the hint of " << earlier;
             }
@@ -45,7 +45,7 @@ TEST(EngineBruteForceTest, EveryCodeOfSmallSettingsIsFoundConsistently) {
     RandomSource orders(2024);
     for (const GameSettings& s : Everysetting(5, 7, 5, 3)) {
         Virtualhost host;
-        host.mod.State().Random = orders;
+        host.mod.Chance() = orders;
         for (std::string code = Firstcode(s);;) {
             ASSERT_TRUE(PlayChecked(host, s, code));
             if (!Nextcode(s, code)) break;

@@ -34,7 +34,7 @@ struct EngineGame {
 
     EngineGame(const GameSettings& s, const std::string& order) {
         g.Settings = s;
-        g.Gamestatus = "Playing";
+        g.Gamestatus = GameStatus::Playing;
         tables.ColourOrder = order;
     }
     // Records the current trial with its hint and asks for the next guess.

@@ -83,10 +83,11 @@ TEST(InitialiseStatisticsOrderTest, WalksEverySettingOnce) {
     do {
         if (gamecount == 1)
             seen.push_back(std::to_string(s.Colours) + "/" + Lengthtext(s) + "/" +
-                           std::to_string(s.Ordertype) + "/" + std::to_string(s.MaxRepeat));
+                           std::to_string(Code(s.Ordertype)) + "/" + std::to_string(s.MaxRepeat));
         ASSERT_GE(s.Colours, s.Codelength + 2);
-        ASSERT_EQ(s.Blankroom, s.Fixedlength == 1 ? 0 : s.Codelength - 3);
-        ASSERT_EQ(std::tuple(s.Who, s.Startfrom, s.Hinterrors), std::tuple(3, 1, 1));
+        ASSERT_EQ(s.Blankroom, s.Fixedcodelength() ? 0 : s.Codelength - 3);
+        ASSERT_EQ(std::tuple(s.Who, s.Startfrom, s.Hinterrors),
+                  std::tuple(Guesser::Watch, Startpoint::Trial1, Hintkind::Noerror));
     } while (Nextstatgame(s, gamecount, 2));
     // 178 colour, length and repetition choices in both order types, each once.
     EXPECT_EQ(std::pair(seen.size(), std::set<std::string>(seen.begin(), seen.end()).size()),

@@ -21,7 +21,7 @@ TEST(MakecodeTest, EveryCodeIsValidInEverySetting) {
             ASSERT_TRUE(Isvalidcode(s, g.Answer)) << g.Answer << " colours " << s.Colours;
             ASSERT_EQ(g.Answerblanks, Countchar(g.Answer, kBlank));
             // Fixed order: sorted, the blanks last.
-            ASSERT_TRUE(s.randomOrder() || std::is_sorted(g.Answer.begin(), g.Answer.end())) << g.Answer;
+            ASSERT_TRUE(s.Randomorder() || std::is_sorted(g.Answer.begin(), g.Answer.end())) << g.Answer;
         }
     }
 }
@@ -61,7 +61,7 @@ TEST(IsnewguessTest, ThePlayerAndTheComputerCountTrialsDifferently) {
     g.Record[2].Trialguess = g.Guessstr = "345";
     g.Currenttrial = 2;
     EXPECT_FALSE(Isnewguess(g));
-    g.Settings.Who = 2;  // the computer's counter already counts the trial being made
+    g.Settings.Who = Guesser::Computer;  // the computer's counter already counts the trial being made
     EXPECT_TRUE(Isnewguess(g));
     g.Currenttrial = 3;
     EXPECT_FALSE(Isnewguess(g));

@@ -37,14 +37,14 @@ GameState Playing(int who) {
     GameState g;
     g.Settings = GameSettings::Make(6, 4, true, 2, 4, who, 1, 2);
     g.Answer = "1123";
-    g.Gamestatus = "Playing";
+    g.Gamestatus = GameStatus::Playing;
     return g;
 }
 
 // Marks `guess` in a game of that status: whether the hint is to be shown,
 // and the trial counter after.
 std::pair<bool, int> MarkAs(GameState& g, const char* status, const char* guess) {
-    g.Gamestatus = status;
+    g.Gamestatus = Gamestatusnamed(status).value();
     g.Guessstr = guess;
     const bool shown = Mark(g);
     return {shown, g.Currenttrial};
@@ -58,7 +58,7 @@ TEST(MarkTest, AdvancesThePlayersCounterAndSaysWhenToShowTheHint) {
     EXPECT_EQ(MarkAs(g, "Playing", "1123"), std::pair(false, 2)) << "a win shows no hint panel";
     EXPECT_EQ(MarkAs(g, "Continue Playing", "0000"), std::pair(true, 3));
     EXPECT_EQ(MarkAs(g, "Preparation", "0000"), std::pair(false, 3)) << "the early trials of a middle start";
-    g.Settings.Who = 2;
+    g.Settings.Who = Guesser::Computer;
     EXPECT_EQ(MarkAs(g, "Playing", "0000"), std::pair(false, 3)) << "the computer counts its own trials";
 }
 
@@ -69,7 +69,7 @@ TEST(ProcessmarkTest, HintTotalDependsOnTheOrderType) {
     g.Result = H(1, 3);
     Processmark(g);
     EXPECT_EQ(g.Record[5], (TrialRecord{"1312", 1, 3, 4}));
-    g.Settings.Ordertype = 1;
+    g.Settings.Ordertype = Ordering::Fixed;
     g.Result = H(4, 3);
     Processmark(g);
     EXPECT_EQ(g.Record[5].HintTotal, 4);

@@ -34,7 +34,7 @@ TEST(Playearlytrials, FillsTheTrialsBeforeTheStartWithDistinctMarkedMisses) {
     GameState g = Game(GameSettings::Make(5, 3, true, 1, 1, 1, 2));
     g.Settings.Starttrial = 10;
     g.Answer = "012";
-    g.Gamestatus = "Preparation";
+    g.Gamestatus = GameStatus::Preparation;
     Playearlytrials(g);
     EXPECT_EQ(g.Currenttrial, 9);
     std::set<std::string> guesses;
@@ -62,7 +62,7 @@ TEST(Showresulttexts, CountsTakeTheirPluralsAndTheOrderTypeDecidesTheLines) {
     g.Currenttrial = 3;
     EXPECT_EQ(texts(1, 0), (Texts{"Trial: 3", "You have got 1 correct colour in correct position.",
                                   "You have got 0 correct colours in wrong position."}));
-    g.Settings.Ordertype = 1;
+    g.Settings.Ordertype = Ordering::Fixed;
     EXPECT_EQ(texts(2, 1), (Texts{"Trial: 3", "You have got 2 correct colours.", ""}));
 }
 
@@ -77,12 +77,12 @@ TEST(Getstringprompts, FollowTheRoleTheLengthAndTheErrorSetting) {
     const std::string typed =
         "Input your guess below. Use numbers to represent colours. Use 'b' to represent a blank space.";
     const std::string claim = "Input your guess, or press the Error button, if you think there is an error.";
-    g.Gamestatus = "Playing";
+    g.Gamestatus = GameStatus::Playing;
     EXPECT_EQ(prompts(1), std::tuple(guess, typed, false));
-    g.Settings.Hinterrors = 2;
+    g.Settings.Hinterrors = Hintkind::Mayerr;
     EXPECT_EQ(prompts(0), std::tuple(guess, typed, false)) << "nothing to claim before the first hint";
     EXPECT_EQ(prompts(1), std::tuple(claim, claim, true));
-    g.Gamestatus = "Continue Playing";
+    g.Gamestatus = GameStatus::Continueplaying;
     EXPECT_EQ(prompts(1), std::tuple(guess, typed, false));
 
     g.Settings = GameSettings::Make(8, 5, true, 2, 1, 2);  // the code itself: in the computer's game tests

@@ -101,17 +101,19 @@ TEST(SettingListsTest, EachPickRebuildsTheListsItRules) {
     }
     SettingLists lists = Picked(nine);
     const GameSettings s = Updated(lists);
-    EXPECT_EQ(std::tuple(s.Colours, s.Codelength, s.Fixedlength, s.Blankroom, s.MaxRepeat, s.Lengthclass),
-              std::tuple(9, 5, 0, 2, 4, 10));
+    EXPECT_EQ(
+        std::tuple(s.Colours, s.Codelength, Code(s.Fixedlength), s.Blankroom, s.MaxRepeat, s.Lengthclass),
+        std::tuple(9, 5, 0, 2, 4, 10));
     lists = Picked(errors);
     EXPECT_FALSE(Pick(lists, "Who=Computer guesses"));
-    EXPECT_EQ(Updated(lists).Who, 3);
+    EXPECT_EQ(Updated(lists).Who, Guesser::Watch);
 }
 
 TEST(SettingListsTest, SummaryTextsAndAnyTimesStoredAsTheMaximum) {
     GameSettings s = Updated(Picked({"Length=Unspecified (3 - 6)", "Repeat=May be repeated any times",
                                      "Order=Random order", "Start=Middle"}));
-    EXPECT_EQ(std::tuple(s.MaxRepeat, s.Ordertype, s.Startfrom, s.Lengthclass), std::tuple(6, 2, 2, 11));
+    EXPECT_EQ(std::tuple(s.MaxRepeat, Code(s.Ordertype), Code(s.Startfrom), s.Lengthclass),
+              std::tuple(6, 2, 2, 11));
     s.Starttrial = 4;
     EXPECT_EQ(Setcontenttext(s, "Playing"),
               "You guess\n10\nMiddle (Trial 4)\nUnspecified (3 - 6)\nNo error\nRandom order\n"

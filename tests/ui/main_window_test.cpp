@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "find_control.h"
 #include "ui/fmfiles.h"
 #include "ui/fmmain.h"
 #include "ui/fmmessage.h"
@@ -29,9 +30,7 @@ class MainWindowTest : public QObject {
 
     template <class T = QWidget>
     T* Find(const char* name) const {
-        T* found = w_->findChild<T*>(name);
-        if (!found) qFatal("no control %s", name);
-        return found;
+        return Findcontrol<T>(w_.get(), name);
     }
     bool Visible(const char* name) const { return Find(name)->isVisible(); }
     void Key(Qt::Key key) {
@@ -61,7 +60,7 @@ class MainWindowTest : public QObject {
         const std::string answer = w_->Module().State().Answer;
         Key(Qt::Key_Return);  // Start is hidden with its menu: the game stays
         QCOMPARE(w_->Module().State().Answer, answer);
-        QCOMPARE(w_->Module().State().Gamestatus, std::string("Playing"));
+        QCOMPARE(std::string(Gamestatustext(w_->Module().State().Gamestatus)), std::string("Playing"));
         std::string guess;
         for (char c = '0'; guess.size() < 3; ++c)
             if (answer.find(c) == std::string::npos) guess += c;
@@ -224,14 +223,14 @@ class MainWindowTest : public QObject {
         QCOMPARE(w_->Module().Describe().status, idle);
         for (const bool click : {true, false}) {
             Key(Qt::Key_F9);
-            QVERIFY(w_->Module().Demo && Visible("Picrecord") && !Visible("Picfore"));
+            QVERIFY(w_->Module().Demorunning() && Visible("Picrecord") && !Visible("Picfore"));
             QCOMPARE(Find<QLabel>("Stbmenu")->text().trimmed(),
                      QString("Demo is now on.  Click mouse on the cloud area to end demo."));
             if (click)
                 QTest::mouseClick(Find("Picrecord"), Qt::LeftButton);
             else
                 Key(Qt::Key_Escape);
-            QVERIFY(!w_->Module().Demo);
+            QVERIFY(!w_->Module().Demorunning());
             QVERIFY(Visible("Picfore") && !Visible("Picrecord") && !Visible("Frscroll"));
             QCOMPARE(Find<QLabel>("Stbmenu")->text().toStdString(), idle);
             QVERIFY(Find<QAction>("Mnudemo")->isEnabled());

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "find_control.h"
 #include "ui/fmmain.h"
 #include "ui/fmstat.h"
 
@@ -23,9 +24,7 @@ class StatisticsWindowTest : public QObject {
 
     template <class T = QWidget>
     T* Find(const char* name) const {
-        T* found = w_->findChild<T*>(name);
-        if (!found) qFatal("no control %s", name);
-        return found;
+        return Findcontrol<T>(w_.get(), name);
     }
 
    private slots:
@@ -51,12 +50,12 @@ class StatisticsWindowTest : public QObject {
 
     void anEndedSimulationReportsInTheSystemsBox() {
         QTest::mouseClick(Find("Cmdsimulate"), Qt::LeftButton);
-        QVERIFY(w_->Module().Demo);
+        QVERIFY(w_->Module().Demorunning());
         // The delay timer's steps, without waiting for them, up to the first win.
-        for (int i = 0; i < 50 && w_->Module().State().Gamestatus != "Next Demo"; ++i)
+        for (int i = 0; i < 50 && Gamestatustext(w_->Module().State().Gamestatus) != "Next Demo"; ++i)
             w_->Tick(Timerid::Tmrdelay);
         QTest::mouseClick(Find("Picrecord"), Qt::LeftButton);
-        QVERIFY(!w_->Module().Demo);
+        QVERIFY(!w_->Module().Demorunning());
         w_->Tick(Timerid::Tmrbuffer);
         auto* box = Find<QMessageBox>("Systembox");
         QVERIFY(box->isVisible());

@@ -37,7 +37,7 @@ int Benchcommand(const Options& options) {
     long totalGames = 0, wins = 0, attempts = 0, unfinished = 0;
     Virtualhost host;
     Tallimormod& m = host.mod;
-    m.State().Random.Seed(seed);
+    m.Chance().Seed(seed);
     const GameSettings* current = nullptr;
     m.Probe.searched = [&](double seconds) {
         thinks.push_back(seconds);

@@ -18,14 +18,14 @@ std::string Oneline(const std::string& text) {
     return out;
 }
 
-bool Boxis(const Tallimormod& m, const char* id) { return m.Box() && m.Box()->id == id; }
+bool Boxis(const Tallimormod& m, Message id) { return m.Box() && m.Box()->id == id; }
 
 }  // namespace
 
 int Claimcommand(const Options& options) {
     GameSettings s = options.Setting();
-    s.Who = 1;
-    s.Hinterrors = 2;
+    s.Who = Guesser::Player;
+    s.Hinterrors = Hintkind::Mayerr;
     if (!options.Has("errors")) throw UsageError("--errors is required");
     if (!options.Has("guesses")) throw UsageError("--guesses is required");
     const Gamepreset preset = Readpreset(options, s);
@@ -49,24 +49,24 @@ int Claimcommand(const Options& options) {
     for (const std::string& guess : guesses) {
         m.Txtinput_Change(guess);
         m.Cmdsubnum_Click();
-        if (Boxis(m, "Win")) {
+        if (Boxis(m, Message::Win)) {
             std::printf("win %d\n", m.State().Attempts);
             return 0;
         }
         m.Cmdshowresult_Click();
-        if (Boxis(m, "Warning")) m.Messagebutton_Click(Msgbutton::Cmdmid);  // before the last trial
-        if (m.State().Gamestatus == "Gameover") {
+        if (Boxis(m, Message::Warning)) m.Messagebutton_Click(Msgbutton::Cmdmid);  // before the last trial
+        if (m.State().Gamestatus == GameStatus::Gameover) {
             std::printf("lost\n");
             return 0;
         }
     }
     m.Cmderror_Click();
     const GameState& g = m.State();
-    if (Boxis(m, "Continue Playing"))
+    if (Boxis(m, Message::Continueplaying))
         std::printf("right\n");
-    else if (g.Gamestatus == "Late Detection of Error")
+    else if (g.Gamestatus == GameStatus::Latedetection)
         std::printf("late %d\n", m.Wronghints().DetectTrial - 1);
-    else if (g.Gamestatus == "Hint(s) Consistent")
+    else if (g.Gamestatus == GameStatus::Hintsconsistent)
         std::printf("consistent %s\n", g.Answer.c_str());
     else
         std::printf("bug\n");

@@ -17,7 +17,7 @@ std::string Validcode(const GameSettings& s, const std::string& name, const std:
 
 std::string Describe(const GameSettings& s) {
     return std::to_string(s.Colours) + " colours, length " + Lengthtext(s) + ", " +
-           (s.fixedOrder() ? "Fixed order" : "Random order") + ", " + Repeattext(s);
+           (s.Fixedorder() ? "Fixed order" : "Random order") + ", " + Repeattext(s);
 }
 
 int Markcommand(const Options& options) {
@@ -79,7 +79,7 @@ void Printtrials(Tallimormod& m) {
 int Play(const Options& options) {
     GameSettings s = options.Setting();
     const Gamepreset preset = Readpreset(options, s);
-    if (preset.errorTrials) s.Hinterrors = 2;
+    if (preset.errorTrials) s.Hinterrors = Hintkind::Mayerr;
     Virtualhost host;
     Printtrials(host.mod);
     host.mod.Probe.inconsistent = [](int checkedtrial) { std::printf("inconsistent %d\n", checkedtrial); };

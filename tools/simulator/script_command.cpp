@@ -32,7 +32,7 @@ int Scriptcommand(const Options& options) {
     if (!folder.empty() && folder.back() != '/') folder += '/';
     Virtualhost host(folder);
     Tallimormod& m = host.mod;
-    m.State().Random.Seed(static_cast<uint64_t>(options.Number("seed", 0, 2147483647)));
+    m.Chance().Seed(static_cast<uint64_t>(options.Number("seed", 0, 2147483647)));
     m.Form_Activate(false);
     m.Mnuset_Click();
     Printstatus(m);

@@ -47,7 +47,7 @@ int Initstatscommand(const Options& options) {
     }
 
     Virtualhost host;
-    host.mod.State().Random.Seed(seed);
+    host.mod.Chance().Seed(seed);
     GameSettings s = Firststatsetting();
     int gamecount = 1;
     long played = 0, counted = 0;

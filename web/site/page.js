@@ -812,7 +812,7 @@ function wire() {
     $(id).addEventListener('contextmenu', (e) => e.preventDefault());
   }
   $('Fmfiles').addEventListener('keyup', (e) => {
-    if (e.key === 'Delete') forward('Fmfiles_KeyUp', 46);
+    if (e.key === 'Delete') forward('Fmfiles_Delete_KeyUp');
   });
   $('Cmdexport').addEventListener('click', exportgame);
   $('Cmdimport').addEventListener('click', () => $('Importfile').click());
