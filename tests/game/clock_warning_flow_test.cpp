@@ -73,27 +73,11 @@ const std::vector<Opened> kOpened{
     {"instructions", 1, [](Game& g) { g.m.Mnuinstr_Click(); }, "", 1, -1},
     {"about", 1, [](Game& g) { g.m.Mnuabout_Click(); }, "", 1, -1},
     {"saveas", 1, [](Game& g) { g.m.Mnusaveas_Click(); }, "", 1, -1},
-    {"nofile", 1,
-     [](Game& g) {
-         g.m.Mnusaveas_Click();
-         g.m.Txtfiles_Change("");
-         g.m.Cmdsave_Click();
-     },
-     "Nofile", 1, -1},
-    {"overwrite", 1,
-     [](Game& g) {
-         Saveas(g, "x");
-         Saveas(g, "x");
-     },
-     "Overwrite", 1, -1},
+    {"nofile", 1, [](Game& g) { Saveas(g, ""); }, "Nofile", 1, -1},
+    {"overwrite", 1, [](Game& g) { Saveas(g, "x"), Saveas(g, "x"); }, "Overwrite", 1, -1},
     {"lastchance", 1, Lastchance, "Warning", 26, -1},
     // The claim is right: the correction the box announces is made after the warning.
-    {"claim", 1,
-     [](Game& g) {
-         g.Guess("1032");
-         g.m.Cmderror_Click();
-     },
-     "Continue Playing", 2, 2},
+    {"claim", 1, [](Game& g) { g.Guess("1032"), g.m.Cmderror_Click(); }, "Continue Playing", 2, 2},
     {"marking", 2, [](Game&) {}, "", 1, -1},
     {"marking-endgame", 2, [](Game& g) { g.m.Mnuend_Click(); }, "Mnuend", 1, -1},
     {"marking-about", 2, [](Game& g) { g.m.Mnuabout_Click(); }, "", 1, -1},

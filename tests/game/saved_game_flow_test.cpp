@@ -22,6 +22,13 @@ void Choose(Game& g, const std::string& name) {
 
 std::string Path(const Game& g, const std::string& name) { return g.folder.string() + "/Files/" + name; }
 
+// A player's game of 0123 with trial 1, 4501, played.
+void Playone(Game& g) {
+    g.Start(kSixFour, "0123");
+    g.Drop("4501");
+    g.m.Cmdshowresult_Click();
+}
+
 // Loads the game `g` saved as `name`.
 void Loadfrom(Game& later, const Game& g, const std::string& name) {
     later.m.Mnuload_Click();
@@ -31,9 +38,7 @@ void Loadfrom(Game& later, const Game& g, const std::string& name) {
 
 TEST(SavedGameFlow, APlayersGameSavedInPlayGoesOnInALaterRun) {
     Game g("save-player");
-    g.Start(kSixFour, "0123");
-    g.Drop("4501");
-    g.m.Cmdshowresult_Click();
+    Playone(g);
     g.h.Advance(75);
     g.m.Mnusave_Click();  // never saved: as Save As
     ASSERT_TRUE(g.V().files);
@@ -169,9 +174,7 @@ TEST(SavedGameFlow, ALoadedGameIsWarnedOnlyIfItWasNotYet) {
     for (const int saved : {3290, 3310}) {
         SCOPED_TRACE(saved);
         Game g("warned-save-" + std::to_string(saved));
-        g.Start(kSixFour, "0123");
-        g.Drop("4501");
-        g.m.Cmdshowresult_Click();
+        Playone(g);
         g.h.Advance(saved);
         if (g.Boxid() == "Warning") g.Press(Msgbutton::Cmdmid);
         g.m.Mnusaveas_Click();
@@ -212,9 +215,7 @@ TEST(SavedGameFlow, AFinishedGameIsSavedFromItsBoxAndShownForExamination) {
 
 TEST(SavedGameFlow, TheFileWindowsQuestionsAndMessagesRestoreIt) {
     Game g("file-window");
-    g.Start(kSixFour, "0123");
-    g.Drop("4501");
-    g.m.Cmdshowresult_Click();
+    Playone(g);
     g.m.Mnusaveas_Click();
     Choose(g, "");
     EXPECT_EQ(g.Boxtext(), "You haven't specified a file name.\nDo you still want to save the game?");
