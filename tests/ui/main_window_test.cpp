@@ -237,15 +237,6 @@ class MainWindowTest : public QObject {
         }
     }
 
-    void theStatusBarShowsTheWholeStatusText() {
-        Key(Qt::Key_F1);
-        auto* bar = Find<QLabel>("Stbmenu");
-        QCOMPARE(bar->text(), QString::fromStdString(w_->Module().Describe().status));
-        QVERIFY(bar->text().contains("will be closed automatically in 5 minutes."));
-        QVERIFY(bar->heightForWidth(bar->width()) <= bar->height());
-        QVERIFY(w_->frameGeometry().width() <= 800);
-    }
-
     void theComputersGameAsksThroughItsPanelsAndTakesOnlyTheCountsTheModuleAllows() {
         Find<QAction>("Mnukey")->trigger();
         Key(Qt::Key_F1);
