@@ -269,6 +269,7 @@ TEST(GameFlow, TheSettingMenuStartsOnlyWhileItIsShownAndItsTimeOutCancels) {
               "minutes.");
     g.m.Mnuset_Click();
     EXPECT_FALSE(g.V().menus.Mnuset || g.V().menus.Mnunew);
+    EXPECT_TRUE(g.Status().ends_with("will be closed automatically in 5 minutes.")) << g.Status();
     g.m.Cblist_Click(L::Length, "8");
     EXPECT_EQ(g.V().lists[1].items, std::vector<std::string>{"10"});
     EXPECT_EQ(g.V().defaultControl, Control::Cmdstart);
