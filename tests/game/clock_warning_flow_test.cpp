@@ -8,7 +8,6 @@
 #include <functional>
 
 #include "game/game_fixture.h"
-#include "rules/marking.h"
 
 namespace tallimor {
 namespace {
@@ -18,25 +17,11 @@ const std::string kGuessing =
 const std::string kMarking =
     "Please tell me how many marks I have got.  This game will be ended automatically in one hour.";
 
-void Type(Tallimormod& m, const std::string& code) {
-    m.Txtinput_Change(code);
-    m.Cmdsubnum_Click();
-}
-
 // A "You guess" game of 2541 whose hint of trial 2 is wrong, typed by
 // keyboard, with trial 1 played; or a "Computer guesses" game the player
 // marks against 2541, with one guess marked.
 void Begin(Game& g, int who) {
-    if (who == 1) {
-        g.m.Preset = {"2541", "012345", {}, "2"};
-        GameSettings s = GameSettings::Make(6, 4, true, 2, 1, 1);
-        s.Hinterrors = Hintkind::Mayerr;
-        g.m.Mnukey_Click();
-        g.m.Newgame(s);
-        Type(g.m, "0123");
-        g.m.Cmdshowresult_Click();
-        return;
-    }
+    if (who == 1) return g.Startclaim("2541", "2"), g.Guess("0123");
     g.Start({{L::Who, "Computer guesses"},
              {L::Colour, "6"},
              {L::Length, "4"},
@@ -44,10 +29,7 @@ void Begin(Game& g, int who) {
              {L::Repeat, "No repetition"}});
     g.m.Cmdokmark_Click();
     g.m.Cmdready_Click();
-    const Hint h = Markcode(g.m.State().Settings, g.m.State().Guessstr, "2541");
-    g.m.Cbwrong_Click(std::to_string(h.Whites));
-    g.m.Cbcorrect_Click(std::to_string(h.Blacks));
-    g.m.Cmdgetresult_Click();
+    g.Mark("2541");
 }
 
 void Saveas(Game& g, const std::string& name) {
@@ -64,7 +46,7 @@ void Lastchance(Game& g) {
         std::string sorted = guess;
         std::sort(sorted.begin(), sorted.end());
         if (guess == "2541" || std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) continue;
-        Type(g.m, guess);
+        g.Type(guess);
         if (g.Boxid() == "Same") {
             g.Press(Msgbutton::Cmdmid);
             continue;
@@ -84,35 +66,18 @@ struct Opened {
 
 const std::vector<Opened> kOpened{
     {"guessing", 1, [](Game&) {}, "", 1, -1},
-    {"hint", 1, [](Game& g) { Type(g.m, "1045"); }, "", 2, 2},  // accepted for the player
+    {"hint", 1, [](Game& g) { g.Type("1045"); }, "", 2, 2},  // accepted for the player
     {"endgame", 1, [](Game& g) { g.m.Mnuend_Click(); }, "Mnuend", 1, -1},
     {"quit", 1, [](Game& g) { g.m.Mnuquit_Click(); }, "Mnuquit", 1, -1},
-    {"same", 1, [](Game& g) { Type(g.m, "0123"); }, "Same", 1, -1},
+    {"same", 1, [](Game& g) { g.Type("0123"); }, "Same", 1, -1},
     {"instructions", 1, [](Game& g) { g.m.Mnuinstr_Click(); }, "", 1, -1},
     {"about", 1, [](Game& g) { g.m.Mnuabout_Click(); }, "", 1, -1},
     {"saveas", 1, [](Game& g) { g.m.Mnusaveas_Click(); }, "", 1, -1},
-    {"nofile", 1,
-     [](Game& g) {
-         g.m.Mnusaveas_Click();
-         g.m.Txtfiles_Change("");
-         g.m.Cmdsave_Click();
-     },
-     "Nofile", 1, -1},
-    {"overwrite", 1,
-     [](Game& g) {
-         Saveas(g, "x");
-         Saveas(g, "x");
-     },
-     "Overwrite", 1, -1},
+    {"nofile", 1, [](Game& g) { Saveas(g, ""); }, "Nofile", 1, -1},
+    {"overwrite", 1, [](Game& g) { Saveas(g, "x"), Saveas(g, "x"); }, "Overwrite", 1, -1},
     {"lastchance", 1, Lastchance, "Warning", 26, -1},
     // The claim is right: the correction the box announces is made after the warning.
-    {"claim", 1,
-     [](Game& g) {
-         Type(g.m, "1032");
-         g.m.Cmdshowresult_Click();
-         g.m.Cmderror_Click();
-     },
-     "Continue Playing", 2, 2},
+    {"claim", 1, [](Game& g) { g.Guess("1032"), g.m.Cmderror_Click(); }, "Continue Playing", 2, 2},
     {"marking", 2, [](Game&) {}, "", 1, -1},
     {"marking-endgame", 2, [](Game& g) { g.m.Mnuend_Click(); }, "Mnuend", 1, -1},
     {"marking-about", 2, [](Game& g) { g.m.Mnuabout_Click(); }, "", 1, -1},

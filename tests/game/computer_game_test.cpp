@@ -23,11 +23,6 @@ Picks With(Picks picks, SettingList list, const std::string& text) {
     return picks;
 }
 
-void Type(Tallimormod& m, const std::string& code) {
-    m.Txtinput_Change(code);
-    m.Cmdsubnum_Click();
-}
-
 TEST(ComputerGame, ThePlayerMarksFromAMiddleStart) {
     Game g;
     g.Start(With(kComputer, L::Start, "Middle"));
@@ -46,7 +41,7 @@ TEST(ComputerGame, ThePlayerMarksFromAMiddleStart) {
     g.m.Enter_Keypress();
     g.m.Mnukey_Click();
     EXPECT_EQ(g.V().inputPrompt, "Input a string for Trial 1 below. Use numbers to represent colours.");
-    Type(g.m, "0123");
+    g.Type("0123");
     v = g.V();
     // The trials before the start are the player's own input.
     EXPECT_EQ(v.entry.myguess + "|" + v.entry.correctLabel,
@@ -57,7 +52,7 @@ TEST(ComputerGame, ThePlayerMarksFromAMiddleStart) {
     EXPECT_EQ(g.V().defaultControl, Control::None);  // both counts are needed
     g.m.Txtwrong_KeyPress('2');
     g.m.Enter_Keypress();
-    Type(g.m, "4501");
+    g.Type("4501");
     g.m.Txtcorrect_KeyPress('0');
     g.m.Txtwrong_KeyPress('3');
     g.m.Cmdgetresult_Click();
@@ -106,7 +101,7 @@ TEST(ComputerGame, TheCountsOfferedNeverExceedWhatTheGuessCanGet) {
     g.m.Cmdokmark_Click();
     g.m.Cmdready_Click();
     g.m.Mnukey_Click();
-    Type(g.m, "01bb23");
+    g.Type("01bb23");
     g.m.Mnumouse_Click();  // switching while marking refills the lists
     Mainview v = g.V();
     ASSERT_TRUE(v.Shown(Panel::Frgetresult));
@@ -177,12 +172,12 @@ TEST(ComputerGame, TheComputerMarksAgainstTheCodeThePlayerEnters) {
     g.m.Cmdokmark_Click();
     g.m.Mnukey_Click();
     EXPECT_EQ(g.V().inputPrompt, "Input a string for me to guess below. Use numbers to represent colours.");
-    Type(g.m, "5432");
-    Type(g.m, "5432");
+    g.Type("5432");
+    g.Type("5432");
     EXPECT_EQ(g.Boxtext(), "Hey!  You have input the same string as the answer. Input again!");
     g.Press(Msgbutton::Cmdmid);
-    Type(g.m, "0123");
-    Type(g.m, "0145");
+    g.Type("0123");
+    g.Type("0145");
     EXPECT_EQ(g.V().board.rows.at(2).Trialwhite, 2);  // 0145 against 5432: 4 and 5 elsewhere
     EXPECT_FALSE(g.V().menus.Mnugame);                // the player only watches now
     g.h.Runcomputer();
@@ -228,22 +223,6 @@ TEST(ComputerGame, TheComputerFindsAndCorrectsItsOwnWrongHint) {
               "1.\nPlease choose one option below.");
     EXPECT_EQ(w.m.State().Attempts, w.m.Wronghints().Checkedtrial);  // the trials the computer used
 }
-
-struct Claimgame : Game {
-    Claimgame(const std::string& answer, const std::string& errors, std::vector<std::string> given = {},
-              int colours = 6) {
-        m.Preset = {answer, std::string("0123456789").substr(0, static_cast<size_t>(colours)),
-                    std::move(given), errors};
-        GameSettings s = GameSettings::Make(colours, static_cast<int>(answer.size()), true, 2, 1, 1);
-        s.Hinterrors = Hintkind::Mayerr;
-        m.Mnukey_Click();
-        m.Newgame(s);
-    }
-    void Guess(const std::string& code) {
-        Type(m, code);
-        m.Cmdshowresult_Click();
-    }
-};
 
 TEST(ComputerGame, TheErrorClaimIsJudgedByTheHints) {
     Claimgame sorry("2541", "5");
@@ -303,7 +282,7 @@ TEST(ComputerGame, TheErrorClaimIsJudgedByTheHints) {
 
     Claimgame lucky("2541", "1");
     lucky.Guess("0123");
-    Type(lucky.m, "2541");
+    lucky.Type("2541");
     EXPECT_EQ(lucky.Boxtext(),
               "Well!  You have got the correct answer by pure luck. Haven't you noticed the error "
               "in Trial 1?\nPlease choose one option below.");

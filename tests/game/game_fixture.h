@@ -9,6 +9,7 @@
 
 #include "fresh_folder.h"
 #include "game/virtual_host.h"
+#include "rules/marking.h"
 
 namespace tallimor {
 
@@ -58,6 +59,42 @@ struct Game {
         m.Cmdsubcol_Click();
     }
     void Press(Msgbutton b) { m.Messagebutton_Click(b); }
+    // Types a code by keyboard and submits it; Guess also takes its hint in.
+    void Type(const std::string& code) {
+        m.Txtinput_Change(code);
+        m.Cmdsubnum_Click();
+    }
+    void Guess(const std::string& code) {
+        Type(code);
+        m.Cmdshowresult_Click();
+    }
+    // Starts a "You guess" game of `answer`, typed by keyboard, whose hints at
+    // the trials in `errors` are wrong, with the guesses `given` of a middle start.
+    void Startclaim(const std::string& answer, const std::string& errors, std::vector<std::string> given = {},
+                    int colours = 6) {
+        m.Preset = {answer, std::string("0123456789").substr(0, static_cast<size_t>(colours)),
+                    std::move(given), errors};
+        GameSettings s = GameSettings::Make(colours, static_cast<int>(answer.size()), true, 2, 1, 1);
+        s.Hinterrors = Hintkind::Mayerr;
+        m.Mnukey_Click();
+        m.Newgame(s);
+    }
+    // The player marks the computer's guess truly against `code`.
+    void Mark(const std::string& code) {
+        if (m.State().Guessstr == code) return m.Cmdwin_Click();
+        const Hint h = Markcode(m.State().Settings, m.State().Guessstr, code);
+        m.Cbwrong_Click(std::to_string(h.Whites));
+        m.Cbcorrect_Click(std::to_string(h.Blacks));
+        m.Cmdgetresult_Click();
+    }
+};
+
+// A game of Startclaim, in a module of its own.
+struct Claimgame : Game {
+    Claimgame(const std::string& answer, const std::string& errors, std::vector<std::string> given = {},
+              int colours = 6) {
+        Startclaim(answer, errors, std::move(given), colours);
+    }
 };
 
 }  // namespace tallimor

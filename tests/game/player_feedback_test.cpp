@@ -225,23 +225,6 @@ TEST(PlayerFeedback, TheNewTopFiveEntryIsMarkedAtEachPlace) {
     }
 }
 
-// A "You guess" game whose hints may contain errors, typed, with the wrong
-// hints at the trials given.
-struct Claimgame : Game {
-    Claimgame(const std::string& answer, const std::string& errors, std::vector<std::string> given = {}) {
-        m.Preset = {answer, "012345", std::move(given), errors};
-        GameSettings s = GameSettings::Make(6, 4, true, 2, 1, 1);
-        s.Hinterrors = Hintkind::Mayerr;
-        m.Mnukey_Click();
-        m.Newgame(s);
-    }
-    void Guess(const std::string& code) {
-        m.Txtinput_Change(code);
-        m.Cmdsubnum_Click();
-        m.Cmdshowresult_Click();
-    }
-};
-
 TEST(PlayerFeedback, TheCorrectedRowIsMarkedAfterARightClaimOnly) {
     // Right: trials 1 to 3 of a middle start fit no code, the first hint was made wrong.
     Claimgame right("2541", "1", {"4051", "5204", "2543", "2105"});

@@ -8,7 +8,6 @@
 #include <fstream>
 
 #include "game/game_fixture.h"
-#include "rules/marking.h"
 
 namespace tallimor {
 namespace {
@@ -23,6 +22,13 @@ void Choose(Game& g, const std::string& name) {
 
 std::string Path(const Game& g, const std::string& name) { return g.folder.string() + "/Files/" + name; }
 
+// A player's game of 0123 with trial 1, 4501, played.
+void Playone(Game& g) {
+    g.Start(kSixFour, "0123");
+    g.Drop("4501");
+    g.m.Cmdshowresult_Click();
+}
+
 // Loads the game `g` saved as `name`.
 void Loadfrom(Game& later, const Game& g, const std::string& name) {
     later.m.Mnuload_Click();
@@ -30,20 +36,9 @@ void Loadfrom(Game& later, const Game& g, const std::string& name) {
     Choose(later, name);
 }
 
-// The player marks the computer's guess truly against `code`.
-void Markguess(Game& g, const std::string& code) {
-    if (g.m.State().Guessstr == code) return g.m.Cmdwin_Click();
-    const Hint h = Markcode(g.m.State().Settings, g.m.State().Guessstr, code);
-    g.m.Cbwrong_Click(std::to_string(h.Whites));
-    g.m.Cbcorrect_Click(std::to_string(h.Blacks));
-    g.m.Cmdgetresult_Click();
-}
-
 TEST(SavedGameFlow, APlayersGameSavedInPlayGoesOnInALaterRun) {
     Game g("save-player");
-    g.Start(kSixFour, "0123");
-    g.Drop("4501");
-    g.m.Cmdshowresult_Click();
+    Playone(g);
     g.h.Advance(75);
     g.m.Mnusave_Click();  // never saved: as Save As
     ASSERT_TRUE(g.V().files);
@@ -93,8 +88,8 @@ TEST(SavedGameFlow, TheComputersReasoningGoesOnAfterALoad) {
         g.m.Cmdokmark_Click();
         g.m.Cmdready_Click();
         g.h.Advance(seconds);
-        Markguess(g, code);
-        Markguess(g, code);
+        g.Mark(code);
+        g.Mark(code);
         const int16_t trial = g.m.State().Currenttrial;
         g.m.Mnusaveas_Click();
         EXPECT_EQ(g.m.State().Finaltrial, trial - 1);  // the guess on show has no hint yet
@@ -112,8 +107,8 @@ TEST(SavedGameFlow, TheComputersReasoningGoesOnAfterALoad) {
         for (int guard = 0; Gamestatustext(g.m.State().Gamestatus) == "Playing" && guard < 20; ++guard) {
             ASSERT_EQ(later.m.State().Guessstr + later.V().entry.trials,
                       g.m.State().Guessstr + g.V().entry.trials);
-            Markguess(g, code);
-            Markguess(later, code);
+            g.Mark(code);
+            later.Mark(code);
         }
         EXPECT_EQ(std::string(Gamestatustext(later.m.State().Gamestatus)) + later.m.State().Answer,
                   "Win" + code);
@@ -137,14 +132,8 @@ TEST(SavedGameFlow, AClaimAfterALoadGetsTheVerdictOfTheRunThatSaved) {
     for (const Claim& c : claims) {
         SCOPED_TRACE(c.name);
         Game g(std::string("claim-save-") + c.name);
-        g.m.Preset = {"2541", "", {}, c.errors};
-        GameSettings s = GameSettings::Make(6, 4, true, 2, 1, 1);
-        s.Hinterrors = Hintkind::Mayerr;
-        g.m.Newgame(s);
-        for (const std::string& guess : c.guesses) {
-            g.Drop(guess);
-            g.m.Cmdshowresult_Click();
-        }
+        g.Startclaim("2541", c.errors);
+        for (const std::string& guess : c.guesses) g.Guess(guess);
         g.m.Mnusaveas_Click();
         Choose(g, "claim");
         g.m.Cmderror_Click();
@@ -185,9 +174,7 @@ TEST(SavedGameFlow, ALoadedGameIsWarnedOnlyIfItWasNotYet) {
     for (const int saved : {3290, 3310}) {
         SCOPED_TRACE(saved);
         Game g("warned-save-" + std::to_string(saved));
-        g.Start(kSixFour, "0123");
-        g.Drop("4501");
-        g.m.Cmdshowresult_Click();
+        Playone(g);
         g.h.Advance(saved);
         if (g.Boxid() == "Warning") g.Press(Msgbutton::Cmdmid);
         g.m.Mnusaveas_Click();
@@ -228,9 +215,7 @@ TEST(SavedGameFlow, AFinishedGameIsSavedFromItsBoxAndShownForExamination) {
 
 TEST(SavedGameFlow, TheFileWindowsQuestionsAndMessagesRestoreIt) {
     Game g("file-window");
-    g.Start(kSixFour, "0123");
-    g.Drop("4501");
-    g.m.Cmdshowresult_Click();
+    Playone(g);
     g.m.Mnusaveas_Click();
     Choose(g, "");
     EXPECT_EQ(g.Boxtext(), "You haven't specified a file name.\nDo you still want to save the game?");
@@ -283,15 +268,6 @@ TEST(SavedGameFlow, TheFileWindowsQuestionsAndMessagesRestoreIt) {
     g.h.Advance(60);  // the window's minute runs out: Cancel
     EXPECT_FALSE(g.V().files);
     EXPECT_EQ(g.Stack(), "Frgetstring1");
-    // The clock's warning and the end of the hour sweep an open window away.
-    g.h.Advance(3290 - g.m.Clock().Timespent);
-    g.m.Mnusaveas_Click();
-    g.h.Advance(20);
-    EXPECT_EQ(g.Boxid() + std::to_string(g.V().files.has_value()), "Warning0");
-    g.Press(Msgbutton::Cmdmid);
-    g.m.Mnusaveas_Click();
-    g.h.Advance(300);
-    EXPECT_EQ(g.Boxid() + std::to_string(g.V().files.has_value()), "Gameover10");
 }
 
 TEST(SavedGameFlow, AGameTooLongForTheRecordIsRefusedBeforeAnythingIsWritten) {

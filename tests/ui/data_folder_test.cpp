@@ -103,21 +103,17 @@ class DataFolderTest : public QObject {
         QCOMPARE(Choosedatafolder(program_).folder, root_.filePath("ann/.local/share/Tallimor/"));
     }
 
-    void withoutAHomeFolderThereIsNoFolderAndNothingWasTried() {
-        qunsetenv("HOME");
-        const Datafolder data = Choosedatafolder(program_);
-        QVERIFY(data.folder.isEmpty());
-        QVERIFY(data.tried.isEmpty());
-        qputenv("HOME", "");
-        QVERIFY(Choosedatafolder(program_).folder.isEmpty());
-    }
-
-    void aDataFolderThatCannotBeMadeIsNamedAsTried() {
+    void aDataFolderThatCannotBeMadeIsNamedAsTriedAndWithoutAHomeNoneIs() {
         // A file where the folder should be stops root as well as anyone.
         Writefile(root_.filePath("ann/.local"), "not a folder");
-        const Datafolder data = Choosedatafolder(program_);
+        Datafolder data = Choosedatafolder(program_);
         QVERIFY(data.folder.isEmpty());
         QCOMPARE(data.tried, root_.filePath("ann/.local/share/Tallimor/"));
+        for (const char* home : {static_cast<const char*>(nullptr), ""}) {
+            home ? qputenv("HOME", home) : qunsetenv("HOME");
+            data = Choosedatafolder(program_);
+            QVERIFY(data.folder.isEmpty() && data.tried.isEmpty());
+        }
     }
 
     void seedingAFolderOfTheRunCopiesTheProgramsRecords() {
