@@ -17,6 +17,7 @@
 #include "game/virtual_host.h"
 #include "game/window_captions.h"
 #include "records/winners_file.h"
+#include "rules/game_record.h"
 #include "rules/game_settings.h"
 
 namespace tallimor {
@@ -202,7 +203,7 @@ std::string Describe(const Tallimormod& mod) {
     j.Close('}');
     j.Key("board").Open('{');
     j.Field("codelength", v.board.codelength).Field("fixedOrder", v.board.fixedOrder);
-    j.Field("heading", v.board.heading);
+    j.Field("heading", v.board.heading).Field("trials", kLastTrial);
     j.Key("corrected").Open('[');
     for (int trial : v.board.corrected) j.Num(trial);
     j.Close(']');

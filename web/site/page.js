@@ -555,14 +555,22 @@ function rendertopfive(v) {
 function renderboard(v) {
   if (!changed('board', v.board)) return;
   settext($('Boardheading'), v.board.heading);
-  const rows = v.board.rows.map((r) => {
+  const recorded = new Map(v.board.rows.map((r) => [r.trial, r]));
+  const rows = [];
+  // Every trial has its line with its number, as on the desktop; a recorded
+  // trial's line carries its guess and hint.
+  for (let t = 1; t <= v.board.trials; ++t) {
+    const r = recorded.get(t);
     const row = document.createElement('div');
-    row.className = 'boardrow';
-    row.dataset.trial = r.trial;
-    row.classList.toggle('corrected', v.board.corrected.includes(r.trial));
+    row.className = r ? 'boardrow' : 'emptyrow';
+    row.dataset.trial = t;
     const trial = document.createElement('span');
     trial.className = 'trial';
-    trial.textContent = String(r.trial);
+    trial.textContent = String(t);
+    row.append(trial);
+    rows.push(row);
+    if (!r) continue;
+    row.classList.toggle('corrected', v.board.corrected.includes(t));
     const guess = document.createElement('span');
     guess.className = 'guess';
     drawcode(guess, r.guess, 'cell');
@@ -579,9 +587,8 @@ function renderboard(v) {
     words.className = 'sr';
     words.textContent = v.board.fixedOrder ? ` ${r.black}` : ` ${r.black} ${r.white}`;
     hint.append(black, white, words);
-    row.append(trial, guess, hint);
-    return row;
-  });
+    row.append(guess, hint);
+  }
   $('Boardrows').replaceChildren(...rows);
 }
 

@@ -26,6 +26,9 @@ test('a "You guess" game won by mouse: a drag, double-clicks and Submit', async 
   assert.match(box.text, /^Win! {2}You have tried 1 time and spent \d+ seconds?\./);
   // The board holds the winning row: trial 1, the guess, 3 correct colours.
   assert.deepEqual(await boardrows(page), [`1 ${[...answer].sort().join('')} 3`]);
+  // Every trial the game allows has its numbered line, recorded or not.
+  const numbers = await page.$$eval('#Boardrows > * > .trial', (cells) => cells.map((c) => c.textContent));
+  assert.deepEqual(numbers, Array.from({ length: 27 }, (_, i) => String(i + 1)));
   assert.deepEqual(page.problems, []);
 });
 
