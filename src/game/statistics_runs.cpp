@@ -78,7 +78,7 @@ bool Tallimormod::Runrecordsusable(int firstcolours, int lastcolours) {
 void Tallimormod::Startrungame() {
     Hide(Panel::Frmenu);
     board_.rows.clear();
-    demo_.speedShown = true;
+    demo_.view.speedShown = true;
     computerMarks_ = true;
     // The simulation plays the code it has come to instead of drawing one.
     const std::string drawn = Preset.answer;

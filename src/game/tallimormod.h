@@ -60,6 +60,15 @@ std::string_view Savestatustext(SaveStatus status);  // "Unsaved", "Saved" or "L
 // Whose games the delay timer plays one after another.
 enum class Runkind { None, Demo, Initstat, Simulate };
 
+// The demo and the animation: the demo's panel, the player's display mode
+// while the demo draws its own, and what the window's figure is told.
+struct Demostate {
+    Demoview view;
+    std::optional<Displaymode> playerDisplay;  // the player's display mode, while the demo draws its own
+    bool animation = true;
+    unsigned placed = 0, winlaps = 0, popups = 0;
+};
+
 class Tallimormod {
    public:
     // `recordsFolder`: where the records files live, ending in "/".
@@ -401,12 +410,9 @@ class Tallimormod {
     int Speedinterval() const;
     void Pacedelay(bool owntrial);
     void Placefigure();
-    Demoview demo_;
+    Demostate demo_;
     bool demoOn_ = false;
     Runkind runmode_ = Runkind::None;
-    std::optional<Displaymode> playerDisplay_;  // the player's display mode, while the demo draws its own
-    bool animation_ = true;
-    unsigned placed_ = 0, winlaps_ = 0, popups_ = 0;
 
     // The statistics runs and the statistics window (statistics_runs.cpp).
     void Beginrun(Runkind mode);
