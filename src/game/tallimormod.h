@@ -6,6 +6,7 @@
 // logical, so a test plays an hour-long game in milliseconds.
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -67,6 +68,17 @@ struct Demostate {
     std::optional<Displaymode> playerDisplay;  // the player's display mode, while the demo draws its own
     bool animation = true;
     unsigned placed = 0, winlaps = 0, popups = 0;
+};
+
+// The computer's statistics runs and the statistics window.
+struct Statisticsstate {
+    int gamecount = 0;  // the game of the current setting in the Initialize Statistics run
+    std::string firstcode, lastcode, simcode;  // the simulation's codes: first, last, in play
+    SimulationSummary sim;
+    bool statistics = false;  // the statistics window is open in place of the main window
+    std::shared_ptr<const std::vector<std::string>> statlines;
+    std::optional<Systemboxview> systembox;
+    unsigned systemboxes = 0;
 };
 
 class Tallimormod {
@@ -423,13 +435,7 @@ class Tallimormod {
     void Endrun();  // a run has been stopped as a demo is
     void Showsummary();
     void Describestatistics(Mainview& v) const;
-    int gamecount_ = 0;  // the game of the current setting in the Initialize Statistics run
-    std::string firstcode_, lastcode_, simcode_;  // the simulation's codes: first, last, in play
-    SimulationSummary sim_;
-    bool statistics_ = false;  // the statistics window is open in place of the main window
-    std::shared_ptr<const std::vector<std::string>> statlines_;
-    std::optional<Systemboxview> systembox_;
-    unsigned systemboxes_ = 0;
+    Statisticsstate stats_;
 
     Timerset timers_;
 };
