@@ -182,8 +182,8 @@ Mainview Tallimormod::Describe() const {
     v.entry = entry_;
 
     v.topEnabled = lists_.Cbwho.Text() == "You guess";
-    v.nametext = nameText_;
-    v.winners = winnersView_;
+    v.nametext = top_.nameText;
+    v.winners = top_.view;
 
     v.board = board_;
     // A mark stays only with its row: the board cleared at the end of a game takes it too.

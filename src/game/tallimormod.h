@@ -81,6 +81,13 @@ struct Statisticsstate {
     unsigned systemboxes = 0;
 };
 
+// The Top Five list and its editor: the name typed, and the list on show.
+struct Topfivestate {
+    std::string nameText;
+    Winnersview view;
+    bool fromMenu = false;  // the list was opened from the Game Setting Menu
+};
+
 class Tallimormod {
    public:
     // `recordsFolder`: where the records files live, ending in "/".
@@ -351,10 +358,7 @@ class Tallimormod {
     Listview trialno_;
     Resultentryview entry_;
     bool listPicked_ = false;  // a count has been picked from a list
-    // The Top Five.
-    std::string nameText_;
-    Winnersview winnersView_;
-    bool winnersFromMenu_ = false;  // the list was opened from the Game Setting Menu
+    Topfivestate top_;
     Displaymode display_ = Displaymode::Colour;
     bool warned_ = false;           // the five-minute warning of this game has been given
     bool correctionSwept_ = false;  // the warning came over "Continue Playing"
