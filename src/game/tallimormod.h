@@ -88,6 +88,14 @@ struct Topfivestate {
     bool fromMenu = false;  // the list was opened from the Game Setting Menu
 };
 
+// The Open and Save As window: the window on show, how many have opened,
+// the folder of the game and the file chosen in it.
+struct Filewindowstate {
+    std::string gamefolder, chosenfile;
+    std::optional<Fileview> window;
+    unsigned windows = 0;
+};
+
 class Tallimormod {
    public:
     // `recordsFolder`: where the records files live, ending in "/".
@@ -391,16 +399,15 @@ class Tallimormod {
         Nofileaccess  // the file itself cannot be read, written or deleted (error 71)
     };
     void Notready(Fileerror error, const std::string& path = "");
-    void Closefilewindow() { fileWindow_.reset(); }
+    void Closefilewindow() { files_.window.reset(); }
     void Closewindows();
-    std::string Currentfolder() const { return fileWindow_ ? fileWindow_->chain.back() : "/"; }
+    std::string Currentfolder() const { return files_.window ? files_.window->chain.back() : "/"; }
     void Restoregame(const SavedGameFile& f);
     void Resumeloaded();
     SavedGameFile savedBuffer_;  // kept from one save or load to the next
     SaveStatus savestatus_ = SaveStatus::Unsaved;
-    std::string gamefile_, gamefolder_, chosenfile_;
-    std::optional<Fileview> fileWindow_;
-    unsigned fileWindows_ = 0;
+    std::string gamefile_;
+    Filewindowstate files_;
 
     std::optional<Boxview> box_;
     Afterbox after_ = Afterbox::None;          // of the open box
