@@ -36,7 +36,7 @@ void Tallimormod::Beginrun(Runkind mode) {
 void Tallimormod::Startdemo() {
     if (!demoOn_) {
         Beginrun(Runkind::Demo);
-        playerDisplay_ = display_;
+        demo_.playerDisplay = display_;
         menus_.Mnuquit = false;  // the demo takes Quit away too
     }
     g_.Random.Reseed();
@@ -53,18 +53,18 @@ void Tallimormod::Startdemo() {
     Setdisplay(mode);
     g_.Settings = GameSettings::Make(colours, length, fixed, order, repeat, 3, startfrom, hints);
     computerMarks_ = true;
-    demo_.speedShown = true;
+    demo_.view.speedShown = true;
     Initialize();  // a records file that cannot be read only costs its averages
     Startgame();
     Getguess();
 }
 
 void Tallimormod::Hsbspeed_Change(int value) {
-    demo_.speed = std::clamp(value, 0, demo_.speedMax);
+    demo_.view.speed = std::clamp(value, 0, demo_.view.speedMax);
     timers_[static_cast<size_t>(Timerid::Tmrdelay)].interval = Speedinterval();
 }
 
-int Tallimormod::Speedinterval() const { return 999 * demo_.speed / demo_.speedMax + 1; }
+int Tallimormod::Speedinterval() const { return 999 * demo_.view.speed / demo_.view.speedMax + 1; }
 
 void Tallimormod::Pacedelay(bool owntrial) {
     // The trials a game is given are taken in at once; the computer's own go at the demo's pace.
@@ -78,7 +78,7 @@ void Tallimormod::Picrecord_MouseDown(int button) {
         Showstatus();
         Cmdcancel_Click();
     } else if (button == 2 && menus_.Mnugame) {
-        ++popups_;
+        ++demo_.popups;
     }
 }
 
@@ -89,27 +89,27 @@ bool Tallimormod::Escape_Keypress() {
 }
 
 void Tallimormod::Picfore_MouseDown(int button) {
-    if (button == 2 && menus_.Mnugame) ++popups_;  // the cloud area offers the Game menu
+    if (button == 2 && menus_.Mnugame) ++demo_.popups;  // the cloud area offers the Game menu
 }
 
 bool Tallimormod::Enddemo() {
     Stoptimer(Timerid::Tmrdelay);
-    demo_.shown = demo_.speedShown = false;
+    demo_.view.shown = demo_.view.speedShown = false;
     const bool was = demoOn_;
     demoOn_ = false;
     if (was) menus_.Tlbgame = true;  // the idle screen's menus come back with Finishgame
     if (runmode_ == Runkind::Demo) runmode_ = Runkind::None;
-    if (playerDisplay_) display_ = *playerDisplay_;
-    playerDisplay_.reset();
+    if (demo_.playerDisplay) display_ = *demo_.playerDisplay;
+    demo_.playerDisplay.reset();
     return was;
 }
 
 // ------------------------------------------------------------ its messages
 
 void Tallimormod::Demomessage(char icon, const std::string& text) {
-    demo_.icon = icon;
-    demo_.text = text;
-    demo_.shown = true;
+    demo_.view.icon = icon;
+    demo_.view.text = text;
+    demo_.view.shown = true;
 }
 
 void Tallimormod::Demothinking() {
@@ -152,7 +152,7 @@ bool Tallimormod::Demostep() {
 }
 
 void Tallimormod::Nextdemo() {
-    demo_.shown = false;
+    demo_.view.shown = false;
     board_.rows.clear();
     if (runmode_ == Runkind::Demo) {
         timers_[static_cast<size_t>(Timerid::Tmrdelay)].interval = Speedinterval();
@@ -163,24 +163,24 @@ void Tallimormod::Nextdemo() {
 // ------------------------------------------------------------ animation
 
 void Tallimormod::Mnuani_Click() {
-    if (menus_.Mnumedia) animation_ = !animation_;
+    if (menus_.Mnumedia) demo_.animation = !demo_.animation;
 }
 
 void Tallimormod::Placefigure() {
-    if (animation_) ++placed_;
+    if (demo_.animation) ++demo_.placed;
 }
 
 void Tallimormod::Describedemo(Mainview& v) const {
-    v.demo = demo_;
+    v.demo = demo_.view;
     Animationview& a = v.animation;
-    a.on = animation_;
+    a.on = demo_.animation;
     const GameSettings& s = g_.Settings;
-    a.fly = animation_ && Isshown(Panel::Lbltime) &&
+    a.fly = demo_.animation && Isshown(Panel::Lbltime) &&
             (s.Playerguesses() || (s.Computerguesses() && !computerMarks_));
     a.trial = g_.Currenttrial;
-    a.placed = placed_;
-    a.winlaps = winlaps_;
-    v.gamemenuPopups = popups_;
+    a.placed = demo_.placed;
+    a.winlaps = demo_.winlaps;
+    v.gamemenuPopups = demo_.popups;
 }
 
 }  // namespace tallimor

@@ -10,7 +10,7 @@ namespace tallimor {
 
 void Tallimormod::Win() {
     const bool player = g_.Settings.Playerguesses();
-    if (player && animation_) ++winlaps_;  // the figure's lap of honour
+    if (player && demo_.animation) ++demo_.winlaps;  // the figure's lap of honour
     if (!player && wrong_.ErrorPending) {
         // The computer cannot find the code past a wrong hint it has not seen through.
         Showbug("");

@@ -30,7 +30,7 @@ void Tallimormod::Setfinaltrial() {
 }
 
 void Tallimormod::Mnusave_Click() {
-    if (!menus_.Mnusaving || box_ || fileWindow_) return;
+    if (!menus_.Mnusaving || box_ || files_.window) return;
     if (savestatus_ == SaveStatus::Unsaved) {
         Mnusaveas_Click();
         return;
@@ -40,14 +40,14 @@ void Tallimormod::Mnusave_Click() {
 }
 
 void Tallimormod::Mnusaveas_Click() {
-    if (!menus_.Mnusaving || box_ || fileWindow_) return;
+    if (!menus_.Mnusaving || box_ || files_.window) return;
     Setfinaltrial();
     Openfilewindow(false);
     Setwait(Wait::Mnusave);
 }
 
 void Tallimormod::Mnuload_Click() {
-    if (!menus_.Mnuload || box_ || fileWindow_) return;
+    if (!menus_.Mnuload || box_ || files_.window) return;
     demoOn_ = false;
     Openfilewindow(true);
     Setwait(Wait::Load);

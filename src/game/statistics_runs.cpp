@@ -18,12 +18,12 @@ void Tallimormod::Cmdinitstat_Click() {
     if (!Runrecordsusable(5, 10)) return;
     Beginrun(Runkind::Initstat);
     g_.Settings = Firststatsetting();
-    gamecount_ = 1;
+    stats_.gamecount = 1;
     Startrungame();
 }
 
 void Tallimormod::Initstat() {
-    if (!Nextstatgame(g_.Settings, gamecount_)) {
+    if (!Nextstatgame(g_.Settings, stats_.gamecount)) {
         // The last setting is done.  The run stays in the demo's wait until
         // it is ended as a demo is; the menu's setting is current again.
         lists_.Updatesetting(g_.Settings);
@@ -41,16 +41,16 @@ void Tallimormod::Cmdsimulate_Click() {
     if ((!s.Errorsallowed() || s.Middlestart()) && !Runrecordsusable(s.Colours, s.Colours)) return;
     Beginrun(Runkind::Simulate);
     g_.Settings = s;
-    firstcode_ = Firstcode(s);
-    lastcode_ = Lastcode(s);
-    simcode_ = firstcode_;
-    sim_ = {};
+    stats_.firstcode = Firstcode(s);
+    stats_.lastcode = Lastcode(s);
+    stats_.simcode = stats_.firstcode;
+    stats_.sim = {};
     Startrungame();
 }
 
 void Tallimormod::Simulate() {
     Countsimgame();
-    if (simcode_ != lastcode_ && Nextcode(g_.Settings, simcode_)) {
+    if (stats_.simcode != stats_.lastcode && Nextcode(g_.Settings, stats_.simcode)) {
         Startrungame();
         return;
     }
@@ -60,7 +60,7 @@ void Tallimormod::Simulate() {
 
 void Tallimormod::Countsimgame() {
     // A game lost at its last trial has no attempts and is not counted.
-    if (g_.Attempts > 0) sim_.Add(g_.Attempts, g_.Currenttrial);
+    if (g_.Attempts > 0) stats_.sim.Add(g_.Attempts, g_.Currenttrial);
 }
 
 bool Tallimormod::Runrecordsusable(int firstcolours, int lastcolours) {
@@ -78,11 +78,11 @@ bool Tallimormod::Runrecordsusable(int firstcolours, int lastcolours) {
 void Tallimormod::Startrungame() {
     Hide(Panel::Frmenu);
     board_.rows.clear();
-    demo_.speedShown = true;
+    demo_.view.speedShown = true;
     computerMarks_ = true;
     // The simulation plays the code it has come to instead of drawing one.
     const std::string drawn = Preset.answer;
-    if (runmode_ == Runkind::Simulate) Preset.answer = simcode_;
+    if (runmode_ == Runkind::Simulate) Preset.answer = stats_.simcode;
     Initialize();  // the files were checked when the run began
     Preset.answer = drawn;
     Startgame();
@@ -103,13 +103,13 @@ bool Tallimormod::Nextrungame() {
 }
 
 void Tallimormod::Endrun() {
-    gamecount_ = 0;
+    stats_.gamecount = 0;
     if (runmode_ == Runkind::Initstat) runmode_ = Runkind::None;
     if (runmode_ != Runkind::Simulate) return;
     // A game won just before the run was ended has not been counted yet.
     if (g_.Gamestatus == GameStatus::Nextdemo) Countsimgame();
     g_.Gamestatus = GameStatus::None;
-    if (sim_.Simcount == 0) {
+    if (stats_.sim.Simcount == 0) {
         runmode_ = Runkind::None;
         return;
     }
@@ -117,11 +117,11 @@ void Tallimormod::Endrun() {
 }
 
 void Tallimormod::Showsummary() {
-    systembox_ = Systemboxview{++systemboxes_, "Statistics", sim_.Text()};
+    stats_.systembox = Systemboxview{++stats_.systemboxes, "Statistics", stats_.sim.Text()};
     runmode_ = Runkind::None;
 }
 
-void Tallimormod::Systembox_Ok() { systembox_.reset(); }
+void Tallimormod::Systembox_Ok() { stats_.systembox.reset(); }
 
 // ------------------------------------------------------ the statistics window
 
@@ -142,23 +142,23 @@ void Tallimormod::Cmdstat_Click() {
         }
         Showcolours(*lines, winners_, labels, colours);
     }
-    statlines_ = std::move(lines);
-    statistics_ = true;
+    stats_.statlines = std::move(lines);
+    stats_.statistics = true;
     if (!problem.empty()) Messagebox(Message::Recordsfile, problem);
 }
 
 void Tallimormod::Cmdback_Click() {
-    if (!statistics_ || box_) return;
+    if (!stats_.statistics || box_) return;
     Setwait(Wait::Frmenu, kBackfromstatistics);
-    statistics_ = false;
-    statlines_.reset();
+    stats_.statistics = false;
+    stats_.statlines.reset();
     Show(Panel::Frmenu);
 }
 
 void Tallimormod::Describestatistics(Mainview& v) const {
-    v.statistics = statistics_;
-    v.statlines = statlines_;
-    v.systembox = systembox_;
+    v.statistics = stats_.statistics;
+    v.statlines = stats_.statlines;
+    v.systembox = stats_.systembox;
 }
 
 }  // namespace tallimor

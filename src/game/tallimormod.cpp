@@ -68,7 +68,7 @@ void Tallimormod::Fire(Timerid timer) {
 // ------------------------------------------------------------------ Enter
 
 Control Tallimormod::Defaultcontrol() const {
-    if (box_ || fileWindow_) return Control::None;  // a window over the main window takes Enter itself
+    if (box_ || files_.window) return Control::None;  // a window over the main window takes Enter itself
     if (Isshown(Panel::Frshowresult)) return Control::Cmdshowresult;
     if (Isshown(Panel::Frmenu)) return Control::Cmdstart;
     if (Isshown(Panel::Frtrialno)) return Control::Cmdoktrial;
@@ -85,7 +85,7 @@ Control Tallimormod::Defaultcontrol() const {
 void Tallimormod::Enter_Keypress() {
     const Control target = Defaultcontrol();
     // Enter at a guess that cannot be submitted yet says why.
-    if (target == Control::None && !box_ && !fileWindow_) {
+    if (target == Control::None && !box_ && !files_.window) {
         if (Isshown(Panel::Frinput)) Cmdsubnum_Click();
         if (Isshown(Panel::Frgetstring)) Cmdsubcol_Click();
     }
@@ -182,14 +182,14 @@ Mainview Tallimormod::Describe() const {
     v.entry = entry_;
 
     v.topEnabled = lists_.Cbwho.Text() == "You guess";
-    v.nametext = nameText_;
-    v.winners = winnersView_;
+    v.nametext = top_.nameText;
+    v.winners = top_.view;
 
     v.board = board_;
     // A mark stays only with its row: the board cleared at the end of a game takes it too.
     std::erase_if(v.board.corrected, [this](int trial) { return !board_.rows.count(trial); });
     v.defaultControl = Defaultcontrol();
-    const bool covered = box_ || fileWindow_;
+    const bool covered = box_ || files_.window;
     if (!covered && Isshown(Panel::Frinput) && !Isshown(Panel::Frshowresult))
         v.focus = Control::Txtinput;
     else if (!covered && Isshown(Panel::Frgetname))
@@ -199,7 +199,7 @@ Mainview Tallimormod::Describe() const {
     else
         v.focus = v.defaultControl;
     v.box = box_;
-    v.files = fileWindow_;
+    v.files = files_.window;
     v.quit = quit_;
     v.instructions = instructions_;
     v.about = about_;

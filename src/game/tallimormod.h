@@ -6,6 +6,7 @@
 // logical, so a test plays an hour-long game in milliseconds.
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -59,6 +60,41 @@ std::string_view Savestatustext(SaveStatus status);  // "Unsaved", "Saved" or "L
 
 // Whose games the delay timer plays one after another.
 enum class Runkind { None, Demo, Initstat, Simulate };
+
+// The demo and the animation: the demo's panel, the player's display mode
+// while the demo draws its own, and what the window's figure is told.
+struct Demostate {
+    Demoview view;
+    std::optional<Displaymode> playerDisplay;  // the player's display mode, while the demo draws its own
+    bool animation = true;
+    unsigned placed = 0, winlaps = 0, popups = 0;
+};
+
+// The computer's statistics runs and the statistics window.
+struct Statisticsstate {
+    int gamecount = 0;  // the game of the current setting in the Initialize Statistics run
+    std::string firstcode, lastcode, simcode;  // the simulation's codes: first, last, in play
+    SimulationSummary sim;
+    bool statistics = false;  // the statistics window is open in place of the main window
+    std::shared_ptr<const std::vector<std::string>> statlines;
+    std::optional<Systemboxview> systembox;
+    unsigned systemboxes = 0;
+};
+
+// The Top Five list and its editor: the name typed, and the list on show.
+struct Topfivestate {
+    std::string nameText;
+    Winnersview view;
+    bool fromMenu = false;  // the list was opened from the Game Setting Menu
+};
+
+// The Open and Save As window: the window on show, how many have opened,
+// the folder of the game and the file chosen in it.
+struct Filewindowstate {
+    std::string gamefolder, chosenfile;
+    std::optional<Fileview> window;
+    unsigned windows = 0;
+};
 
 class Tallimormod {
    public:
@@ -330,10 +366,7 @@ class Tallimormod {
     Listview trialno_;
     Resultentryview entry_;
     bool listPicked_ = false;  // a count has been picked from a list
-    // The Top Five.
-    std::string nameText_;
-    Winnersview winnersView_;
-    bool winnersFromMenu_ = false;  // the list was opened from the Game Setting Menu
+    Topfivestate top_;
     Displaymode display_ = Displaymode::Colour;
     bool warned_ = false;           // the five-minute warning of this game has been given
     bool correctionSwept_ = false;  // the warning came over "Continue Playing"
@@ -366,16 +399,15 @@ class Tallimormod {
         Nofileaccess  // the file itself cannot be read, written or deleted (error 71)
     };
     void Notready(Fileerror error, const std::string& path = "");
-    void Closefilewindow() { fileWindow_.reset(); }
+    void Closefilewindow() { files_.window.reset(); }
     void Closewindows();
-    std::string Currentfolder() const { return fileWindow_ ? fileWindow_->chain.back() : "/"; }
+    std::string Currentfolder() const { return files_.window ? files_.window->chain.back() : "/"; }
     void Restoregame(const SavedGameFile& f);
     void Resumeloaded();
     SavedGameFile savedBuffer_;  // kept from one save or load to the next
     SaveStatus savestatus_ = SaveStatus::Unsaved;
-    std::string gamefile_, gamefolder_, chosenfile_;
-    std::optional<Fileview> fileWindow_;
-    unsigned fileWindows_ = 0;
+    std::string gamefile_;
+    Filewindowstate files_;
 
     std::optional<Boxview> box_;
     Afterbox after_ = Afterbox::None;          // of the open box
@@ -401,12 +433,9 @@ class Tallimormod {
     int Speedinterval() const;
     void Pacedelay(bool owntrial);
     void Placefigure();
-    Demoview demo_;
+    Demostate demo_;
     bool demoOn_ = false;
     Runkind runmode_ = Runkind::None;
-    std::optional<Displaymode> playerDisplay_;  // the player's display mode, while the demo draws its own
-    bool animation_ = true;
-    unsigned placed_ = 0, winlaps_ = 0, popups_ = 0;
 
     // The statistics runs and the statistics window (statistics_runs.cpp).
     void Beginrun(Runkind mode);
@@ -417,13 +446,7 @@ class Tallimormod {
     void Endrun();  // a run has been stopped as a demo is
     void Showsummary();
     void Describestatistics(Mainview& v) const;
-    int gamecount_ = 0;  // the game of the current setting in the Initialize Statistics run
-    std::string firstcode_, lastcode_, simcode_;  // the simulation's codes: first, last, in play
-    SimulationSummary sim_;
-    bool statistics_ = false;  // the statistics window is open in place of the main window
-    std::shared_ptr<const std::vector<std::string>> statlines_;
-    std::optional<Systemboxview> systembox_;
-    unsigned systemboxes_ = 0;
+    Statisticsstate stats_;
 
     Timerset timers_;
 };

@@ -53,25 +53,25 @@ void Tallimormod::Checkwinners() {
     Hide(Panel::Franswer);
     menus_.Mnuend = false;
     Show(Panel::Frgetname);
-    nameText_.clear();
+    top_.nameText.clear();
     Setwait(Wait::Frgetname);
 }
 
 void Tallimormod::Txtname_Change(const std::string& text) {
-    if (Isshown(Panel::Frgetname)) nameText_ = Firstcharacters(text, kNamelength);
+    if (Isshown(Panel::Frgetname)) top_.nameText = Firstcharacters(text, kNamelength);
 }
 
 void Tallimormod::Cmdokname_Click() {
     if (!Isshown(Panel::Frgetname)) return;
     Hide(Panel::Frgetname);
     Setwait(Wait::None);
-    Updatewinners(nameText_.empty() ? "xxx" : nameText_);
+    Updatewinners(top_.nameText.empty() ? "xxx" : top_.nameText);
 }
 
 void Tallimormod::Updatewinners(const std::string& name) {
-    winnersFromMenu_ = false;
+    top_.fromMenu = false;
     if (!Readrecords(Afterbox::Finishgame)) return;
-    winnersView_.newplace =
+    top_.view.newplace =
         Placeentry(winners_, g_.Settings, name, clock_.Timespent, clock_.Recordtime, g_.Attempts);
     const WinnersResult written = Writewinners(recordsFolder_, g_.Settings.Colours, winners_);
     if (!written.Usable()) {
@@ -83,16 +83,16 @@ void Tallimormod::Updatewinners(const std::string& name) {
 
 void Tallimormod::Showwinners() {
     const std::string gap = "     ";
-    winnersView_.head = "No. of Colours: " + std::to_string(g_.Settings.Colours) + gap +
-                        lists_.Cbstart.Text() + gap + "Length: " + lists_.Cblength.Text() + gap +
-                        lists_.Cbhint.Text() + gap + lists_.Cborder.Text() + gap + lists_.Cbrepeat.Text();
+    top_.view.head = "No. of Colours: " + std::to_string(g_.Settings.Colours) + gap + lists_.Cbstart.Text() +
+                     gap + "Length: " + lists_.Cblength.Text() + gap + lists_.Cbhint.Text() + gap +
+                     lists_.Cborder.Text() + gap + lists_.Cbrepeat.Text();
     // A file that cannot be read shows an empty list, after its problem.
     if (!recordsFolder_.empty()) Readrecords(Afterbox::None);
     const Winnerstexts texts = Showwinnerstexts(winners_, g_.Settings);
-    winnersView_.names = texts.names;
-    winnersView_.times = texts.times;
-    winnersView_.attempts = texts.attempts;
-    winnersView_.data = texts.data;
+    top_.view.names = texts.names;
+    top_.view.times = texts.times;
+    top_.view.attempts = texts.attempts;
+    top_.view.data = texts.data;
     Show(Panel::Picwinners);
     if (box_) return;
     if (!designer_) {
@@ -100,7 +100,7 @@ void Tallimormod::Showwinners() {
         return;
     }
     Show(Panel::Fredit);
-    winnersView_.place = {{"1", "2", "3", "4", "5"}, 0};
+    top_.view.place = {{"1", "2", "3", "4", "5"}, 0};
     Cbedit_Click("1");
 }
 
@@ -108,12 +108,12 @@ void Tallimormod::Cmdcontinue_Click() {
     if (!Isshown(Panel::Picwinners)) return;
     Hide(Panel::Picwinners);
     Hide(Panel::Fredit);
-    winnersView_.newplace = -1;
+    top_.view.newplace = -1;
     Show(Panel::Picfore);
     Setwait(Wait::None);
     // Whether the list came from the menu is remembered: the trial counter of
     // the last game played would send the player to the idle screen instead.
-    if (!winnersFromMenu_) {
+    if (!top_.fromMenu) {
         Finishgame();
     } else {
         Show(Panel::Frmenu);
@@ -127,8 +127,8 @@ void Tallimormod::Cmdtop_Click() {
     lists_.Updatesetting(g_.Settings);
     Hide(Panel::Frmenu);
     Hide(Panel::Picfore);
-    winnersFromMenu_ = true;
-    winnersView_.newplace = -1;
+    top_.fromMenu = true;
+    top_.view.newplace = -1;
     Showwinners();
 }
 
@@ -136,36 +136,36 @@ void Tallimormod::Cbedit_Click(const std::string& text) {
     if (!Isshown(Panel::Fredit)) return;
     const int p = std::atoi(text.c_str()) - 1;
     if (p < 0 || p > 4) return;
-    winnersView_.place.shown = p;
+    top_.view.place.shown = p;
     if (!recordsFolder_.empty()) Readwinners(recordsFolder_, g_.Settings.Colours, winners_);
     const auto setting = static_cast<size_t>(Statisticsindex(g_.Settings));
     const size_t place = static_cast<size_t>(Placeindex(g_.Settings, p));
     char average[32];
     std::snprintf(average, sizeof average, "%.7g", static_cast<double>(winners_.Average[setting]));
-    winnersView_.population = std::to_string(winners_.Population[setting]);
-    winnersView_.average = average;
-    winnersView_.player = winners_.Topname[place];
-    winnersView_.duration = std::to_string(winners_.Toptime[place]);
-    winnersView_.attempt = std::to_string(winners_.Topattempts[place]);
+    top_.view.population = std::to_string(winners_.Population[setting]);
+    top_.view.average = average;
+    top_.view.player = winners_.Topname[place];
+    top_.view.duration = std::to_string(winners_.Toptime[place]);
+    top_.view.attempt = std::to_string(winners_.Topattempts[place]);
 }
 
 void Tallimormod::Txtedit_Change(Editfield field, const std::string& text) {
     if (!Isshown(Panel::Fredit)) return;
     switch (field) {
         case Editfield::Player:
-            winnersView_.player = Firstcharacters(text, kNamelength);
+            top_.view.player = Firstcharacters(text, kNamelength);
             break;
         case Editfield::Duration:
-            winnersView_.duration = text;
+            top_.view.duration = text;
             break;
         case Editfield::Attempt:
-            winnersView_.attempt = text;
+            top_.view.attempt = text;
             break;
         case Editfield::Population:
-            winnersView_.population = text;
+            top_.view.population = text;
             break;
         case Editfield::Average:
-            winnersView_.average = text;
+            top_.view.average = text;
             break;
     }
 }
@@ -174,9 +174,8 @@ void Tallimormod::Cmdgo_Click() {
     if (!Isshown(Panel::Fredit) || box_) return;
     double population = 0, average = 0, duration = 0, attempt = 0;
     // Only what a game could produce is written, so the file stays readable.
-    const bool numbers = Number(winnersView_.population, population) &&
-                         Number(winnersView_.average, average) && Number(winnersView_.duration, duration) &&
-                         Number(winnersView_.attempt, attempt);
+    const bool numbers = Number(top_.view.population, population) && Number(top_.view.average, average) &&
+                         Number(top_.view.duration, duration) && Number(top_.view.attempt, attempt);
     // Rounded as doubles: a huge number has no long to round to.
     const double n = std::round(population), time = std::round(duration), tries = std::round(attempt);
     if (!numbers || n < 0 || n > 32767 || average < 0 || average > kEmptyTopattempts ||
@@ -190,13 +189,13 @@ void Tallimormod::Cmdgo_Click() {
         return;
     }
     const auto setting = static_cast<size_t>(Statisticsindex(g_.Settings));
-    const size_t place = static_cast<size_t>(Placeindex(g_.Settings, winnersView_.place.shown));
+    const size_t place = static_cast<size_t>(Placeindex(g_.Settings, top_.view.place.shown));
     winners_.Population[setting] = static_cast<int16_t>(n);
     winners_.Average[setting] = static_cast<float>(average);
-    winners_.Topname[place] = winnersView_.player;
+    winners_.Topname[place] = top_.view.player;
     winners_.Toptime[place] = static_cast<int16_t>(time);
     winners_.Topattempts[place] = static_cast<int16_t>(tries);
-    winnersView_.newplace = -1;  // the editor may have moved or overwritten it
+    top_.view.newplace = -1;  // the editor may have moved or overwritten it
     if (!recordsFolder_.empty()) {
         const WinnersResult written = Writewinners(recordsFolder_, g_.Settings.Colours, winners_);
         if (!written.Usable()) {

@@ -262,22 +262,22 @@ void Tallimormod::Messagebutton_Click(Msgbutton button) {
             Unloadbox();
             wait_.Pop();
             Retimewait(0);
-            Savegame(chosenfile_);
+            Savegame(files_.chosenfile);
             break;
         case MessageAction::Deleteyes: {
             Unloadbox();
             wait_.Pop();
-            const bool gone = Removefile(chosenfile_);
-            if (fileWindow_) Showfolder(Currentfolder());
+            const bool gone = Removefile(files_.chosenfile);
+            if (files_.window) Showfolder(Currentfolder());
             Retimewait(kRestoredtimeout);
-            if (!gone) Notready(Fileerror::Nofileaccess, chosenfile_);
+            if (!gone) Notready(Fileerror::Nofileaccess, files_.chosenfile);
             break;
         }
         case MessageAction::Notreadyok:
             wait_.Pop();
             Unloadbox();
             // Back to the games folder's place, which can be read.
-            if (fileWindow_ && !Showfolder(Gamesfolder())) Showfolder("/");
+            if (files_.window && !Showfolder(Gamesfolder())) Showfolder("/");
             Retimewait(kRestoredtimeout);
             break;
         case MessageAction::Notenterok:
