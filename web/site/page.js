@@ -103,13 +103,24 @@ function accesscaption(el, caption) {
   el.append(u, caption.slice(at + 2));
   return caption[at + 1].toLowerCase();
 }
-function setlist(select, list) {
-  const key = JSON.stringify(list.items);
+// `unpicked`: nothing has been picked from the list yet.  A select fires no
+// event when the value already on show is picked again, so until the first
+// pick the shown value stands in a hidden option of its own, and picking that
+// same value from the list is a change like any other.
+function setlist(select, list, unpicked = false) {
+  const key = JSON.stringify([list.items, unpicked && list.items[list.shown]]);
   if (select.dataset.items !== key) {
     select.dataset.items = key;
-    select.replaceChildren(...list.items.map((t) => new Option(t, t)));
+    const options = list.items.map((t) => new Option(t, t));
+    if (unpicked) {
+      const standin = new Option(list.items[list.shown] ?? '', '');
+      standin.hidden = true;
+      options.unshift(standin);
+    }
+    select.replaceChildren(...options);
   }
-  if (select.selectedIndex !== list.shown) select.selectedIndex = list.shown;
+  const index = unpicked ? 0 : list.shown;
+  if (select.selectedIndex !== index) select.selectedIndex = index;
 }
 function setvalue(input, text) {
   if (input.value !== text) input.value = text;
@@ -524,8 +535,10 @@ function rendercomputer(v) {
   settext($('Lblgetcorr'), e.correctLabel);
   settext($('Lblgetwrong'), e.wrongLabel);
   show($('Frgetwrong'), e.wrongShown);
-  setlist($('Cbcorrect'), e.correct);
-  setlist($('Cbwrong'), e.wrong);
+  // With the mouse, OK is offered exactly when a count has been picked.
+  const unpicked = !v.keyboard && !e.okEnabled;
+  setlist($('Cbcorrect'), e.correct, unpicked);
+  setlist($('Cbwrong'), e.wrong, unpicked);
   setvalue($('Txtcorrect'), e.correctText);
   setvalue($('Txtwrong'), e.wrongText);
   for (const id of ['Cbcorrect', 'Cbwrong']) show($(id), !v.keyboard);

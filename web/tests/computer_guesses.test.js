@@ -50,3 +50,28 @@ test('"Computer guesses": the player marks by keyboard, and impossible hints get
   assert.equal(await visible(page, '#Frgetresult'), false);
   assert.deepEqual(page.problems, []);
 });
+
+test('"Computer guesses" marked with the mouse: the count already on show can be picked', async () => {
+  const page = await ctx.open();
+  await page.keyboard.press('F1');
+  await page.focus('#Cblist0');
+  await page.keyboard.press('ArrowDown');
+  await click(page, '#Cmdstart');
+  await page.waitForSelector('#Frmark', { visible: true });
+  await click(page, '#Optnomark');
+  await click(page, '#Cmdokmark');
+  await click(page, '#Cmdready');
+  await page.waitForSelector('#Frgetresult', { visible: true });
+  // The list shows 0 before anything is picked, and OK waits for a pick.
+  assert.equal(await page.$eval('#Cbcorrect', (el) => el.options[el.selectedIndex].text), '0');
+  assert.equal(await page.$eval('#Cmdgetresult', (el) => el.disabled), true);
+  // The first step down the list picks that same 0.
+  await page.focus('#Cbcorrect');
+  await page.keyboard.press('ArrowDown');
+  assert.equal(await page.$eval('#Cbcorrect', (el) => el.value), '0');
+  assert.equal(await page.$eval('#Cmdgetresult', (el) => el.disabled), false);
+  await click(page, '#Cmdgetresult');
+  await page.waitForFunction(() => document.querySelector('#Lbltrials2').textContent === 'Trial: 2');
+  assert.deepEqual((await boardrows(page)).map((r) => r.split(' ')[2]), ['0']);
+  assert.deepEqual(page.problems, []);
+});
