@@ -7,6 +7,15 @@ import { session, click, text, double, boardrows, boxtext } from './harness.js';
 
 const ctx = session();
 
+// A new game with one trial played: 012 submitted and its hint taken.
+async function playonetrial(page) {
+  await page.keyboard.press('F1');
+  await click(page, '#Cmdstart');
+  for (const c of '012') await double(page, `#Lblcolour${c}`);
+  await click(page, '#Cmdsubcol');
+  await click(page, '#Cmdshowresult');
+}
+
 async function reload(page) {
   await page.reload();
   await page.waitForFunction(() => window.tallimorReady === true);
@@ -15,11 +24,7 @@ async function reload(page) {
 
 test('a game saved in the file window is loaded after a reload and goes on', async () => {
   const page = await ctx.open({ query: '?seed=5' });
-  await page.keyboard.press('F1');
-  await click(page, '#Cmdstart');
-  for (const c of '012') await double(page, `#Lblcolour${c}`);
-  await click(page, '#Cmdsubcol');
-  await click(page, '#Cmdshowresult');
+  await playonetrial(page);
   const before = await boardrows(page);
   assert.equal(before.length, 1);
   await page.keyboard.press('F4');  // an unsaved game asks for a name
@@ -78,11 +83,7 @@ test('a Top Five entry is still on the list after a reload', async () => {
 
 test('a saved game highlighted in the file window and deleted with the Delete key is gone after a reload', async () => {
   const page = await ctx.open({ query: '?seed=5' });
-  await page.keyboard.press('F1');
-  await click(page, '#Cmdstart');
-  for (const c of '012') await double(page, `#Lblcolour${c}`);
-  await click(page, '#Cmdsubcol');
-  await click(page, '#Cmdshowresult');
+  await playonetrial(page);
   await page.keyboard.press('F4');
   await page.waitForSelector('#Fmfiles', { visible: true });
   await page.keyboard.type('gone');
