@@ -16,7 +16,7 @@ void Tallimormod::Computerguess() {
         wait_.Setdirect(Wait::Thinking);
         Showstatus();
     }
-    engine_->Setcomputermarks(computerMarks_);
+    engine_->Setcomputermarks(marking_.computerMarks);
     if (!Probe.searched) {
         Conclude(engine_->Getguess());
         return;

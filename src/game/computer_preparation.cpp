@@ -12,14 +12,14 @@ void Tallimormod::Newgame(const GameSettings& settings) {
     g_.Settings = settings;
     Hide(Panel::Frmenu);
     Setwait(Wait::None);
-    computerMarks_ = g_.Settings.Computerplays();
+    marking_.computerMarks = g_.Settings.Computerplays();
     if (g_.Settings.Computerguesses()) {
         if (!g_.Settings.Middlestart()) {
             g_.Settings.Starttrial = 1;
             Askmarking();
             return;
         }
-        trialno_ = {{"2", "3", "4", "5", "6", "7", "8", "9"}, 0};
+        marking_.trialno = {{"2", "3", "4", "5", "6", "7", "8", "9"}, 0};
         Show(Panel::Frtrialno);
         Setwait(Wait::Frtrialno);
         return;
@@ -35,14 +35,14 @@ void Tallimormod::Newgame(const GameSettings& settings) {
 
 void Tallimormod::Cbtrialno_Click(const std::string& text) {
     if (!Isshown(Panel::Frtrialno)) return;
-    for (size_t i = 0; i < trialno_.items.size(); ++i)
-        if (trialno_.items[i] == text) trialno_.shown = static_cast<int>(i);
+    for (size_t i = 0; i < marking_.trialno.items.size(); ++i)
+        if (marking_.trialno.items[i] == text) marking_.trialno.shown = static_cast<int>(i);
 }
 
 void Tallimormod::Cmdoktrial_Click() {
     if (!Isshown(Panel::Frtrialno)) return;
     g_.Settings.Starttrial =
-        static_cast<int16_t>(std::stoi(trialno_.items[static_cast<size_t>(trialno_.shown)]));
+        static_cast<int16_t>(std::stoi(marking_.trialno.items[static_cast<size_t>(marking_.trialno.shown)]));
     Hide(Panel::Frtrialno);
     Askmarking();
 }
@@ -50,22 +50,22 @@ void Tallimormod::Cmdoktrial_Click() {
 void Tallimormod::Askmarking() {
     if (g_.Settings.Errorsallowed()) {
         // Wrong hints are the computer's to give, so it marks without asking.
-        computerMarks_ = true;
+        marking_.computerMarks = true;
         Show(Panel::Frmark);
         Cmdokmark_Click();
         return;
     }
-    computerMarks_ = false;
+    marking_.computerMarks = false;
     Show(Panel::Frmark);
     Setwait(Wait::Frmark);
 }
 
 void Tallimormod::Optyesmark_Click() {
-    if (Isshown(Panel::Frmark)) computerMarks_ = true;
+    if (Isshown(Panel::Frmark)) marking_.computerMarks = true;
 }
 
 void Tallimormod::Optnomark_Click() {
-    if (Isshown(Panel::Frmark)) computerMarks_ = false;
+    if (Isshown(Panel::Frmark)) marking_.computerMarks = false;
 }
 
 void Tallimormod::Cmdokmark_Click() {
@@ -73,11 +73,11 @@ void Tallimormod::Cmdokmark_Click() {
     Setwait(Wait::None);
     Initialize();
     Hide(Panel::Frmark);
-    if (computerMarks_) {
+    if (marking_.computerMarks) {
         Getstring();  // the secret code the computer marks against
         return;
     }
-    row_.Reset(g_.Settings);
+    input_.row.Reset(g_.Settings);
     Show(Panel::Frcolour);
     Showsetting();
     Show(Panel::Fraskcode);
@@ -98,7 +98,7 @@ void Tallimormod::Cmdready_Click() {
 
 // A string the player has entered in a "Computer guesses" game.
 void Tallimormod::Computercode() {
-    if (!computerMarks_) {
+    if (!marking_.computerMarks) {
         Getresult();  // a trial before the start: the player gives its hint too
         return;
     }

@@ -36,7 +36,7 @@ void Tallimormod::Beginrun(Runkind mode) {
 void Tallimormod::Startdemo() {
     if (!demoOn_) {
         Beginrun(Runkind::Demo);
-        demo_.playerDisplay = display_;
+        demo_.playerDisplay = screen_.display;
         menus_.Mnuquit = false;  // the demo takes Quit away too
     }
     g_.Random.Reseed();
@@ -52,7 +52,7 @@ void Tallimormod::Startdemo() {
     const int hints = draw(1, 2);
     Setdisplay(mode);
     g_.Settings = GameSettings::Make(colours, length, fixed, order, repeat, 3, startfrom, hints);
-    computerMarks_ = true;
+    marking_.computerMarks = true;
     demo_.view.speedShown = true;
     Initialize();  // a records file that cannot be read only costs its averages
     Startgame();
@@ -99,7 +99,7 @@ bool Tallimormod::Enddemo() {
     demoOn_ = false;
     if (was) menus_.Tlbgame = true;  // the idle screen's menus come back with Finishgame
     if (runmode_ == Runkind::Demo) runmode_ = Runkind::None;
-    if (demo_.playerDisplay) display_ = *demo_.playerDisplay;
+    if (demo_.playerDisplay) screen_.display = *demo_.playerDisplay;
     demo_.playerDisplay.reset();
     return was;
 }
@@ -153,7 +153,7 @@ bool Tallimormod::Demostep() {
 
 void Tallimormod::Nextdemo() {
     demo_.view.shown = false;
-    board_.rows.clear();
+    screen_.board.rows.clear();
     if (runmode_ == Runkind::Demo) {
         timers_[static_cast<size_t>(Timerid::Tmrdelay)].interval = Speedinterval();
         Startdemo();
@@ -176,7 +176,7 @@ void Tallimormod::Describedemo(Mainview& v) const {
     a.on = demo_.animation;
     const GameSettings& s = g_.Settings;
     a.fly = demo_.animation && Isshown(Panel::Lbltime) &&
-            (s.Playerguesses() || (s.Computerguesses() && !computerMarks_));
+            (s.Playerguesses() || (s.Computerguesses() && !marking_.computerMarks));
     a.trial = g_.Currenttrial;
     a.placed = demo_.placed;
     a.winlaps = demo_.winlaps;

@@ -23,7 +23,7 @@ void Tallimormod::Win() {
     Stoptimer(Timerid::Tmrrec);
     Stoptimer(Timerid::Tmrdelay);
     Hide(Panel::Lbltime);
-    if (g_.Settings.Computerguesses() && !computerMarks_) {
+    if (g_.Settings.Computerguesses() && !marking_.computerMarks) {
         // The player kept the code to himself: the winning guess is it.
         g_.Answer = g_.Guessstr;
         g_.Answerblanks = g_.Guessblanks;
@@ -100,17 +100,17 @@ void Tallimormod::Gameover(bool lasttrial) {
 // and to the idle screen: their waits are gone with them.
 void Tallimormod::Closewindows() {
     Closefilewindow();
-    instructions_ = about_ = false;
+    help_.instructions = help_.about = false;
 }
 
 void Tallimormod::Finishgame() {
     Closewindows();
-    title_ = "Tallimor";
+    screen_.title = "Tallimor";
     Stoptimer(Timerid::Tmrrec);
     Stoptimer(Timerid::Tmrdelay);
     clock_.Timeoffset = 0;
-    shown_.fill(false);
-    board_.rows.clear();
+    screen_.shown.fill(false);
+    screen_.board.rows.clear();
     Show(Panel::Picfore);
     menus_.Mnugame = menus_.Mnumedia = menus_.Mnuoption = menus_.Mnuhelp = true;
     menus_.Mnuset = menus_.Mnunew = menus_.Mnuload = menus_.Mnudemo = menus_.Mnuquit = true;

@@ -23,15 +23,15 @@ WinnersResult Tallimormod::Initialize() {
     errorRecord_.clear();
     reported_ = 0;
     engine_.emplace(g_, tables_, wrong_);
-    title_ = demoOn_ ? "Demo" : "New Game - Unsaved";
+    screen_.title = demoOn_ ? "Demo" : "New Game - Unsaved";
     savestatus_ = SaveStatus::Unsaved;
     Hide(Panel::Picfore);
     Show(Panel::Picupper);
-    board_.rows.clear();
-    board_.corrected.clear();
-    board_.codelength = g_.Settings.Codelength;
-    board_.fixedOrder = g_.Settings.Fixedorder();
-    board_.heading = "RECORD";
+    screen_.board.rows.clear();
+    screen_.board.corrected.clear();
+    screen_.board.codelength = g_.Settings.Codelength;
+    screen_.board.fixedOrder = g_.Settings.Fixedorder();
+    screen_.board.heading = "RECORD";
     Show(Panel::Picrecord);
     const GameSettings& s = g_.Settings;
     if (!s.Playerguesses() || s.Errorsallowed()) {
@@ -79,7 +79,7 @@ WinnersResult Tallimormod::Initialize() {
         const WinnersResult read = Getstarttrial(g_, recordsFolder_, winners_);
         if (records.Usable()) records = read;
         Playearlytrials(g_);
-        for (int t = 1; t < g_.Settings.Starttrial; ++t) board_.rows[t] = g_.Record[t];
+        for (int t = 1; t < g_.Settings.Starttrial; ++t) screen_.board.rows[t] = g_.Record[t];
     }
     if (Probe.trialRecorded && !s.Computerguesses())
         for (int t = 1; t < g_.Settings.Starttrial; ++t)
@@ -96,7 +96,7 @@ WinnersResult Tallimormod::Initialize() {
 void Tallimormod::Startgame() {
     g_.Gamestatus = GameStatus::Playing;
     // The player takes part when guessing or when marking the computer's guesses.
-    if (g_.Settings.Playerguesses() || (g_.Settings.Computerguesses() && !computerMarks_)) {
+    if (g_.Settings.Playerguesses() || (g_.Settings.Computerguesses() && !marking_.computerMarks)) {
         clock_.Start(0);
         Show(Panel::Lbltime);
         warned_ = false;
@@ -108,7 +108,7 @@ void Tallimormod::Startgame() {
     menus_.Mnugame = menus_.Mnumedia = menus_.Mnuoption = menus_.Mnuhelp = false;
     Showsetting();
     Showanswer("Answer");
-    if (wait_.Current() == Wait::Demo) board_.heading = "DEMO";
+    if (wait_.Current() == Wait::Demo) screen_.board.heading = "DEMO";
     Pacedelay(wait_.Current() == Wait::Demo);
 }
 

@@ -23,16 +23,16 @@ void Tallimormod::Getstring() {
     if (g_.Playing() && g_.Currenttrial > 0) {
         menus_.Mnusaving = menus_.Mnuend = menus_.Mnuoption = true;
     }
-    row_.Reset(s);
-    prompts_ = Getstringprompts(g_);
-    Show(Panel::Frerror, prompts_.errorButton);
-    Show(Panel::Frgetstring, !keyboard_);
-    Show(Panel::Frinput, keyboard_);
-    inputText_.clear();
-    typed_.Clear();
+    input_.row.Reset(s);
+    screen_.prompts = Getstringprompts(g_);
+    Show(Panel::Frerror, screen_.prompts.errorButton);
+    Show(Panel::Frgetstring, !input_.keyboard);
+    Show(Panel::Frinput, input_.keyboard);
+    input_.text.clear();
+    input_.typed.Clear();
     Show(Panel::Frcolour);
-    subcol_ = subnum_ = false;
-    refusal_ = Inputrefusal::None;
+    screen_.subcol = screen_.subnum = false;
+    screen_.refusal = Inputrefusal::None;
     g_.Guessblanks = s.Codelength;
     if (s.Playerguesses()) {
         wait_.Setdirect(Wait::Frgetstring1);
@@ -43,118 +43,120 @@ void Tallimormod::Getstring() {
 }
 
 void Tallimormod::Mnumouse_Click() {
-    if (!keyboard_) return;
-    keyboard_ = false;
+    if (!input_.keyboard) return;
+    input_.keyboard = false;
     if (Isshown(Panel::Frgetresult)) Fillcounts();  // nothing typed is carried over
     if (!Entering()) return;
-    refusal_ = Inputrefusal::None;
+    screen_.refusal = Inputrefusal::None;
     Hide(Panel::Frinput);
-    row_.Clear();
+    input_.row.Clear();
     Show(Panel::Frgetstring);
     Submitok();
 }
 
 void Tallimormod::Mnukey_Click() {
-    if (keyboard_) return;
-    keyboard_ = true;
+    if (input_.keyboard) return;
+    input_.keyboard = true;
     if (Isshown(Panel::Frgetresult)) Fillcounts();  // nothing picked is carried over
     if (!Entering()) return;
-    refusal_ = Inputrefusal::None;
+    screen_.refusal = Inputrefusal::None;
     Hide(Panel::Frgetstring);
     Show(Panel::Frinput);
-    inputText_.clear();
-    typed_.Clear();
-    row_.Clear();
-    subnum_ = false;
+    input_.text.clear();
+    input_.typed.Clear();
+    input_.row.Clear();
+    screen_.subnum = false;
 }
 
 void Tallimormod::Setdisplay(Displaymode mode) {
     // The board and the answer keep what they show and draw it in the new mode.
-    display_ = mode;
+    screen_.display = mode;
 }
 
 void Tallimormod::Submitok() {
-    refusal_ = Inputrefusal::None;  // the row has just taken a change
-    g_.Guessblanks = static_cast<int16_t>(row_.Guessblanks());
-    subcol_ = row_.Submitok();
+    screen_.refusal = Inputrefusal::None;  // the row has just taken a change
+    g_.Guessblanks = static_cast<int16_t>(input_.row.Guessblanks());
+    screen_.subcol = input_.row.Submitok();
 }
 
 void Tallimormod::Lblcolour_MouseDown(int colour) {
-    if (Isshown(Panel::Frinput)) refusal_ = Inputrefusal::Keyboard;
-    if (Isshown(Panel::Frgetstring) && !row_.Hasborder(colour)) refusal_ = Inputrefusal::Repeat;
+    if (Isshown(Panel::Frinput)) screen_.refusal = Inputrefusal::Keyboard;
+    if (Isshown(Panel::Frgetstring) && !input_.row.Hasborder(colour)) screen_.refusal = Inputrefusal::Repeat;
 }
 
 void Tallimormod::Lblcolour_DblClick(int colour) {
-    if (Isshown(Panel::Frinput)) refusal_ = Inputrefusal::Keyboard;
+    if (Isshown(Panel::Frinput)) screen_.refusal = Inputrefusal::Keyboard;
     if (!Isshown(Panel::Frgetstring)) return;
-    if (row_.Fillcolour(colour))
+    if (input_.row.Fillcolour(colour))
         Submitok();
     else
-        refusal_ = Colourrefusal(row_, colour);
+        screen_.refusal = Colourrefusal(input_.row, colour);
 }
 
 void Tallimormod::Lblstring_DblClick(int position) {
     if (!Isshown(Panel::Frgetstring)) return;
-    if (row_.Emptyposition(position)) Submitok();
+    if (input_.row.Emptyposition(position)) Submitok();
 }
 
 void Tallimormod::Lblstring_DragDrop(DragSource source, int position) {
     if (!Isshown(Panel::Frgetstring)) return;
     const bool colour = source.kind == DragSource::Colour;
-    if (colour ? row_.Dropcolour(source.index, position) : row_.Moveposition(source.index, position)) {
+    if (colour ? input_.row.Dropcolour(source.index, position)
+               : input_.row.Moveposition(source.index, position)) {
         Submitok();
         return;
     }
     const bool fixed = g_.Settings.Fixedorder();
     // A drop that changes nothing (a colour on itself, a position on itself) needs no word.
-    if (colour && (fixed || row_.Cell(position) != source.index) && position >= 0 && position < row_.Length())
-        refusal_ = Colourrefusal(row_, source.index);
+    if (colour && (fixed || input_.row.Cell(position) != source.index) && position >= 0 &&
+        position < input_.row.Length())
+        screen_.refusal = Colourrefusal(input_.row, source.index);
     else if (!colour && fixed && source.index != position)
-        refusal_ = Inputrefusal::Order;
+        screen_.refusal = Inputrefusal::Order;
 }
 
 void Tallimormod::Frcolour_DragDrop(DragSource source) {
     if (!Isshown(Panel::Frgetstring) || source.kind != DragSource::Position) return;
-    if (row_.Emptyposition(source.index)) Submitok();
+    if (input_.row.Emptyposition(source.index)) Submitok();
 }
 
 void Tallimormod::Cmdsubcol_Click() {
     if (!Isshown(Panel::Frgetstring)) return;
-    if (!subcol_) {
+    if (!screen_.subcol) {
         // Too many empty positions: with a fixed length, any at all.
-        refusal_ = g_.Settings.Blankroom > 0 ? Inputrefusal::Blanks : Inputrefusal::Unfilled;
+        screen_.refusal = g_.Settings.Blankroom > 0 ? Inputrefusal::Blanks : Inputrefusal::Unfilled;
         return;
     }
-    g_.Guessstr = row_.Codestring();
+    g_.Guessstr = input_.row.Codestring();
     Submitguess();
 }
 
 void Tallimormod::Txtinput_Change(const std::string& text) {
     if (!Isshown(Panel::Frinput)) return;
-    const TypedInput::Outcome out = typed_.Txtinput_Change(g_.Settings, text);
-    inputText_ = out.text;
-    subnum_ = out.submitEnabled;
-    refusal_ = out.why;
+    const TypedInput::Outcome out = input_.typed.Txtinput_Change(g_.Settings, text);
+    input_.text = out.text;
+    screen_.subnum = out.submitEnabled;
+    screen_.refusal = out.why;
 }
 
 void Tallimormod::Cmdsubnum_Click() {
     if (!Isshown(Panel::Frinput)) return;
-    if (!subnum_) {
-        refusal_ = Inputrefusal::Unfilled;
+    if (!screen_.subnum) {
+        screen_.refusal = Inputrefusal::Unfilled;
         return;
     }
-    g_.Guessstr = inputText_;
+    g_.Guessstr = input_.text;
     g_.Guessblanks = static_cast<int16_t>(Countchar(g_.Guessstr, kBlank));
     Submitguess();
 }
 
 void Tallimormod::Submitguess() {
-    refusal_ = Inputrefusal::None;
+    screen_.refusal = Inputrefusal::None;
     for (Panel p : {Panel::Frsetting, Panel::Frgetstring, Panel::Frinput, Panel::Frcolour, Panel::Frerror})
         Hide(p);
     menus_.Mnusaving = false;
     if (g_.Playing()) menus_.Mnuend = menus_.Mnuoption = false;
-    const Refusal refusal = Checksubmission(g_, g_.Settings.Computerguesses() && computerMarks_);
+    const Refusal refusal = Checksubmission(g_, g_.Settings.Computerguesses() && marking_.computerMarks);
     if (refusal != Refusal::None) {
         Messagebox(Message::Same, Refusaltext(refusal), Afterbox::Getstring);
         return;

@@ -8,7 +8,7 @@
 namespace tallimor {
 
 void Tallimormod::Openhelpwindow(bool& open, Wait wait) {
-    if (!menus_.Mnuhelp || box_ || instructions_ || about_) return;
+    if (!menus_.Mnuhelp || box_ || help_.instructions || help_.about) return;
     open = true;
     Setwait(wait);
 }
@@ -20,9 +20,9 @@ void Tallimormod::Closehelpwindow(bool& open) {
     Syncwait();
 }
 
-void Tallimormod::Mnuinstr_Click() { Openhelpwindow(instructions_, Wait::Instruct); }
-void Tallimormod::Cmdokinstr_Click() { Closehelpwindow(instructions_); }
-void Tallimormod::Mnuabout_Click() { Openhelpwindow(about_, Wait::Fmabout); }
-void Tallimormod::Cmdokabout_Click() { Closehelpwindow(about_); }
+void Tallimormod::Mnuinstr_Click() { Openhelpwindow(help_.instructions, Wait::Instruct); }
+void Tallimormod::Cmdokinstr_Click() { Closehelpwindow(help_.instructions); }
+void Tallimormod::Mnuabout_Click() { Openhelpwindow(help_.about, Wait::Fmabout); }
+void Tallimormod::Cmdokabout_Click() { Closehelpwindow(help_.about); }
 
 }  // namespace tallimor

@@ -9,8 +9,8 @@ namespace tallimor {
 
 void Tallimormod::Showresult() {
     Show(Panel::Frshowresult);
-    result_ = Showresulttexts(g_);
-    resultHint_ = g_.Result;
+    screen_.result = Showresulttexts(g_);
+    screen_.resultHint = g_.Result;
     Setwait(Wait::Frshowresult);
 }
 
@@ -48,18 +48,18 @@ void Tallimormod::Acceptpendinghint() {
 
 void Tallimormod::Showrecord(int trial) {
     if (trial < 1 || trial > kLastTrial) return;
-    board_.rows[trial] = TrialRecord{g_.Guessstr, g_.Result.Blacks, g_.Result.Whites, 0};
+    screen_.board.rows[trial] = TrialRecord{g_.Guessstr, g_.Result.Blacks, g_.Result.Whites, 0};
 }
 
 void Tallimormod::Showanswer(const std::string& caption) {
-    answerCaption_ = caption;
-    answerShown_ = g_.Answer;
+    screen_.answerCaption = caption;
+    screen_.answerShown = g_.Answer;
     Show(Panel::Franswer);
     Hide(Panel::Frerror);
 }
 
 void Tallimormod::Showsetting() {
-    settingStatus_ = std::string(Gamestatustext(g_.Gamestatus));
+    screen_.settingStatus = std::string(Gamestatustext(g_.Gamestatus));
     Show(Panel::Frsetting);
 }
 

@@ -39,36 +39,36 @@ void Tallimormod::Getresult() {
     Showstatus();
     const bool playing = g_.Playing();
     const bool fixed = g_.Settings.Fixedorder();
-    entry_.trials = "Trial: " + std::to_string(g_.Currenttrial);
-    entry_.myguess = playing ? "My guess is" : "Your input is";
+    marking_.entry.trials = "Trial: " + std::to_string(g_.Currenttrial);
+    marking_.entry.myguess = playing ? "My guess is" : "Your input is";
     g_.Guessblanks = static_cast<int16_t>(Countchar(g_.Guessstr, kBlank));
-    entry_.guess = g_.Guessstr;
+    marking_.entry.guess = g_.Guessstr;
     Fillcounts();
-    entry_.winShown = playing;
+    marking_.entry.winShown = playing;
     const char* const win = "\nIf I have got the correct answer, please press WIN.";
     if (fixed) {
-        entry_.correctLabel =
+        marking_.entry.correctLabel =
             playing ? std::string("How many correct colours have I got?") + win : "How many correct colours?";
-        entry_.wrongLabel.clear();
+        marking_.entry.wrongLabel.clear();
     } else {
-        entry_.correctLabel =
+        marking_.entry.correctLabel =
             playing ? std::string("How many correct colours have I got in correct position?") + win
                     : "How many correct colours in correct position?";
-        entry_.wrongLabel = playing ? "How many correct colours have I got in wrong position?"
-                                    : "How many correct colours in wrong position?";
+        marking_.entry.wrongLabel = playing ? "How many correct colours have I got in wrong position?"
+                                            : "How many correct colours in wrong position?";
     }
-    entry_.wrongShown = !fixed;
+    marking_.entry.wrongShown = !fixed;
     if (g_.Currenttrial >= g_.Settings.Starttrial) menus_.Mnusaving = true;
 }
 
 // The lists start from nothing given; typed counts start empty.
 void Tallimormod::Fillcounts() {
-    entry_.correct = Counts(Largestblack(0), 0);
-    entry_.wrong = Counts(Largestwhite(0), 0);
-    entry_.correctText.clear();
-    entry_.wrongText.clear();
-    listPicked_ = false;
-    entry_.okEnabled = false;
+    marking_.entry.correct = Counts(Largestblack(0), 0);
+    marking_.entry.wrong = Counts(Largestwhite(0), 0);
+    marking_.entry.correctText.clear();
+    marking_.entry.wrongText.clear();
+    marking_.listPicked = false;
+    marking_.entry.okEnabled = false;
 }
 
 int Tallimormod::Largestblack(int white) const {
@@ -88,53 +88,53 @@ int Tallimormod::Largestwhite(int black) const {
 }
 
 void Tallimormod::Cbcorrect_Click(const std::string& text) {
-    if (!Isshown(Panel::Frgetresult) || keyboard_) return;
-    const auto it = std::find(entry_.correct.items.begin(), entry_.correct.items.end(), text);
-    if (it == entry_.correct.items.end()) return;
-    entry_.correct.shown = static_cast<int>(it - entry_.correct.items.begin());
+    if (!Isshown(Panel::Frgetresult) || input_.keyboard) return;
+    const auto it = std::find(marking_.entry.correct.items.begin(), marking_.entry.correct.items.end(), text);
+    if (it == marking_.entry.correct.items.end()) return;
+    marking_.entry.correct.shown = static_cast<int>(it - marking_.entry.correct.items.begin());
     if (g_.Settings.Randomorder())
-        entry_.wrong = Counts(Largestwhite(entry_.correct.shown), entry_.wrong.shown);
-    listPicked_ = true;
+        marking_.entry.wrong = Counts(Largestwhite(marking_.entry.correct.shown), marking_.entry.wrong.shown);
+    marking_.listPicked = true;
     Resultok();
 }
 
 void Tallimormod::Cbwrong_Click(const std::string& text) {
-    if (!Isshown(Panel::Frgetresult) || keyboard_ || g_.Settings.Fixedorder()) return;
-    const auto it = std::find(entry_.wrong.items.begin(), entry_.wrong.items.end(), text);
-    if (it == entry_.wrong.items.end()) return;
-    entry_.wrong.shown = static_cast<int>(it - entry_.wrong.items.begin());
-    entry_.correct = Counts(Largestblack(entry_.wrong.shown), entry_.correct.shown);
-    listPicked_ = true;
+    if (!Isshown(Panel::Frgetresult) || input_.keyboard || g_.Settings.Fixedorder()) return;
+    const auto it = std::find(marking_.entry.wrong.items.begin(), marking_.entry.wrong.items.end(), text);
+    if (it == marking_.entry.wrong.items.end()) return;
+    marking_.entry.wrong.shown = static_cast<int>(it - marking_.entry.wrong.items.begin());
+    marking_.entry.correct = Counts(Largestblack(marking_.entry.wrong.shown), marking_.entry.correct.shown);
+    marking_.listPicked = true;
     Resultok();
 }
 
 void Tallimormod::Txtcorrect_KeyPress(char key) {
-    if (!Isshown(Panel::Frgetresult) || !keyboard_) return;
-    if (Countkey(entry_.correctText, key, Largestblack(Value(entry_.wrongText)))) Resultok();
+    if (!Isshown(Panel::Frgetresult) || !input_.keyboard) return;
+    if (Countkey(marking_.entry.correctText, key, Largestblack(Value(marking_.entry.wrongText)))) Resultok();
 }
 
 void Tallimormod::Txtwrong_KeyPress(char key) {
-    if (!Isshown(Panel::Frgetresult) || !keyboard_ || g_.Settings.Fixedorder()) return;
-    if (Countkey(entry_.wrongText, key, Largestwhite(Value(entry_.correctText)))) Resultok();
+    if (!Isshown(Panel::Frgetresult) || !input_.keyboard || g_.Settings.Fixedorder()) return;
+    if (Countkey(marking_.entry.wrongText, key, Largestwhite(Value(marking_.entry.correctText)))) Resultok();
 }
 
 void Tallimormod::Resultok() {
-    if (!keyboard_)
-        entry_.okEnabled = listPicked_;
+    if (!input_.keyboard)
+        marking_.entry.okEnabled = marking_.listPicked;
     else
-        entry_.okEnabled =
-            !entry_.correctText.empty() && (g_.Settings.Fixedorder() || !entry_.wrongText.empty());
+        marking_.entry.okEnabled = !marking_.entry.correctText.empty() &&
+                                   (g_.Settings.Fixedorder() || !marking_.entry.wrongText.empty());
 }
 
 void Tallimormod::Cmdgetresult_Click() {
-    if (!Isshown(Panel::Frgetresult) || !entry_.okEnabled) return;
+    if (!Isshown(Panel::Frgetresult) || !marking_.entry.okEnabled) return;
     const bool fixed = g_.Settings.Fixedorder();
-    if (keyboard_) {
-        g_.Result = {static_cast<int16_t>(Value(entry_.correctText)),
-                     static_cast<int16_t>(fixed ? 0 : Value(entry_.wrongText)), 0};
+    if (input_.keyboard) {
+        g_.Result = {static_cast<int16_t>(Value(marking_.entry.correctText)),
+                     static_cast<int16_t>(fixed ? 0 : Value(marking_.entry.wrongText)), 0};
     } else {
-        g_.Result = {static_cast<int16_t>(entry_.correct.shown),
-                     static_cast<int16_t>(fixed ? 0 : entry_.wrong.shown), 0};
+        g_.Result = {static_cast<int16_t>(marking_.entry.correct.shown),
+                     static_cast<int16_t>(fixed ? 0 : marking_.entry.wrong.shown), 0};
     }
     Hide(Panel::Frgetresult);
     Showrecord(g_.Currenttrial);
@@ -155,7 +155,7 @@ void Tallimormod::Cmdgetresult_Click() {
 }
 
 void Tallimormod::Cmdwin_Click() {
-    if (!Isshown(Panel::Frgetresult) || !entry_.winShown) return;
+    if (!Isshown(Panel::Frgetresult) || !marking_.entry.winShown) return;
     g_.Result = {static_cast<int16_t>(g_.Settings.Codelength - g_.Guessblanks), 0, 0};
     Hide(Panel::Frgetresult);
     Showrecord(g_.Currenttrial);

@@ -13,7 +13,7 @@ namespace tallimor {
 void Tallimormod::Inconsistent() {
     g_.Gamestatus = GameStatus::Errordetected;
     Showsetting();
-    if (g_.Settings.Computerguesses() && !computerMarks_) {
+    if (g_.Settings.Computerguesses() && !marking_.computerMarks) {
         // The player's own hints: nothing to correct, the game stops here.
         Stoptimer(Timerid::Tmrrec);
         g_.Finaltrial = static_cast<int16_t>(std::max(g_.Currenttrial - 1, g_.Settings.Starttrial - 1));
@@ -38,8 +38,8 @@ void Tallimormod::Correction() {
     g_.Gamestatus = GameStatus::Continueplaying;
     const auto corrected = Correcthints(g_, wrong_, errorRecord_);
     for (const auto& [trial, row] : corrected) {
-        board_.rows[trial] = row;
-        board_.corrected.insert(trial);
+        screen_.board.rows[trial] = row;
+        screen_.board.corrected.insert(trial);
     }
     if (Probe.corrected) Probe.corrected(corrected);
     if (wrong_.WinHidden) {

@@ -58,9 +58,9 @@ void Tallimormod::Savegame(const std::string& path) {
     SavedGameFile game;
     const GameSettings& s = g_.Settings;
     game.Who = Code(s.Who);
-    game.Inputmethod = keyboard_ ? "Keyboard" : "Mouse";
-    game.Displaymode = display_ == Displaymode::Colour ? "Colour" : "Number";
-    game.Markflag = computerMarks_ ? -1 : 0;
+    game.Inputmethod = input_.keyboard ? "Keyboard" : "Mouse";
+    game.Displaymode = screen_.display == Displaymode::Colour ? "Colour" : "Number";
+    game.Markflag = marking_.computerMarks ? -1 : 0;
     game.Colours = s.Colours, game.Startfrom = Code(s.Startfrom), game.Starttrial = s.Starttrial;
     game.Codelength = s.Codelength, game.Fixedlength = Code(s.Fixedlength),
     game.Hinterrors = Code(s.Hinterrors);
@@ -119,7 +119,7 @@ void Tallimormod::Savegame(const std::string& path) {
         else
             Finishgame();
     } else {
-        title_ = "Saved Game - " + gamefile_;
+        screen_.title = "Saved Game - " + gamefile_;
         Retimewait(0);
     }
 }
@@ -140,7 +140,7 @@ void Tallimormod::Loadgame(const std::string& path) {
     Restoregame(savedBuffer_);
     gamefile_ = path;
     savestatus_ = SaveStatus::Loaded;
-    title_ = "Loaded Game - " + gamefile_;
+    screen_.title = "Loaded Game - " + gamefile_;
     menus_.Mnuset = menus_.Mnunew = menus_.Mnuload = menus_.Mnusaving = menus_.Mnudemo = false;
     menus_.Mnuend = true;
     Hide(Panel::Picfore);
@@ -175,9 +175,9 @@ void Tallimormod::Loadgame(const std::string& path) {
 }
 
 void Tallimormod::Restoregame(const SavedGameFile& f) {
-    keyboard_ = f.Inputmethod == "Keyboard";
+    input_.keyboard = f.Inputmethod == "Keyboard";
     Setdisplay(f.Displaymode == "Number" ? Displaymode::Number : Displaymode::Colour);
-    if (f.Who == Code(Guesser::Computer)) computerMarks_ = f.Markflag != 0;
+    if (f.Who == Code(Guesser::Computer)) marking_.computerMarks = f.Markflag != 0;
     GameSettings s = GameSettings::Make(f.Colours, f.Codelength, f.Fixedlength == Code(Lengthkind::Fixed),
                                         f.Ordertype, f.MaxRepeat, f.Who, f.Startfrom, f.Hinterrors);
     s.Starttrial = f.Starttrial;
@@ -197,11 +197,11 @@ void Tallimormod::Restoregame(const SavedGameFile& f) {
     g_.Currenttrial = f.Currenttrial;
     wait_.Starttrial = s.Starttrial;
 
-    board_.rows.clear();
-    board_.corrected.clear();
-    board_.codelength = s.Codelength;
-    board_.fixedOrder = s.Fixedorder();
-    board_.heading = "RECORD";
+    screen_.board.rows.clear();
+    screen_.board.corrected.clear();
+    screen_.board.codelength = s.Codelength;
+    screen_.board.fixedOrder = s.Fixedorder();
+    screen_.board.heading = "RECORD";
     for (int t = 1; t <= f.Finaltrial; ++t) {
         const size_t i = static_cast<size_t>(t);
         // The total the engine reasons with follows from the counts; the
@@ -209,7 +209,7 @@ void Tallimormod::Restoregame(const SavedGameFile& f) {
         const int16_t total =
             s.Fixedorder() ? f.Trialblack[i] : static_cast<int16_t>(f.Trialblack[i] + f.Trialwhite[i]);
         g_.Record[t] = TrialRecord{f.Trialguess[i], f.Trialblack[i], f.Trialwhite[i], total};
-        board_.rows[t] = g_.Record[t];
+        screen_.board.rows[t] = g_.Record[t];
     }
     reported_ = f.Finaltrial;
     if (Storesanswer(f)) {

@@ -37,7 +37,7 @@ void Tallimormod::Startfromlists() {
 void Tallimormod::Cmdcancel_Click() {
     const bool demo = Enddemo();
     Setwait(Wait::None);
-    Setdisplay(display_);
+    Setdisplay(screen_.display);
     // Only an open menu or a demo has texts to put back; otherwise the lists stand as chosen.
     if (Isshown(Panel::Frmenu) || demo) lists_.Restore(saved_);
     Hide(Panel::Frmenu);

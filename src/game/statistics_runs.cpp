@@ -77,9 +77,9 @@ bool Tallimormod::Runrecordsusable(int firstcolours, int lastcolours) {
 
 void Tallimormod::Startrungame() {
     Hide(Panel::Frmenu);
-    board_.rows.clear();
+    screen_.board.rows.clear();
     demo_.view.speedShown = true;
-    computerMarks_ = true;
+    marking_.computerMarks = true;
     // The simulation plays the code it has come to instead of drawing one.
     const std::string drawn = Preset.answer;
     if (runmode_ == Runkind::Simulate) Preset.answer = stats_.simcode;
@@ -143,20 +143,20 @@ void Tallimormod::Cmdstat_Click() {
         Showcolours(*lines, winners_, labels, colours);
     }
     stats_.statlines = std::move(lines);
-    stats_.statistics = true;
+    stats_.windowOpen = true;
     if (!problem.empty()) Messagebox(Message::Recordsfile, problem);
 }
 
 void Tallimormod::Cmdback_Click() {
-    if (!stats_.statistics || box_) return;
+    if (!stats_.windowOpen || box_) return;
     Setwait(Wait::Frmenu, kBackfromstatistics);
-    stats_.statistics = false;
+    stats_.windowOpen = false;
     stats_.statlines.reset();
     Show(Panel::Frmenu);
 }
 
 void Tallimormod::Describestatistics(Mainview& v) const {
-    v.statistics = stats_.statistics;
+    v.statistics = stats_.windowOpen;
     v.statlines = stats_.statlines;
     v.systembox = stats_.systembox;
 }

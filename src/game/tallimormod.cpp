@@ -74,11 +74,11 @@ Control Tallimormod::Defaultcontrol() const {
     if (Isshown(Panel::Frtrialno)) return Control::Cmdoktrial;
     if (Isshown(Panel::Frmark)) return Control::Cmdokmark;
     if (Isshown(Panel::Fraskcode)) return Control::Cmdready;
-    if (Isshown(Panel::Frgetresult)) return entry_.okEnabled ? Control::Cmdgetresult : Control::None;
+    if (Isshown(Panel::Frgetresult)) return marking_.entry.okEnabled ? Control::Cmdgetresult : Control::None;
     if (Isshown(Panel::Frgetname)) return Control::Cmdokname;
     if (Isshown(Panel::Picwinners)) return Control::Cmdcontinue;
-    if (Isshown(Panel::Frinput)) return subnum_ ? Control::Cmdsubnum : Control::None;
-    if (Isshown(Panel::Frgetstring)) return subcol_ ? Control::Cmdsubcol : Control::None;
+    if (Isshown(Panel::Frinput)) return screen_.subnum ? Control::Cmdsubnum : Control::None;
+    if (Isshown(Panel::Frgetstring)) return screen_.subcol ? Control::Cmdsubcol : Control::None;
     return Control::None;
 }
 
@@ -132,14 +132,14 @@ void Tallimormod::Enter_Keypress() {
 
 Mainview Tallimormod::Describe() const {
     Mainview v;
-    v.title = title_;
-    v.status = Padstatus(Statustext(shownWait_, wait_.Starttrial));
+    v.title = screen_.title;
+    v.status = Padstatus(Statustext(screen_.shownWait, wait_.Starttrial));
     v.thinking = wait_.Current() == Wait::Thinking;
-    v.shown = shown_;
+    v.shown = screen_.shown;
     v.menus = menus_;
     v.toolbar = Settlb(menus_);
-    v.keyboard = keyboard_;
-    v.display = display_;
+    v.keyboard = input_.keyboard;
+    v.display = screen_.display;
 
     const std::array<const ChoiceList*, 7> lists{&lists_.Cbwho,    &lists_.Cbcolour, &lists_.Cbstart,
                                                  &lists_.Cblength, &lists_.Cbhint,   &lists_.Cborder,
@@ -147,65 +147,66 @@ Mainview Tallimormod::Describe() const {
     for (size_t i = 0; i < lists.size(); ++i) v.lists[i] = {lists[i]->items, lists[i]->shown};
     v.startEnabled = true;
 
-    v.setcontent = Setcontenttext(g_.Settings, settingStatus_);
+    v.setcontent = Setcontenttext(g_.Settings, screen_.settingStatus);
     v.timelabel = Timelabeltext(clock_.Timetext);
-    v.answercaption = answerCaption_;
-    v.answer = answerShown_;
+    v.answercaption = screen_.answerCaption;
+    v.answer = screen_.answerShown;
 
     v.colours = g_.Settings.Colours;
     // The panel is not used for typing, so no colour offers itself then.
-    for (int c = 0; c < 10; ++c) v.colourBorder[static_cast<size_t>(c)] = !keyboard_ && row_.Hasborder(c);
+    for (int c = 0; c < 10; ++c)
+        v.colourBorder[static_cast<size_t>(c)] = !input_.keyboard && input_.row.Hasborder(c);
     if (Isshown(Panel::Frcolour))
         for (int c = 0; c < 10; ++c)
-            v.colourTip[static_cast<size_t>(c)] =
-                Colourtip(g_.Settings, keyboard_, row_.Hasborder(c), row_.Guessblanks() == 0);
-    v.rowlength = row_.Length();
+            v.colourTip[static_cast<size_t>(c)] = Colourtip(
+                g_.Settings, input_.keyboard, input_.row.Hasborder(c), input_.row.Guessblanks() == 0);
+    v.rowlength = input_.row.Length();
     v.blanks = g_.Settings.Blankroom > 0;
-    for (int p = 0; p < kRowcells; ++p) v.row[static_cast<size_t>(p)] = row_.Cell(p);
-    v.getstringPrompt = prompts_.getstring;
-    v.inputPrompt = prompts_.input;
-    v.inputText = inputText_;
-    v.subcolEnabled = subcol_;
-    v.subnumEnabled = subnum_;
-    v.refusal = Refusalline(refusal_, g_.Settings, keyboard_);
+    for (int p = 0; p < kRowcells; ++p) v.row[static_cast<size_t>(p)] = input_.row.Cell(p);
+    v.getstringPrompt = screen_.prompts.getstring;
+    v.inputPrompt = screen_.prompts.input;
+    v.inputText = input_.text;
+    v.subcolEnabled = screen_.subcol;
+    v.subnumEnabled = screen_.subnum;
+    v.refusal = Refusalline(screen_.refusal, g_.Settings, input_.keyboard);
     v.errorEnabled = Isshown(Panel::Frerror);
 
-    v.trials = result_.trials;
-    v.correct = result_.correct;
-    v.wrong = result_.wrong;
-    v.blacks = resultHint_.Blacks;
-    v.whites = resultHint_.Whites;
+    v.trials = screen_.result.trials;
+    v.correct = screen_.result.correct;
+    v.wrong = screen_.result.wrong;
+    v.blacks = screen_.resultHint.Blacks;
+    v.whites = screen_.resultHint.Whites;
     v.fixedOrder = g_.Settings.Fixedorder();
 
-    v.trialno = trialno_;
-    v.markYes = computerMarks_;
-    v.entry = entry_;
+    v.trialno = marking_.trialno;
+    v.markYes = marking_.computerMarks;
+    v.entry = marking_.entry;
 
     v.topEnabled = lists_.Cbwho.Text() == "You guess";
     v.nametext = top_.nameText;
     v.winners = top_.view;
 
-    v.board = board_;
+    v.board = screen_.board;
     // A mark stays only with its row: the board cleared at the end of a game takes it too.
-    std::erase_if(v.board.corrected, [this](int trial) { return !board_.rows.count(trial); });
+    std::erase_if(v.board.corrected, [this](int trial) { return !screen_.board.rows.count(trial); });
     v.defaultControl = Defaultcontrol();
     const bool covered = box_ || files_.window;
     if (!covered && Isshown(Panel::Frinput) && !Isshown(Panel::Frshowresult))
         v.focus = Control::Txtinput;
     else if (!covered && Isshown(Panel::Frgetname))
         v.focus = Control::Txtname;
-    else if (!covered && Isshown(Panel::Frgetresult) && keyboard_)
+    else if (!covered && Isshown(Panel::Frgetresult) && input_.keyboard)
         v.focus = Control::Txtcorrect;
     else
         v.focus = v.defaultControl;
     v.box = box_;
     v.files = files_.window;
     v.quit = quit_;
-    v.instructions = instructions_;
-    v.about = about_;
+    v.instructions = help_.instructions;
+    v.about = help_.about;
     v.designerButtons = designer_;
     Describedemo(v);
-    v.toolbarPressed = Toolbarpressed(keyboard_, display_, v.animation.on);
+    v.toolbarPressed = Toolbarpressed(input_.keyboard, screen_.display, v.animation.on);
     Describestatistics(v);
     return v;
 }

@@ -49,7 +49,7 @@ void Tallimormod::Checkwinners() {
         Finishgame();
         return;
     }
-    board_.rows.clear();
+    screen_.board.rows.clear();
     Hide(Panel::Franswer);
     menus_.Mnuend = false;
     Show(Panel::Frgetname);

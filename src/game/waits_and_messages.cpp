@@ -30,7 +30,7 @@ void Tallimormod::Syncwait() {
     Showstatus();
 }
 
-void Tallimormod::Showstatus() { shownWait_ = wait_.Current(); }
+void Tallimormod::Showstatus() { screen_.shownWait = wait_.Current(); }
 
 void Tallimormod::Tmrwait_Timer() {
     switch (wait_.Tmrwait_Timer()) {
@@ -207,7 +207,7 @@ void Tallimormod::Messagebutton_Click(Msgbutton button) {
             quit_ = true;
             break;
         case MessageAction::Toggledisplay:
-            Setdisplay(display_ == Displaymode::Colour ? Displaymode::Number : Displaymode::Colour);
+            Setdisplay(screen_.display == Displaymode::Colour ? Displaymode::Number : Displaymode::Colour);
             break;
         case MessageAction::Winend:
             Setwait(Wait::None);
