@@ -311,13 +311,21 @@ void IdlePicture::paintEvent(QPaintEvent*) {
     p.setPen(Qt::white);
     p.drawText(titleRect, Qt::AlignCenter, "TALLIMOR");
 
-    const int side = 26, pitch = 34;
-    const int left = (width() - (10 * pitch - (pitch - side))) / 2;
-    const int top = height() / 2 - 4;
+    Idlecolours(p, QPoint((width() - Idlecoloursize().width()) / 2, height() / 2 - 4));
+}
+
+namespace {
+constexpr int kIdleside = 26, kIdlepitch = 34;
+}
+
+QSize Idlecoloursize() { return {10 * kIdlepitch - (kIdlepitch - kIdleside), kIdleside}; }
+
+void Idlecolours(QPainter& p, QPoint at) {
+    p.setRenderHint(QPainter::Antialiasing);
     for (int c = 0; c < 10; ++c) {
         p.setBrush(Panelcolour(c));
         p.setPen(QPen(QColor(40, 40, 40), 1.5));
-        p.drawEllipse(QRect(left + c * pitch, top, side, side));
+        p.drawEllipse(QRect(at.x() + c * kIdlepitch, at.y(), kIdleside, kIdleside));
     }
 }
 

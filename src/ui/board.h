@@ -108,6 +108,11 @@ class HintBoxes : public QWidget {
     int count_ = 0;
 };
 
+// The idle picture's row of the ten colours, its top left corner at `at`;
+// Idlecoloursize() is the size of the row, the circles' outline inside it.
+QSize Idlecoloursize();
+void Idlecolours(QPainter& p, QPoint at);
+
 // Picfore: the idle picture between games, sky and title.
 class IdlePicture : public QWidget {
     Q_OBJECT

@@ -191,7 +191,10 @@ void Draw(QPainter& p, int index) {
     kDrawings[index - 1](p);
 }
 
-QImage Render(int index, int side) {
+}  // namespace
+
+QImage Toolbarimage(int index, int side) {
+    if (index < 1 || index > kPictures) return {};
     QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -201,15 +204,13 @@ QImage Render(int index, int side) {
     return image;
 }
 
-}  // namespace
-
 QIcon Toolbarpicture(int index) {
     if (index < 1 || index > kPictures) return {};
     // Drawn afresh for each size a toolbar may ask for, at device pixel ratios
     // 1 to 4, rather than scaled from one size: thin lines stay sharp.
     QIcon icon;
     for (int side : {16, 20, 24, 32, 36, 48, 64, 72, 96})
-        icon.addPixmap(QPixmap::fromImage(Render(index, side)));
+        icon.addPixmap(QPixmap::fromImage(Toolbarimage(index, side)));
     return icon;
 }
 

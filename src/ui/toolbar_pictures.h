@@ -3,6 +3,7 @@
 // the sizes a toolbar uses on ordinary and high-density screens.
 
 #include <QIcon>
+#include <QImage>
 
 namespace tallimor {
 
@@ -11,5 +12,9 @@ namespace tallimor {
 // colour display, number display, quit); a null icon for any other index.
 // The style greys it out for a disabled button.
 QIcon Toolbarpicture(int index);
+
+// The picture of button `index` (1 to 13) alone, `side` pixels square, on a
+// transparent ground: one of the sizes the icon above holds.
+QImage Toolbarimage(int index, int side);
 
 }  // namespace tallimor

@@ -289,32 +289,17 @@ function openitems() {
   return [...drop.querySelectorAll(':scope > .menuitem')];
 }
 
-// Toolbar pictures: small drawings of the command each button stands for.
-const PICTURES = [null,
-  '<rect x="3" y="4" width="16" height="14" fill="#f6eed9" stroke="#6b4f2a"/><path d="M6 8h10M6 11h10M6 14h7" stroke="#6b4f2a"/>',
-  '<circle cx="11" cy="11" r="7" fill="#0a0"/><path d="M9 7l6 4-6 4z" fill="#fff"/>',
-  '<path d="M3 7h6l2 2h8v10H3z" fill="#e8c060" stroke="#6b4f2a"/>',
-  '<rect x="4" y="3" width="14" height="16" fill="#3060c0"/><rect x="7" y="3" width="8" height="6" fill="#fff"/>',
-  '<rect x="5" y="5" width="12" height="12" fill="#c00"/>',
-  '<path d="M8 16V5l10-2v11" stroke="#000" fill="none" stroke-width="2"/><circle cx="6" cy="16" r="2.5"/><circle cx="16" cy="14" r="2.5"/>',
-  '<path d="M2 13c4-6 6 2 10-4s6 0 8-2" stroke="#1d3c78" fill="none" stroke-width="2"/><circle cx="15" cy="7" r="3" fill="#f0b030"/>',
-  '<rect x="3" y="5" width="16" height="11" fill="#5a96d2"/><path d="M9 8l5 2.5-5 2.5z" fill="#fff"/>',
-  '<path d="M8 3h6v6a3 3 0 0 1-6 0z" fill="#ddd" stroke="#333"/><path d="M11 12v7" stroke="#333"/>',
-  '<rect x="2" y="7" width="18" height="9" fill="#ddd" stroke="#333"/><path d="M4 10h2M8 10h2M12 10h2M16 10h2M6 13h10" stroke="#333"/>',
-  '<circle cx="6" cy="8" r="3" fill="#f00"/><circle cx="15" cy="8" r="3" fill="#00f"/><circle cx="10" cy="15" r="3" fill="#0c0"/>',
-  '<text x="11" y="16" font-size="12" text-anchor="middle" font-weight="bold" fill="#1d3c78">123</text>',
-  '<path d="M5 5l12 12M17 5L5 17" stroke="#c00" stroke-width="3"/>',
-];
-
 function buildtoolbar() {
   const bar = $('Tlbgame');
-  for (let i = 1; i < PICTURES.length; i++) {
+  for (let i = 1; i <= 13; i++) {
     const b = document.createElement('button');
     b.id = 'Tlbgame' + i;
-    b.innerHTML = `<svg viewBox="0 0 22 22" aria-hidden="true">${PICTURES[i]}</svg>`;
+    // The desktop's picture of the button; the tool tip names it.
+    b.innerHTML = `<img src="pictures/tool${i}.png" srcset="pictures/tool${i}.png 1x, pictures/tool${i}@2x.png 2x"`
+      + ' width="24" height="24" alt="">';
     b.addEventListener('click', () => forward('Tlbgame_Click', i));
     bar.append(b);
-    if (i === 1 || i === 5 || i === 8 || i === 12) bar.append(Object.assign(document.createElement('span'), { className: 'gap' }));
+    if (i === 5 || i === 8 || i === 12) bar.append(Object.assign(document.createElement('span'), { className: 'gap' }));
   }
 }
 
@@ -716,70 +701,48 @@ function quit() {
 
 // ------------------------------------------------------------ the animation
 
-// The scrolling sky of the idle picture and the figure flying over the
-// record: the page's own drawing, on two canvases, on a timer of its own
-// that runs only while there is something to move.
+// The scrolling sky of the idle picture and the bird flying over the record,
+// both the desktop's pictures.  The sky is two copies side by side that slide
+// left by a CSS animation, one pixel a tick of the desktop's 50 ms, and stand
+// still where they are when the animation is switched off.  The bird moves on
+// a timer of the page's own that runs only while it flies.
 const animation = (() => {
+  const TICK = 50, STEP = 5;                // ms, pixels a tick
+  const WIDTH = 32, HEIGHT = 22, FRAMES = 4;  // one frame of pictures/bird.png
+  const RECORD = 392;                       // the record's width
   let handle = null;
-  let figure = -40, lap = 0;
+  let x = -WIDTH, frame = 0, lap = 0;
   let state = { on: true, idle: false, fly: false, trial: 0 };
-  let skydrawn = false;
-  // The sky is drawn once, two screens wide, and slides under the window by
-  // a transform, which costs the page next to nothing per frame.
-  function drawsky() {
-    const canvas = $('Skycanvas');
-    const g = canvas.getContext('2d');
-    const w = 776, h = 484;
-    const grad = g.createLinearGradient(0, 0, 0, h);
-    grad.addColorStop(0, '#1e3c78');
-    grad.addColorStop(1, '#8ab8e8');
-    g.fillStyle = grad;
-    g.fillRect(0, 0, 2 * w, h);
-    g.fillStyle = '#ffffffd0';
-    for (let copy = 0; copy < 2; copy++) {
-      for (let i = 0; i < 7; i++) {
-        const x = copy * w + ((i * 137) % w), y = 40 + ((i * 71) % 300);
-        g.beginPath();
-        g.ellipse(x, y, 48, 14, 0, 0, Math.PI * 2);
-        g.ellipse(x + 26, y - 8, 30, 12, 0, 0, Math.PI * 2);
-        g.fill();
-      }
-    }
-    $('Skytitle').textContent = captions.captions.Picrecord;
-    skydrawn = true;
-  }
+  let titled = false;
   function drawfigure() {
-    const g = $('Flycanvas').getContext('2d');
-    g.clearRect(0, 0, 392, 462);
+    const bird = $('Figure');
+    show(bird, state.fly);
     if (!state.fly) return;
     const y = Math.min(440, 18 + Math.max(0, state.trial - 1) * 16 + 8);
-    g.fillStyle = '#f0b030';
-    g.strokeStyle = '#333';
-    g.beginPath();
-    g.moveTo(figure, y);
-    g.lineTo(figure - 14, y - 6);
-    g.lineTo(figure - 10, y);
-    g.lineTo(figure - 14, y + 6);
-    g.closePath();
-    g.fill();
-    g.stroke();
+    bird.style.transform = `translate(${x}px, ${y - HEIGHT / 2}px)`;
+    bird.firstChild.style.transform = `translateX(${-frame * WIDTH}px)`;
   }
   function tick() {
-    figure += 5;
-    if (figure > 392 + 20) figure = -20;
+    x += STEP;
+    // Out on the right, in again from the left.
+    if (x >= RECORD) x = -WIDTH;
+    frame = (frame + 1) % FRAMES;
     drawfigure();
   }
   return {
     update(v) {
       const next = { on: v.animation.on, idle: v.animation.on && v.shown.Picfore, fly: v.animation.on && v.animation.fly,
         trial: v.animation.trial, placed: v.animation.placed };
-      if (v.animation.placed !== state.placed) figure = -20;
+      if (v.animation.placed !== state.placed) x = -WIDTH;
       if (v.animation.winlaps !== lap) lap = v.animation.winlaps;
       state = next;
-      if (v.shown.Picfore && !skydrawn) drawsky();
-      $('Skycanvas').classList.toggle('moving', state.idle);
+      if (v.shown.Picfore && !titled) {
+        $('Skytitle').textContent = captions.captions.Picrecord;
+        titled = true;
+      }
+      $('Sky').classList.toggle('moving', state.idle);
       if (!state.fly) drawfigure();
-      if (state.fly && !handle) handle = setInterval(tick, 50);
+      if (state.fly && !handle) handle = setInterval(tick, TICK);
       if (!state.fly && handle) {
         clearInterval(handle);
         handle = null;

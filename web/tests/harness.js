@@ -14,7 +14,7 @@ import puppeteer from 'puppeteer-core';
 export const SITE = join(dirname(fileURLToPath(import.meta.url)), '..', '..', 'build-web');
 const TYPES = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
-  '.ico': 'image/x-icon', '.cur': 'image/x-icon', '.json': 'application/json',
+  '.png': 'image/png', '.ico': 'image/x-icon', '.cur': 'image/x-icon', '.json': 'application/json',
 };
 
 export function serve(root = SITE) {
