@@ -4,12 +4,11 @@
 
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
+import { mkdirSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { execFileSync } from 'node:child_process';
-import { mkdirSync } from 'node:fs';
-import { session, SITE, click, text, double, boardrows, boxtext } from './harness.js';
+import { session, SITE, click, text, boardrows, boxtext, playguesses, endgame } from './harness.js';
 
 const ctx = session();
 const folder = mkdtempSync(join(tmpdir(), 'tallimor-export-'));
@@ -26,13 +25,7 @@ test('export a saved game, import it again, and refuse a damaged one', async () 
   const page = await ctx.open({ query: '?seed=7' });
   const cdp = await page.createCDPSession();
   await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
-  await page.keyboard.press('F1');
-  await click(page, '#Cmdstart');
-  for (const guess of ['012', '345']) {
-    for (const c of guess) await double(page, `#Lblcolour${c}`);
-    await click(page, '#Cmdsubcol');
-    await click(page, '#Cmdshowresult');
-  }
+  await playguesses(page, ['012', '345']);
   const rows = await boardrows(page);
   assert.equal(rows.length, 2);
   await page.keyboard.press('F4');
@@ -58,10 +51,7 @@ test('export a saved game, import it again, and refuse a damaged one', async () 
   await page.waitForSelector('#Fmfiles', { hidden: true });
 
   // Back to the idle screen: End Game, End.
-  await page.keyboard.press('F5');
-  await page.waitForSelector('#Fmmessage', { visible: true });
-  await page.keyboard.press('Enter');
-  await page.waitForFunction(() => document.querySelector('#Fmmessage_title').textContent === 'Show Answer');
+  await endgame(page);
   await click(page, '#Cmdr3');
   await page.waitForSelector('#Fmmessage', { hidden: true });
   const idle = [await boardrows(page), await text(page, '#Stbmenu'), await text(page, '#Fmmain_title')];
@@ -104,18 +94,9 @@ test('a game saved in the browser is byte for byte the file the desktop module w
   const downloads = join(folder, 'browser');
   mkdirSync(downloads, { recursive: true });
   await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
-  await page.keyboard.press('F1');
-  await click(page, '#Cmdstart');
-  for (const guess of guesses) {
-    for (const c of guess) await double(page, `#Lblcolour${c}`);
-    await click(page, '#Cmdsubcol');
-    await click(page, '#Cmdshowresult');
-  }
+  await playguesses(page, guesses);
   // End Game, then the closing box's Save File, as the native run did.
-  await page.keyboard.press('F5');
-  await page.waitForSelector('#Fmmessage', { visible: true });
-  await page.keyboard.press('Enter');
-  await page.waitForFunction(() => document.querySelector('#Fmmessage_title').textContent === 'Show Answer');
+  await endgame(page);
   await click(page, '#Cmdl3');
   await page.waitForSelector('#Fmfiles', { visible: true });
   await page.keyboard.type('same');

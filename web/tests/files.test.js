@@ -3,18 +3,9 @@
 
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { session, click, text, double, boardrows, boxtext } from './harness.js';
+import { session, click, text, double, boardrows, boxtext, playguesses, endgame } from './harness.js';
 
 const ctx = session();
-
-// A new game with one trial played: 012 submitted and its hint taken.
-async function playonetrial(page) {
-  await page.keyboard.press('F1');
-  await click(page, '#Cmdstart');
-  for (const c of '012') await double(page, `#Lblcolour${c}`);
-  await click(page, '#Cmdsubcol');
-  await click(page, '#Cmdshowresult');
-}
 
 async function reload(page) {
   await page.reload();
@@ -24,7 +15,7 @@ async function reload(page) {
 
 test('a game saved in the file window is loaded after a reload and goes on', async () => {
   const page = await ctx.open({ query: '?seed=5' });
-  await playonetrial(page);
+  await playguesses(page, ['012']);
   const before = await boardrows(page);
   assert.equal(before.length, 1);
   await page.keyboard.press('F4');  // an unsaved game asks for a name
@@ -83,16 +74,13 @@ test('a Top Five entry is still on the list after a reload', async () => {
 
 test('a saved game highlighted in the file window and deleted with the Delete key is gone after a reload', async () => {
   const page = await ctx.open({ query: '?seed=5' });
-  await playonetrial(page);
+  await playguesses(page, ['012']);
   await page.keyboard.press('F4');
   await page.waitForSelector('#Fmfiles', { visible: true });
   await page.keyboard.type('gone');
   await click(page, '#Cmdsave');
   await page.waitForSelector('#Fmfiles', { hidden: true });
-  // End the game, so Load Game is offered.
-  await page.keyboard.press('F5');
-  await page.keyboard.press('Enter');
-  await page.waitForFunction(() => document.querySelector('#Fmmessage_title').textContent === 'Show Answer');
+  await endgame(page);  // and End, so Load Game is offered
   await click(page, '#Cmdr3');
   await page.keyboard.press('F3');
   await page.waitForSelector('#Fmfiles', { visible: true });

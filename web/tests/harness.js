@@ -86,17 +86,31 @@ export async function visible(page, selector) {
 
 export const double = (page, selector) => click(page, selector, selector, { clickCount: 2 });
 
-// The answer of the first game of a run with this seed, as the page shows it after End Game.
-export async function answerof(b, server, seed) {
-  const page = await open(b, server, { query: `?seed=${seed}` });
+// Starts a "You guess" game with the setting as it stands and plays these
+// guesses with the mouse, each one's hint taken.
+export async function playguesses(page, guesses) {
   await page.keyboard.press('F1');
   await click(page, '#Cmdstart');
-  for (const c of [0, 1, 2]) await double(page, `#Lblcolour${c}`);
-  await click(page, '#Cmdsubcol');
-  await click(page, '#Cmdshowresult');
+  for (const guess of guesses) {
+    for (const c of guess) await double(page, `#Lblcolour${c}`);
+    await click(page, '#Cmdsubcol');
+    await click(page, '#Cmdshowresult');
+  }
+}
+
+// End Game (F5) and its OK: the game stands on its closing box, which shows the answer.
+export async function endgame(page) {
   await page.keyboard.press('F5');
   await page.waitForSelector('#Fmmessage', { visible: true });
   await page.keyboard.press('Enter');
+  await page.waitForFunction(() => document.querySelector('#Fmmessage_title').textContent === 'Show Answer');
+}
+
+// The answer of the first game of a run with this seed, as the page shows it after End Game.
+export async function answerof(b, server, seed) {
+  const page = await open(b, server, { query: `?seed=${seed}` });
+  await playguesses(page, ['012']);
+  await endgame(page);
   await page.waitForFunction(() => document.querySelector('#Picanswer').textContent.length === 3);
   const answer = await text(page, '#Picanswer');
   assert.deepEqual(page.problems, []);
