@@ -209,8 +209,6 @@ TEST(SavedGameFileTest, SavesReplaceTheFileWholeAndTextsMustFit) {
     const fs::path path = folder / "game.mm";
     ASSERT_TRUE(Writesavedgame(path, Computergame(), buffer).Ok());
     EXPECT_EQ(fs::file_size(path), 722u);
-    EXPECT_TRUE(Readsavedgame(path, read).Ok());
-    EXPECT_EQ(read, buffer);
     // The computer's tables left in the buffer count too, and no longer leave room.
     const SavedGameFile saved = buffer;
     EXPECT_EQ(Writesavedgame(path, full, buffer).status, SavedGameStatus::TooLong);
@@ -219,6 +217,7 @@ TEST(SavedGameFileTest, SavesReplaceTheFileWholeAndTextsMustFit) {
     fs::permissions(folder, fs::perms::owner_write, fs::perm_options::remove);
     EXPECT_EQ(Writesavedgame(path, Playergame(), buffer).status, SavedGameStatus::Unwritable);
     fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
+    // Nothing refused changed the buffer or the file, which reads back as saved.
     EXPECT_EQ(buffer, saved);
     EXPECT_TRUE(Readsavedgame(path, read).Ok());
     EXPECT_EQ(read, saved);
