@@ -137,13 +137,6 @@ class StartupTest : public QObject {
         }
     }
 
-    void seedingAFolderOfTheRunCopiesTheProgramsRecords() {
-        const QString scratch = root_.filePath("scratch/");
-        Seedrecords(program_, scratch);
-        QCOMPARE(Readfile(scratch + "Winners/Winners10"), QByteArray("ten"));
-        QVERIFY(!QFileInfo::exists(scratch + "Winners/Wait04.cur"));
-    }
-
     void onlyTheWidthIsChecked() {
         QVERIFY(Wideenough(800));  // whatever the height, 480 included
         QVERIFY(!Wideenough(799));
