@@ -170,6 +170,9 @@ TEST_F(WinnersFileTest, RefusedWritesAreReportedAndKeepTheOldFile) {
     r.Topname[469] = "abcde";  // 7040 bytes, all the room there is
     ASSERT_EQ(Writewinners(folder_, 10, r).status, WinnersStatus::Ok) << "names that just fit";
     const Bytes kept = FileBytes(10);
+    WinnersRecord back;
+    ASSERT_EQ(Readwinners(folder_, 10, back).status, WinnersStatus::Ok);
+    EXPECT_EQ(back.Topname[469], "abcde");
     r.Topname[469] += "f";
     WinnersResult result = Writewinners(folder_, 10, r);
     EXPECT_EQ(result.status, WinnersStatus::NamesTooLong);
