@@ -65,7 +65,8 @@ TEST(EngineFirstGuessTest, FollowsTheColourOrder) {
 }
 
 // The game of 5 colours, length 3, against 234 (012, 340, 134, 234) is read
-// through the simulator's command line.
+// through the simulator's command line: from trial 1 with a wrong hint it
+// corrects, and from trial 3 after 012 and 340.
 TEST(EngineGameTest, HandTracedGames) {
     // Any repetition: half the room in the first colour (3310), then one colour a guess.
     EXPECT_EQ(PlayGame(GameSettings::Make(6, 4, true, 2, 4), "310524", "5512"),
