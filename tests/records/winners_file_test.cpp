@@ -139,12 +139,6 @@ TEST_F(WinnersFileTest, WrittenBytesMatchTheLayout) {
     EXPECT_EQ(FloatAt(b, kAverage + n), 3.5f);
     EXPECT_EQ(FloatAt(b, kAverage + n + 4 * 703), 4.75f);
     for (size_t i = kUnused + n; i < b.size(); ++i) ASSERT_EQ(b[i], 0) << "unused rest at " << i;
-    // Read back past the names, the last element of every table comes back.
-    WinnersRecord back;
-    ASSERT_EQ(Readwinners(folder_, 9, back).status, WinnersStatus::Ok);
-    EXPECT_EQ(std::tuple(back.Topname[2816], back.Toptime[3519], back.Topattempts[3519], back.Average[703],
-                         back.Population[703], back.Average[0]),
-              std::tuple("Ann", 3599, 9, 4.75f, 321, 3.5f));
 }
 
 TEST_F(WinnersFileTest, RoundTripKeepsNamesInWindows1252AndStampsTheFirstWrite) {
@@ -173,17 +167,17 @@ TEST_F(WinnersFileTest, RoundTripKeepsNamesInWindows1252AndStampsTheFirstWrite) 
 TEST_F(WinnersFileTest, RefusedWritesAreReportedAndKeepTheOldFile) {
     WinnersRecord r;
     for (size_t i = 0; i < 469; ++i) r.Topname[i] = std::string(15, 'x');
-    EXPECT_EQ(r.Namebytes(), 7035u);
+    r.Topname[469] = "abcde";  // 7040 bytes, all the room there is
     ASSERT_EQ(Writewinners(folder_, 10, r).status, WinnersStatus::Ok) << "names that just fit";
     const Bytes kept = FileBytes(10);
-    r.Topname[469] = "abcdef";  // 7041 bytes
+    WinnersRecord back;
+    ASSERT_EQ(Readwinners(folder_, 10, back).status, WinnersStatus::Ok);
+    EXPECT_EQ(back.Topname[469], "abcde");
+    r.Topname[469] += "f";
     WinnersResult result = Writewinners(folder_, 10, r);
     EXPECT_EQ(result.status, WinnersStatus::NamesTooLong);
     EXPECT_FALSE(result.message.empty());
     EXPECT_EQ(FileBytes(10), kept);
-    WinnersRecord back;
-    ASSERT_EQ(Readwinners(folder_, 10, back).status, WinnersStatus::Ok);
-    EXPECT_EQ(back.Topname[468], std::string(15, 'x'));
 
     r.Topname[469].clear();
     r.Population[1] = 8;
@@ -203,7 +197,7 @@ TEST_F(WinnersFileTest, RefusedWritesAreReportedAndKeepTheOldFile) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_ / "Winners"), fs::directory_iterator()), 1);
     if (::geteuid() != 0) {  // root ignores a folder's permissions
         fs::permissions(folder_ / "Winners", fs::perms::owner_read | fs::perms::owner_exec);
-        EXPECT_EQ(Writewinners(folder_, 10, back).status, WinnersStatus::Unwritable);
+        EXPECT_EQ(Writewinners(folder_, 10, r).status, WinnersStatus::Unwritable);
         fs::permissions(folder_ / "Winners", fs::perms::owner_all);
     }
 

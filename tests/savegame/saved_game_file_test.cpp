@@ -134,6 +134,11 @@ void Playeduntil(SavedGameFile& g, int16_t trial) {
     for (size_t t = 4; t <= static_cast<size_t>(trial); ++t) g.Trialguess[t] = "0145";
 }
 
+// The game won at `trial` against `answer`: that trial's hint is `blacks` and no white.
+void Wonat(SavedGameFile& g, const char* answer, size_t trial, int16_t blacks) {
+    g.Gamestatus = "Win", g.Answer = answer, g.Trialblack[trial] = blacks, g.Trialwhite[trial] = 0;
+}
+
 // The counters, the status, the clock and the rows as a game writes them.
 TEST(SavedGameCheckTest, FieldsMustStandToEachOtherAsInAGame) {
     using Change = void (*)(SavedGameFile&);
@@ -153,27 +158,16 @@ TEST(SavedGameCheckTest, FieldsMustStandToEachOtherAsInAGame) {
         {[](SavedGameFile& g) { g.Gamestatus = "End Game", g.Timespent = 3600; }, nullptr},
         {[](SavedGameFile& g) { g.Gamestatus = "End Game", g.Finaltrial = 2; }, "do not match"},
         {[](SavedGameFile& g) { g.Gamestatus = "Win"; }, "no winning hint"},
-        {[](SavedGameFile& g) { g.Gamestatus = "Win", g.Trialblack[3] = 4, g.Trialwhite[3] = 0; },
-         "no winning hint"},
-        {[](SavedGameFile& g) {
-             g.Gamestatus = "Win", g.Answer = "5432", g.Trialblack[3] = 4, g.Trialwhite[3] = 0;
-         },
-         nullptr},
-        {[](SavedGameFile& g) {
-             g.Gamestatus = "Win", g.Answer = "5432", g.Trialblack[3] = 3, g.Trialwhite[3] = 0;
-         },
-         "no winning hint"},
+        {[](SavedGameFile& g) { Wonat(g, "0123", 3, 4); }, "no winning hint"},
+        {[](SavedGameFile& g) { Wonat(g, "5432", 3, 4); }, nullptr},
+        {[](SavedGameFile& g) { Wonat(g, "5432", 3, 3); }, "no winning hint"},
         // A wrong hint hid the win of trial 2; the claim at trial 3 uncovered it.
         {[](SavedGameFile& g) {
-             g.Gamestatus = "Win", g.Hinterrors = 2, g.ErrorTrials = "2", g.TrueBlacks = "4",
-             g.TrueWhites = "0";
-             g.Answer = "2301", g.Trialblack[2] = 4, g.Trialwhite[2] = 0;
+             Wonat(g, "2301", 2, 4);
+             g.Hinterrors = 2, g.ErrorTrials = "2", g.TrueBlacks = "4", g.TrueWhites = "0";
          },
          nullptr},
-        {[](SavedGameFile& g) {
-             g.Gamestatus = "Win", g.Answer = "2301", g.Trialblack[2] = 4, g.Trialwhite[2] = 0;
-         },
-         "no winning hint"},
+        {[](SavedGameFile& g) { Wonat(g, "2301", 2, 4); }, "no winning hint"},
         {[](SavedGameFile& g) { g.Hinterrors = 1, g.ErrorTrials = "5"; }, "without errors"},
         {[](SavedGameFile& g) { g.Gamestatus = "Hint(s) Consistent"; }, "without wrong hints"},
         {[](SavedGameFile& g) { g.Gamestatus = "Hint(s) Consistent", g.Hinterrors = 2; }, nullptr},
@@ -209,8 +203,6 @@ TEST(SavedGameFileTest, SavesReplaceTheFileWholeAndTextsMustFit) {
     const fs::path path = folder / "game.mm";
     ASSERT_TRUE(Writesavedgame(path, Computergame(), buffer).Ok());
     EXPECT_EQ(fs::file_size(path), 722u);
-    EXPECT_TRUE(Readsavedgame(path, read).Ok());
-    EXPECT_EQ(read, buffer);
     // The computer's tables left in the buffer count too, and no longer leave room.
     const SavedGameFile saved = buffer;
     EXPECT_EQ(Writesavedgame(path, full, buffer).status, SavedGameStatus::TooLong);
@@ -219,6 +211,7 @@ TEST(SavedGameFileTest, SavesReplaceTheFileWholeAndTextsMustFit) {
     fs::permissions(folder, fs::perms::owner_write, fs::perm_options::remove);
     EXPECT_EQ(Writesavedgame(path, Playergame(), buffer).status, SavedGameStatus::Unwritable);
     fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
+    // Nothing refused changed the buffer or the file, which reads back as saved.
     EXPECT_EQ(buffer, saved);
     EXPECT_TRUE(Readsavedgame(path, read).Ok());
     EXPECT_EQ(read, saved);

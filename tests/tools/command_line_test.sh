@@ -6,13 +6,8 @@ set -u
 game="$1"
 sim="$2"
 version="$3"
-failures=0
-check() {  # check NAME EXPECTED ACTUAL
-  if [ "$2" != "$3" ]; then
-    echo "FAIL $1: expected [$2], got [$3]"
-    failures=$((failures + 1))
-  fi
-}
+# shellcheck source=check.sh
+. "$(dirname "$0")/check.sh"
 nodisplay() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
 
 check "game version" "tallimor $version" "$(nodisplay "$game" --version)"
@@ -50,5 +45,4 @@ check "a bad epoch stops the run" "2" \
   "$(SOURCE_DATE_EPOCH=yesterday "$sim" init-stats --dir "$dir/three" --games 1 --seed 3 >/dev/null 2>&1; echo $?)"
 check "nothing written for a bad epoch" "no" "$([ -e "$dir/three" ] && echo yes || echo no)"
 
-if [ "$failures" -eq 0 ]; then echo "command_line_test: all checks passed"; fi
-exit "$failures"
+finish

@@ -5,7 +5,8 @@
 set -u
 changelog="$1"
 metainfo="$2"
-failures=0
+# shellcheck source=check.sh
+. "$(dirname "$0")/check.sh"
 expected=""
 version=""
 while IFS= read -r line; do
@@ -17,12 +18,6 @@ while IFS= read -r line; do
   esac
 done < "$changelog"
 actual=$(sed -n 's/.*<release version="\([^"]*\)" date="\([^"]*\)".*/\1 \2/p' "$metainfo")
-if [ -z "$expected" ]; then
-  echo "FAIL no entries read from $changelog"
-  failures=$((failures + 1))
-elif [ "${expected%$'\n'}" != "$actual" ]; then
-  echo "FAIL releases: changelog has [${expected%$'\n'}], metainfo has [$actual]"
-  failures=$((failures + 1))
-fi
-if [ "$failures" -eq 0 ]; then echo "release_history_test: all checks passed"; fi
-exit "$failures"
+check "entries read from $changelog" "yes" "$([ -n "$expected" ] && echo yes || echo no)"
+check "releases of the metainfo" "${expected%$'\n'}" "$actual"
+finish

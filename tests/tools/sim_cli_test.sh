@@ -2,13 +2,8 @@
 # The command line of tallimor-sim, as a script would use it.
 set -u
 sim="$1"
-failures=0
-check() {  # check NAME EXPECTED ACTUAL
-  if [ "$2" != "$3" ]; then
-    echo "FAIL $1: expected [$2], got [$3]"
-    failures=$((failures + 1))
-  fi
-}
+# shellcheck source=check.sh
+. "$(dirname "$0")/check.sh"
 status() { "$@" >/dev/null 2>&1; echo $?; }
 
 check "mark" "1 3 0" "$("$sim" mark --colours 6 --length 4 --order random --repeat 4 --answer 1123 --guess 1312)"
@@ -91,5 +86,4 @@ check "damaged file stops the run" "1" "$(status "$sim" init-stats --dir "$dir" 
 check "damaged file kept" "$damaged" "$(cksum < "$dir/Winners/Winners8")"
 check "other files kept" "$before" "$(cksum < "$dir/Winners/Winners7")"
 
-if [ "$failures" -eq 0 ]; then echo "sim_cli_test: all checks passed"; fi
-exit "$failures"
+finish

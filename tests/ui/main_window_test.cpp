@@ -1,6 +1,8 @@
 // The main window draws what the game module describes and hands it real
 // clicks, keys and drops: one key press does one thing, the focus follows the
-// panel, and the message box shows the module's box.
+// panel, and the message box shows the module's box.  The designer's
+// statistics list stands in place of the window until BACK, and a simulation
+// ended by a click on the record reports in the system's box.
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -8,16 +10,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "find_control.h"
 #include "ui/fmfiles.h"
 #include "ui/fmmain.h"
 #include "ui/fmmessage.h"
+#include "ui/fmstat.h"
 
 using namespace tallimor;
 
@@ -28,9 +31,12 @@ class MainWindowTest : public QObject {
     QTemporaryDir folder_;
     std::unique_ptr<Fmmain> w_;
 
+    // A missing control is a fault of the window: the test stops there.
     template <class T = QWidget>
     T* Find(const char* name) const {
-        return Findcontrol<T>(w_.get(), name);
+        T* found = w_->findChild<T*>(name);
+        if (!found) qFatal("no control %s", name);
+        return found;
     }
     bool Visible(const char* name) const { return Find(name)->isVisible(); }
     void Key(Qt::Key key) {
@@ -52,12 +58,21 @@ class MainWindowTest : public QObject {
         QVERIFY(!Visible("Frmenu"));
     }
 
-   private slots:
-    void init() {
+    void Open(bool designer) {
         w_ = std::make_unique<Fmmain>(folder_.path(), [this] { return now_; });
+        if (designer) w_->Setdesigner();
         w_->show();
         QVERIFY(QTest::qWaitForWindowActive(w_.get()));
     }
+    // The designer's Game Setting Menu, with its statistics buttons.
+    void Designermenu() {
+        Open(true);
+        Key(Qt::Key_F1);
+        QVERIFY(Visible("Frmenu") && Visible("Cmdstat"));
+    }
+
+   private slots:
+    void init() { Open(false); }
     void cleanup() { w_.reset(); }
 
     void enterPressesOneButtonOfThePanelOnShow() {
@@ -67,7 +82,6 @@ class MainWindowTest : public QObject {
         const std::string answer = w_->Module().State().Answer;
         Key(Qt::Key_Return);  // Start is hidden with its menu: the game stays
         QCOMPARE(w_->Module().State().Answer, answer);
-        QCOMPARE(std::string(Gamestatustext(w_->Module().State().Gamestatus)), std::string("Playing"));
         const std::string guess = Miss();
         for (char c : guess) QTest::mouseDClick(Find(QString("Lblcolour%1").arg(c).toUtf8()), Qt::LeftButton);
         QVERIFY(Find<QPushButton>("Cmdsubcol")->isEnabled());
@@ -106,25 +120,6 @@ class MainWindowTest : public QObject {
         QCOMPARE(Find<QLabel>("Lblinputrefusal")->text(),
                  QString("A blank is allowed only where the length is unspecified."));
         QVERIFY(Visible("Lblinputrefusal"));
-    }
-
-    void theKeyboardPanelSubmitsWithOneEnterAndAcceptsWithTheNext() {
-        Find<QAction>("Mnukey")->trigger();
-        QVERIFY(Find<QAction>("Mnukey")->isChecked() && !Find<QAction>("Mnumouse")->isChecked());
-        Startbykeys();
-        auto* box = Find<QLineEdit>("Txtinput");
-        QVERIFY(box->hasFocus());
-        QTest::keyClicks(box, "b11");  // no blank in a fixed length, no repetition
-        QCOMPARE(box->text(), QString("1"));
-        QTest::keyClick(box, Qt::Key_Backspace);
-        QTest::keyClicks(box, QString::fromStdString(Miss()));
-        QVERIFY(Find<QPushButton>("Cmdsubnum")->isEnabled());
-        QTest::keyClick(box, Qt::Key_Return);
-        QVERIFY(Visible("Frshowresult"));
-        QVERIFY(Find<RecordBoard>("Picrecord")->Rows().empty());
-        Key(Qt::Key_Return);
-        QCOMPARE(Find<RecordBoard>("Picrecord")->Rows().size(), size_t(1));
-        QVERIFY(Find<QLineEdit>("Txtinput")->hasFocus());
     }
 
     void aDropReachesTheModuleAndTheBoxTimesOutBackToTheWindow() {
@@ -168,12 +163,18 @@ class MainWindowTest : public QObject {
         QVERIFY(Visible("Picfore") && !Visible("Picwinners"));
     }
 
-    void aGameIsSavedAndItsFileDeletedByKeys() {
+    void aKeyboardGameIsSavedAndItsFileDeletedByKeys() {
         Find<QAction>("Mnukey")->trigger();
+        QVERIFY(Find<QAction>("Mnukey")->isChecked() && !Find<QAction>("Mnumouse")->isChecked());
         Startbykeys();
-        QTest::keyClicks(Find("Txtinput"), "012");
+        QCOMPARE(QApplication::focusWidget(), Find("Txtinput"));
+        QTest::keyClicks(QApplication::focusWidget(), QString::fromStdString(Miss()));
+        QVERIFY(Find<QPushButton>("Cmdsubnum")->isEnabled());
+        Key(Qt::Key_Return);  // one Enter submits, the next accepts the hint
+        QVERIFY(Visible("Frshowresult") && Find<RecordBoard>("Picrecord")->Rows().empty());
         Key(Qt::Key_Return);
-        Key(Qt::Key_Return);
+        QCOMPARE(Find<RecordBoard>("Picrecord")->Rows().size(), size_t(1));
+        QVERIFY(Find<QLineEdit>("Txtinput")->hasFocus());
         Key(Qt::Key_F4);  // never saved: Save As
         auto* files = w_->findChild<Fmfiles*>("Fmfiles");
         QVERIFY(files && files->isVisible());
@@ -302,6 +303,35 @@ class MainWindowTest : public QObject {
         box.Messagebox(7, 'Z', "", "", "OK", "", "", Msgbutton::Cmdmid, "Same", "Inappropriate Input");
         QVERIFY(!box.Button(Msgbutton::Cmdr3)->isHidden());  // an unknown count keeps the buttons
         QCOMPARE(box.Icon(), '!');                           // and an unknown letter the picture
+    }
+
+    void theStatisticsListStandsInPlaceOfTheWindowUntilBack() {
+        Designermenu();
+        QTest::mouseClick(Find("Cmdstat"), Qt::LeftButton);
+        auto* fmstat = Find<Fmstat>("Fmstat");
+        QVERIFY(fmstat->isVisible() && !w_->isVisible());
+        QCOMPARE(fmstat->windowTitle(), QString("Statistics"));
+        QCOMPARE(fmstat->Lststat()->count(), 4272);
+        QTest::mouseClick(Find("Cmdback"), Qt::LeftButton);
+        QVERIFY(!fmstat->isVisible() && w_->isVisible() && Visible("Frmenu"));
+    }
+
+    void anEndedSimulationReportsInTheSystemsBox() {
+        Designermenu();
+        QTest::mouseClick(Find("Cmdsimulate"), Qt::LeftButton);
+        QVERIFY(w_->Module().Demorunning());
+        // The delay timer's steps, without waiting for them, up to the first win.
+        for (int i = 0; i < 50 && Gamestatustext(w_->Module().State().Gamestatus) != "Next Demo"; ++i)
+            w_->Tick(Timerid::Tmrdelay);
+        QTest::mouseClick(Find("Picrecord"), Qt::LeftButton);
+        QVERIFY(!w_->Module().Demorunning());
+        w_->Tick(Timerid::Tmrbuffer);
+        auto* box = Find<QMessageBox>("Systembox");
+        QVERIFY(box->isVisible() && box->windowTitle() == "Statistics" &&
+                box->icon() == QMessageBox::Information);
+        QVERIFY(box->text().startsWith("Average number of attempts: ") && box->text().contains(" / 1 = "));
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        QVERIFY(!w_->Module().Describe().systembox);
     }
 };
 

@@ -1,8 +1,10 @@
 // The program accepts an 800 x 600 screen, so every window must be whole on
 // it: the main window with its menus, toolbar, panels and two-line status bar
 // below a title bar, and each window opened over it where it places itself.
-// The test runs on an offscreen screen of exactly that size.
+// The test runs on an offscreen screen of exactly that size.  The About
+// window also names the version the program was started with and its licence.
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QStatusBar>
@@ -96,18 +98,23 @@ class SmallScreenTest : public QObject {
     void everyOtherWindowIsWholeWhereItStands() {
         QWidget owner;
         Fminstr instr(&owner);
+        QCoreApplication::setApplicationVersion("7.3");
         Fmabout about(&owner);
         Fmtitle title;
         Fmmessage box(folder_.path() + "/", &owner);
         box.Messagebox(3, '!', "", "Save File", "Change Display", "End", "", Msgbutton::Cmdr3, "Win", "Win");
         Fmfiles files([](const std::function<void(Tallimormod&)>&) {}, &owner);
         Fmstat statistics(&owner);  // placed by the system: only its size is the program's
-        for (const QWidget* w : {static_cast<QWidget*>(&instr), static_cast<QWidget*>(&about),
-                                 static_cast<QWidget*>(&title), static_cast<QWidget*>(&box),
-                                 static_cast<QWidget*>(&files), static_cast<QWidget*>(&statistics)}) {
-            const QRect framed = Framed(*w);
-            QVERIFY2(kScreen.contains(framed), qPrintable(w->objectName()));
-        }
+        for (const QWidget* w :
+             std::initializer_list<const QWidget*>{&instr, &about, &title, &box, &files, &statistics})
+            QVERIFY2(kScreen.contains(Framed(*w)), qPrintable(w->objectName()));
+
+        // The About text names the version and the licence, whole above its OK button.
+        const auto* label = about.findChild<QLabel*>("Lblabout");
+        QVERIFY2(label->text().startsWith("Tallimor 7.3, "), qPrintable(label->text()));
+        QVERIFY(label->text().contains("GNU General Public License, version 3 or later"));
+        QVERIFY(label->geometry().bottom() < about.findChild<QWidget*>("Cmdokabout")->geometry().top());
+        QVERIFY(label->heightForWidth(label->width()) <= label->height());
     }
 
     void aWindowTooLowOrTooFarRightIsMovedInJustEnough() {
