@@ -220,10 +220,14 @@ bool Decodewinners(const uint8_t* bytes, size_t size, WinnersRecord& record) {
 WinnersResult Readwinners(const fs::path& programFolder, int colours, WinnersRecord& buffer) {
     buffer.Fresh();
     const fs::path file = Winnerspath(programFolder, colours);
+    // Only a file that is surely absent starts fresh: one whose state cannot
+    // be learned (a folder that may not be searched, a loop of links) would
+    // otherwise show the player empty lists and be written over.
     std::error_code ec;
-    if (!fs::exists(file, ec)) return {WinnersStatus::Fresh, ""};
+    const bool present = fs::exists(file, ec);
+    if (!ec && !present) return {WinnersStatus::Fresh, ""};
     std::ifstream in(file, std::ios::binary);
-    if (!in) {
+    if (ec || !in) {
         return {WinnersStatus::Unreadable,
                 "The records file " + file.string() + " cannot be read. Your records are kept as they are."};
     }

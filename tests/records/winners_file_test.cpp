@@ -77,6 +77,9 @@ TEST_F(WinnersFileTest, OnlyAbsentOrEmptyFilesReadAsFreshAndDamagedOnesAreKept) 
     r.Toptime[5] = 5;
     EXPECT_EQ(Readwinners(folder_, 7, r).status, WinnersStatus::Fresh);
     EXPECT_EQ(r.Toptime[5], 3600);
+    // A file whose state cannot be learned is not taken for an absent one.
+    fs::create_symlink("Winners8", Winnerspath(folder_, 8));
+    EXPECT_EQ(Readwinners(folder_, 8, r).status, WinnersStatus::Unreadable);
     // Damaged files are reported too, and left alone.
     ASSERT_EQ(Writewinners(folder_, 6, r).status, WinnersStatus::Ok);
     const Bytes good = FileBytes(6);
