@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 
 #include "game/game_fixture.h"
+#include "records/computer_statistics.h"
 
 namespace tallimor {
 namespace {
@@ -26,21 +26,11 @@ void Begin(Game& g, int who) {
     g.Mark("2541");
 }
 
-// Plays on with guesses that miss until the last-chance warning is open.
+// Plays on with guesses that miss, in the simulation's order, until the
+// last-chance warning is open.
 void Lastchance(Game& g) {
-    for (int n = 0; n < 6 * 6 * 6 * 6 && g.Boxid() != "Warning"; ++n) {
-        std::string guess;
-        for (int k = n; guess.size() < 4; k /= 6) guess += static_cast<char>('0' + k % 6);
-        std::string sorted = guess;
-        std::sort(sorted.begin(), sorted.end());
-        if (guess == "2541" || std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) continue;
-        g.Type(guess);
-        if (g.Boxid() == "Same") {
-            g.Press(Msgbutton::Cmdmid);
-            continue;
-        }
-        g.m.Cmdshowresult_Click();
-    }
+    for (std::string guess = "0123"; g.Boxid() != "Warning" && Nextcode(g.m.State().Settings, guess);)
+        if (guess != "2541") g.Guess(guess);
 }
 
 struct Opened {
