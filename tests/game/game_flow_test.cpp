@@ -14,7 +14,7 @@
 namespace tallimor {
 namespace {
 
-TEST(GameFlow, APlayerWinsAtTrialThreeByMouse) {
+TEST(GameFlow, APlayerWinsAtTrialThreeByMouseAfterARepeatedGuessIsRefused) {
     Game g;
     g.Start(kSixFour, "0123");
     Mainview v = g.V();
@@ -33,7 +33,22 @@ TEST(GameFlow, APlayerWinsAtTrialThreeByMouse) {
               "You have got 4 correct colours in wrong position.");
     EXPECT_EQ(g.Status(),
               "Press the OK button.  Please notice the OK button is pressed automatically in one minute.");
-    g.m.Cmdshowresult_Click();
+    g.h.Advance(60);  // the hint's OK presses itself
+    EXPECT_TRUE(g.Shown(Panel::Frgetstring));
+    EXPECT_FALSE(g.Running(Timerid::Tmrwait));  // the guess itself waits without a time-out
+
+    // A repeated guess is refused and asked for again, in the same trial.
+    g.Drop("1230");
+    EXPECT_EQ(g.m.Box()->title + ": " + g.Boxtext(),
+              "Inappropriate Input: Hey!  The string you input is the same as a previous one. Input again!");
+    EXPECT_FALSE(g.Shown(Panel::Frgetstring));
+    g.h.Advance(899);
+    EXPECT_TRUE(g.m.Box());
+    g.h.Advance(1);
+    EXPECT_EQ(std::tuple(g.Boxid(), g.m.Row().Guessblanks(), g.m.State().Currenttrial, g.Stack()),
+              std::tuple("", 4, 1, "Frgetstring1"))
+        << "an empty row for the same trial";
+
     g.Drop("0321");
     g.m.Cmdshowresult_Click();
     EXPECT_EQ(g.V().board.rows.at(1).Trialguess + g.V().board.rows.at(2).Trialguess, "12300321");
@@ -42,7 +57,7 @@ TEST(GameFlow, APlayerWinsAtTrialThreeByMouse) {
     v = g.V();
     EXPECT_EQ(
         g.m.Box()->title + ": " + g.Boxtext(),
-        "Win: Win!  You have tried 3 times and spent 2 minutes 5 seconds.\nPlease choose one option below.");
+        "Win: Win!  You have tried 3 times and spent 18 minutes 5 seconds.\nPlease choose one option below.");
     EXPECT_TRUE(v.Shown(Panel::Franswer) && !v.Shown(Panel::Lbltime));
     EXPECT_EQ(v.answer, "0123");
 
@@ -145,26 +160,6 @@ TEST(GameFlow, AnHourWithoutAGuessShowsNoAnswer) {
     EXPECT_FALSE(g.Running(Timerid::Tmrrec));
     g.h.Advance(60);
     EXPECT_TRUE(g.Shown(Panel::Picfore));
-}
-
-TEST(GameFlow, ARepeatedGuessIsRefusedAndAskedForAgain) {
-    Game g;
-    g.Start(kSixFour, "0123");
-    g.Drop("1230");
-    g.h.Advance(60);  // the hint's OK presses itself
-    EXPECT_TRUE(g.Shown(Panel::Frgetstring));
-    EXPECT_FALSE(g.Running(Timerid::Tmrwait));  // the guess itself waits without a time-out
-    g.Drop("1230");
-    EXPECT_EQ(g.m.Box()->title + ": " + g.Boxtext(),
-              "Inappropriate Input: Hey!  The string you input is the same as a previous one. Input again!");
-    EXPECT_FALSE(g.Shown(Panel::Frgetstring));
-    g.h.Advance(899);
-    EXPECT_TRUE(g.m.Box());
-    g.h.Advance(1);
-    EXPECT_FALSE(g.m.Box());
-    EXPECT_EQ(std::tuple(g.m.Row().Guessblanks(), g.m.State().Currenttrial, g.Stack()),
-              std::tuple(4, 1, "Frgetstring1"))
-        << "an empty row for the same trial";
 }
 
 TEST(GameFlow, EndGameAsksAndShowsTheAnswerOrCancelsBack) {
