@@ -63,8 +63,12 @@ struct Game {
     }
     // A "Computer guesses" game the player marks, past its preparation with
     // the trial and marking offered: the first guess asked for is on show.
+    // The computer's colour order is given: a drawn one now and then finds
+    // the player's code at once, and the game would be over too soon.
     void Startmarking(const Picks& picks = kComputer) {
         Start(picks);
+        m.Preset.colourOrder =
+            std::string("0123456789").substr(0, static_cast<size_t>(m.State().Settings.Colours));
         m.Cmdoktrial_Click();
         m.Cmdokmark_Click();
         m.Cmdready_Click();
