@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 
 #include "game/game_fixture.h"
+#include "records/computer_statistics.h"
 
 namespace tallimor {
 namespace {
@@ -22,37 +22,15 @@ const std::string kMarking =
 // marks against 2541, with one guess marked.
 void Begin(Game& g, int who) {
     if (who == 1) return g.Startclaim("2541", "2"), g.Guess("0123");
-    g.Start({{L::Who, "Computer guesses"},
-             {L::Colour, "6"},
-             {L::Length, "4"},
-             {L::Order, "Random order"},
-             {L::Repeat, "No repetition"}});
-    g.m.Cmdokmark_Click();
-    g.m.Cmdready_Click();
+    g.Startmarking();
     g.Mark("2541");
 }
 
-void Saveas(Game& g, const std::string& name) {
-    g.m.Mnusaveas_Click();
-    g.m.Txtfiles_Change(name);
-    g.m.Cmdsave_Click();
-}
-
-// Plays on with guesses that miss until the last-chance warning is open.
+// Plays on with guesses that miss, in the simulation's order, until the
+// last-chance warning is open.
 void Lastchance(Game& g) {
-    for (int n = 0; n < 6 * 6 * 6 * 6 && g.Boxid() != "Warning"; ++n) {
-        std::string guess;
-        for (int k = n; guess.size() < 4; k /= 6) guess += static_cast<char>('0' + k % 6);
-        std::string sorted = guess;
-        std::sort(sorted.begin(), sorted.end());
-        if (guess == "2541" || std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) continue;
-        g.Type(guess);
-        if (g.Boxid() == "Same") {
-            g.Press(Msgbutton::Cmdmid);
-            continue;
-        }
-        g.m.Cmdshowresult_Click();
-    }
+    for (std::string guess = "0123"; g.Boxid() != "Warning" && Nextcode(g.m.State().Settings, guess);)
+        if (guess != "2541") g.Guess(guess);
 }
 
 struct Opened {
@@ -73,8 +51,8 @@ const std::vector<Opened> kOpened{
     {"instructions", 1, [](Game& g) { g.m.Mnuinstr_Click(); }, "", 1, -1},
     {"about", 1, [](Game& g) { g.m.Mnuabout_Click(); }, "", 1, -1},
     {"saveas", 1, [](Game& g) { g.m.Mnusaveas_Click(); }, "", 1, -1},
-    {"nofile", 1, [](Game& g) { Saveas(g, ""); }, "Nofile", 1, -1},
-    {"overwrite", 1, [](Game& g) { Saveas(g, "x"), Saveas(g, "x"); }, "Overwrite", 1, -1},
+    {"nofile", 1, [](Game& g) { g.Saveas(""); }, "Nofile", 1, -1},
+    {"overwrite", 1, [](Game& g) { g.Saveas("x"), g.Saveas("x"); }, "Overwrite", 1, -1},
     {"lastchance", 1, Lastchance, "Warning", 26, -1},
     // The claim is right: the correction the box announces is made after the warning.
     {"claim", 1, [](Game& g) { g.Guess("1032"), g.m.Cmderror_Click(); }, "Continue Playing", 2, 2},

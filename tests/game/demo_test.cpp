@@ -9,7 +9,6 @@
 #include <set>
 
 #include "game/game_fixture.h"
-#include "rules/marking.h"
 
 namespace tallimor {
 namespace {
@@ -37,7 +36,6 @@ TEST(Demo, TheSpeedBarsEndsPaceTheComputersTrials) {
         g.m.Chance() = Draws(Eightfour(0.0));
         g.m.Mnudemo_Click();
         ASSERT_TRUE(g.V().demo.speedShown);
-        EXPECT_EQ(g.V().demo.speedMax, 100);
         // The first trial is the computer's own: it is marked one interval later.
         const auto marked = [&] { return g.V().board.rows.count(1) == 1; };
         g.h.Advance((interval - 1) / 1000.0);
@@ -82,8 +80,7 @@ TEST(Demo, OffersNothingFromTheMenusTheToolbarOrTheRecord) {
     g.Start(kSixFour);
     g.m.Picrecord_MouseDown(2);
     EXPECT_EQ(g.V().gamemenuPopups, 1u);  // in a player's game the record offers the Game menu
-    g.m.Mnuend_Click();
-    g.Press(Msgbutton::Cmdl2);
+    g.Endgame();
     ASSERT_TRUE(g.Shown(Panel::Picfore));
 
     g.m.Mnudemo_Click();
@@ -91,7 +88,7 @@ TEST(Demo, OffersNothingFromTheMenusTheToolbarOrTheRecord) {
     const Mainview before = g.V();
     EXPECT_FALSE(before.menus.Mnugame || before.menus.Mnumedia || before.menus.Mnuoption ||
                  before.menus.Mnuhelp || before.menus.Mnuquit);
-    for (int i = 1; i <= 13; ++i) EXPECT_FALSE(before.toolbar[static_cast<size_t>(i)]) << i;
+    EXPECT_EQ(before.toolbar, decltype(before.toolbar){});
     for (int i = 1; i <= 13; ++i) g.m.Tlbgame_Click(i);
     g.m.Mnuani_Click();
     g.m.Mnudemo_Click();
@@ -99,9 +96,7 @@ TEST(Demo, OffersNothingFromTheMenusTheToolbarOrTheRecord) {
     g.m.Mnuquit_Click();
     g.m.Picrecord_MouseDown(2);
     const Mainview after = g.V();
-    EXPECT_FALSE(after.box.has_value());
-    EXPECT_TRUE(after.animation.on);
-    EXPECT_FALSE(after.Shown(Panel::Frmenu));
+    EXPECT_FALSE(after.box.has_value() || !after.animation.on || after.Shown(Panel::Frmenu));
     EXPECT_EQ(after.gamemenuPopups, 1u);
     EXPECT_EQ(after.setcontent, before.setcontent);  // the same game goes on
     EXPECT_EQ(g.Stack(), "Demo");
@@ -116,8 +111,7 @@ TEST(Demo, AGameWithWrongHintsIsCorrectedInThePanelAndTheNextGameFollows) {
     g.m.Preset.errorTrials = "2";
     g.m.Mnudemo_Click();
     Mainview v = g.V();
-    EXPECT_EQ(v.title, "Demo");
-    EXPECT_EQ(v.board.heading, "DEMO");
+    EXPECT_EQ(v.title + "|" + v.board.heading, "Demo|DEMO");
     EXPECT_EQ(v.demo.text, "I am thinking. Please wait a while.\n");
     EXPECT_TRUE(v.demo.shown && v.demo.icon == 'i' && v.Shown(Panel::Franswer));
     EXPECT_EQ(v.answer, "3517");
@@ -136,11 +130,6 @@ TEST(Demo, AGameWithWrongHintsIsCorrectedInThePanelAndTheNextGameFollows) {
               std::pair('i', std::string("The error has been corrected and I continue guessing.")));
     const int trials = g.m.State().Currenttrial;
     EXPECT_EQ(said.back(), std::pair('!', "Win!  I have tried " + std::to_string(trials) + " times."));
-    // The board shows the true hint of the trial that had the wrong one.
-    const TrialRecord& two = v.board.rows.at(2);
-    const Hint truth = Markcode(g.m.State().Settings, two.Trialguess, "3517");
-    EXPECT_EQ(std::pair(two.Trialblack, two.Trialwhite), std::pair(truth.Blacks, truth.Whites));
-
     // One second later the next game begins with a setting of its own.
     g.m.Preset = {};
     g.h.Advance(0.999);
@@ -152,92 +141,55 @@ TEST(Demo, AGameWithWrongHintsIsCorrectedInThePanelAndTheNextGameFollows) {
     EXPECT_EQ(v.demo.text, "I am thinking. Please wait a while.\n");
 }
 
-TEST(Demo, QuitThenCancelOnTheIdleScreenGivesItsFiveMinutesAgain) {
-    Game g;
-    g.h.Advance(200);
-    g.m.Mnuquit_Click();
-    EXPECT_EQ(g.Stack(), "Mnuquit+Picfore");
-    g.h.Advance(30);
-    g.Press(Msgbutton::Cmdr2);  // Cancel
-    EXPECT_FALSE(g.V().quit);
-    EXPECT_EQ(g.Stack(), "Picfore");
-    EXPECT_EQ(g.Status(),
-              "Choose an option from the pulldown menu or the toolbar. Demo will start automatically in five "
-              "minutes.");
-    g.h.Advance(299);  // counted from the Cancel
-    EXPECT_FALSE(g.m.Demorunning());
-    g.h.Advance(2);
-    EXPECT_TRUE(g.m.Demorunning());
-}
-
-TEST(Demo, StartsAfterFiveIdleMinutesAndAClickOnTheRecordEndsItOnTheIdleScreen) {
-    Game g;
-    g.Start({{L::Colour, "7"}});
-    g.m.Mnuend_Click();
-    g.Press(Msgbutton::Cmdl2);
-    g.m.Mnunumber_Click();
-    const Mainview idle = g.V();
-    g.h.Advance(299);
-    EXPECT_FALSE(g.m.Demorunning());
-    g.h.Advance(2);
-    ASSERT_TRUE(g.m.Demorunning());
-    g.h.Advance(20);
-    Mainview v = g.V();
-    EXPECT_TRUE(v.demo.speedShown && v.Shown(Panel::Picrecord) && !v.Shown(Panel::Picfore));
-
-    g.m.Picrecord_MouseDown(1);
-    v = g.V();
-    EXPECT_FALSE(g.m.Demorunning());
-    EXPECT_FALSE(g.Running(Timerid::Tmrdelay));
-    EXPECT_FALSE(v.demo.shown || v.demo.speedShown);
-    EXPECT_TRUE(v.Shown(Panel::Picfore) && !v.Shown(Panel::Picrecord));
-    EXPECT_EQ(v.title, "Tallimor");
-    EXPECT_EQ(g.Stack(), "Picfore");
-    // The player's setting, display mode, menus and toolbar are back as they were.
-    EXPECT_EQ(v.lists, idle.lists);
-    EXPECT_EQ(v.display, Displaymode::Number);
-    EXPECT_EQ(v.menus, idle.menus);
-    EXPECT_EQ(v.toolbar, idle.toolbar);
-    g.m.Picrecord_MouseDown(1);  // a click on the idle screen does nothing more
-    EXPECT_EQ(g.Stack(), "Picfore");
-    g.m.Picfore_MouseDown(2);  // but a right click on the sky offers the Game menu
-    EXPECT_EQ(g.V().gamemenuPopups, idle.gamemenuPopups + 1);
-}
-
-TEST(Demo, EscapeEndsItExactlyAsAClickOnTheRecordAndIsTakenOnlyThen) {
-    // Two twin demos, one ended by the click and one by Escape, leave the same screen behind.
-    auto ended = [](bool escape) {
+// The demo starts after five idle minutes, counted again after Quit is
+// cancelled.  A click on the record and the Escape key end it alike: the
+// player's setting, display mode, menus and toolbar are back, and the idle
+// screen's five minutes start afresh.
+TEST(Demo, StartsAfterFiveIdleMinutesAndAClickOnTheRecordOrEscapeEndsItOnTheIdleScreen) {
+    for (const bool escape : {false, true}) {
+        SCOPED_TRACE(escape ? "Escape" : "click");
         Game g;
-        g.m.Chance() = RandomSource(5);
+        g.Start({{L::Colour, "7"}});
+        g.Endgame();
         g.m.Mnunumber_Click();
+        const Mainview idle = g.V();
         EXPECT_FALSE(g.m.Escape_Keypress());  // on the idle screen Escape is not taken
-        g.m.Mnudemo_Click();
+        g.h.Advance(200);
+        g.m.Mnuquit_Click();
+        g.h.Advance(30);
+        g.Press(Msgbutton::Cmdr2);  // Cancel: the idle screen's five minutes count again from here
+        EXPECT_FALSE(g.V().quit);
+        g.h.Advance(299);
+        EXPECT_FALSE(g.m.Demorunning());
+        g.h.Advance(2);
+        ASSERT_TRUE(g.m.Demorunning());
         g.h.Advance(20);
-        EXPECT_TRUE(g.m.Demorunning() && g.V().demo.speedShown);
+        EXPECT_TRUE(g.V().demo.speedShown && g.Shown(Panel::Picrecord) && !g.Shown(Panel::Picfore));
+
         if (escape)
             EXPECT_TRUE(g.m.Escape_Keypress());
         else
             g.m.Picrecord_MouseDown(1);
-        EXPECT_FALSE(g.m.Demorunning() || g.Running(Timerid::Tmrdelay));
-        EXPECT_EQ(g.Stack(), "Picfore");
         const Mainview v = g.V();
-        g.h.Advance(299);  // the idle screen's five minutes start afresh
+        EXPECT_FALSE(g.m.Demorunning() || g.Running(Timerid::Tmrdelay));
+        EXPECT_FALSE(v.demo.shown || v.demo.speedShown);
+        EXPECT_TRUE(v.Shown(Panel::Picfore) && !v.Shown(Panel::Picrecord));
+        EXPECT_EQ(v.title + "|" + g.Stack() + "|" + Trim(v.status),
+                  idle.title + "|Picfore|" + Trim(idle.status));
+        EXPECT_EQ(v.lists, idle.lists);
+        EXPECT_EQ(v.display, Displaymode::Number);
+        EXPECT_EQ(v.menus, idle.menus);
+        EXPECT_EQ(v.toolbar, idle.toolbar);
+        g.m.Picrecord_MouseDown(1);  // a click on the idle screen does nothing more
+        g.h.Advance(299);
         EXPECT_FALSE(g.m.Demorunning());
-        return v;
-    };
-    const Mainview click = ended(false), escape = ended(true);
-    EXPECT_EQ(escape.status, click.status);
-    EXPECT_EQ(escape.title, click.title);
-    EXPECT_EQ(escape.lists, click.lists);
-    EXPECT_EQ(escape.display, Displaymode::Number);
-    EXPECT_EQ(escape.menus, click.menus);
-    EXPECT_EQ(escape.toolbar, click.toolbar);
-    EXPECT_EQ(escape.demo, click.demo);
-    for (int p = 0; p < kPanels; ++p)
-        EXPECT_EQ(escape.Shown(static_cast<Panel>(p)), click.Shown(static_cast<Panel>(p))) << p;
+    }
+}
 
-    // In a game Escape is not taken and changes nothing.
+TEST(Demo, TheSkyOffersTheGameMenuAndEscapeIsNotTakenInAGame) {
     Game g;
+    g.m.Picfore_MouseDown(2);  // a right click on the sky offers the Game menu
+    EXPECT_EQ(g.V().gamemenuPopups, 1u);
     g.Start(kSixFour);
     const Mainview before = g.V();
     EXPECT_FALSE(g.m.Escape_Keypress());

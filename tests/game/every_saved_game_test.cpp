@@ -60,16 +60,12 @@ class Monkey {
 
     void Saveas() {
         const std::string name = "g" + std::to_string(++saves);
-        g_.m.Txtfiles_Change(name);
-        g_.m.Cmdsave_Click();
+        g_.Choose(name);
         std::ifstream in(g_.folder / "Files" / (name + ".mm"), std::ios::binary);
         const std::vector<uint8_t> bytes(std::istreambuf_iterator<char>(in), {});
         SavedGameFile read;
-        const GameState& s = g_.m.State();
         if (const std::string why = Decodesavedgame(bytes.data(), bytes.size(), read); !why.empty())
-            refused.push_back(why + " (" + std::string(Gamestatustext(s.Gamestatus)) + ", who " +
-                              std::to_string(Code(s.Settings.Who)) + ", trial " +
-                              std::to_string(s.Currenttrial) + "/" + std::to_string(s.Finaltrial) + ")");
+            refused.push_back(why + " (" + std::string(Gamestatustext(g_.m.State().Gamestatus)) + ")");
     }
 
     void Move() {

@@ -17,6 +17,16 @@ using L = SettingList;
 using Picks = std::vector<std::pair<SettingList, std::string>>;
 
 inline const Picks kSixFour{{L::Colour, "6"}, {L::Length, "4"}, {L::Order, "Random order"}};
+inline const Picks kComputer{{L::Who, "Computer guesses"},
+                             {L::Colour, "6"},
+                             {L::Length, "4"},
+                             {L::Order, "Random order"},
+                             {L::Repeat, "No repetition"}};
+
+inline Picks With(Picks picks, SettingList list, const std::string& text) {
+    picks.emplace_back(list, text);
+    return picks;
+}
 
 inline std::string Trim(const std::string& s) {
     const size_t first = s.find_first_not_of(' ');
@@ -51,6 +61,18 @@ struct Game {
         m.Preset.answer = answer;
         m.Cmdstart_Click();
     }
+    // A "Computer guesses" game the player marks, past its preparation with
+    // the trial and marking offered: the first guess asked for is on show.
+    // The computer's colour order is given: a drawn one now and then finds
+    // the player's code at once, and the game would be over too soon.
+    void Startmarking(const Picks& picks = kComputer) {
+        Start(picks);
+        m.Preset.colourOrder =
+            std::string("0123456789").substr(0, static_cast<size_t>(m.State().Settings.Colours));
+        m.Cmdoktrial_Click();
+        m.Cmdokmark_Click();
+        m.Cmdready_Click();
+    }
     // Places each colour on its position with the mouse and submits.
     void Drop(const std::string& code) {
         for (size_t p = 0; p < code.size(); ++p)
@@ -59,6 +81,11 @@ struct Game {
         m.Cmdsubcol_Click();
     }
     void Press(Msgbutton b) { m.Messagebutton_Click(b); }
+    // Game > End Game, and its OK.
+    void Endgame() {
+        m.Mnuend_Click();
+        Press(Msgbutton::Cmdl2);
+    }
     // Types a code by keyboard and submits it; Guess also takes its hint in.
     void Type(const std::string& code) {
         m.Txtinput_Change(code);
@@ -79,6 +106,12 @@ struct Game {
         m.Mnukey_Click();
         m.Newgame(s);
     }
+    // The player types both counts of the guess on show and presses OK.
+    void Counts(char blacks, char whites) {
+        m.Txtcorrect_KeyPress(blacks);
+        m.Txtwrong_KeyPress(whites);
+        m.Cmdgetresult_Click();
+    }
     // The player marks the computer's guess truly against `code`.
     void Mark(const std::string& code) {
         if (m.State().Guessstr == code) return m.Cmdwin_Click();
@@ -87,6 +120,22 @@ struct Game {
         m.Cbcorrect_Click(std::to_string(h.Blacks));
         m.Cmdgetresult_Click();
     }
+    // Types a name into the open file window and presses its Open or Save.
+    void Choose(const std::string& name) {
+        m.Txtfiles_Change(name);
+        V().files->opening ? m.Cmdopen_Click() : m.Cmdsave_Click();
+    }
+    void Saveas(const std::string& name) {
+        m.Mnusaveas_Click();
+        Choose(name);
+    }
+    // Loads the game `saver` saved as `name`.
+    void Loadfrom(const Game& saver, const std::string& name) {
+        m.Mnuload_Click();
+        m.Dirfiles_Change(saver.folder.string() + "/Files");
+        Choose(name);
+    }
+    std::string Path(const std::string& name) const { return folder.string() + "/Files/" + name; }
 };
 
 // A game of Startclaim, in a module of its own.

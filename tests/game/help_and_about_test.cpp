@@ -36,7 +36,6 @@ TEST(HelpAndAbout, InstructionsCloseThemselvesAfterFiveMinutesAndTheIdleScreenGe
     g.m.Mnuinstr_Click();
     EXPECT_TRUE(g.V().instructions);
     EXPECT_EQ(g.Stack(), "Instruct+Picfore");
-    EXPECT_EQ(g.Status(), Waitinfo(Wait::Instruct).status);
     g.h.Advance(298);
     EXPECT_TRUE(g.V().instructions);
     g.h.Advance(3);

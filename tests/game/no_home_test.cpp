@@ -11,38 +11,32 @@
 namespace tallimor {
 namespace {
 
-TEST(Nohome, NamesTheFolderTriedAndReturnsToTheIdleScreen) {
-    Game g;
-    ASSERT_EQ(g.Stack(), "Picfore");
-    g.m.Nohome("/home/ann/.local/share/Tallimor/");
-    ASSERT_EQ(g.Boxid(), "Nohome");
-    EXPECT_EQ(std::tuple(g.m.Box()->title, g.m.Box()->icon, g.m.Box()->buttons),
-              std::tuple("Records Not Kept", '!', 1));
-    EXPECT_EQ(g.Boxtext(),
-              "Records and saved games cannot be kept: the folder /home/ann/.local/share/Tallimor/ cannot be "
-              "written.  They last only until the programme ends.");
-    EXPECT_EQ(g.Status(), Waitinfo(Wait::Nohome).status);
-    g.Press(Msgbutton::Cmdmid);
-    EXPECT_EQ(g.Boxid() + g.Stack(), "Picfore");
-    // The idle screen's five minutes start again: the demo comes after 300 s.
-    g.h.Advance(299);
-    EXPECT_FALSE(g.m.Demorunning());
-    g.h.Advance(2);
-    EXPECT_TRUE(g.m.Demorunning());
-}
-
-TEST(Nohome, WithoutAHomeFolderSaysSoAndItsMinuteRunsOutOnTheIdleScreen) {
-    Game g;
-    g.m.Nohome("");
-    EXPECT_EQ(
-        g.Boxtext(),
-        "Records and saved games cannot be kept: no home folder is set (HOME).  They last only until the "
-        "programme ends.");
-    g.h.Advance(59);
-    EXPECT_EQ(g.Boxid(), "Nohome");
-    g.h.Advance(2);
-    EXPECT_EQ(g.Boxid() + g.Stack(), "Picfore");
-    EXPECT_FALSE(g.m.Demorunning());
+TEST(Nohome, NamesTheFolderTriedOrTheMissingHomeAndReturnsToTheIdleScreen) {
+    for (const bool answered : {true, false}) {  // the folder's box is answered, the other times out
+        Game g;
+        g.m.Nohome(answered ? "/home/ann/.local/share/Tallimor/" : "");
+        ASSERT_EQ(g.Boxid(), "Nohome");
+        EXPECT_EQ(std::tuple(g.m.Box()->title, g.m.Box()->icon, g.m.Box()->buttons),
+                  std::tuple("Records Not Kept", '!', 1));
+        EXPECT_EQ(g.Boxtext(),
+                  "Records and saved games cannot be kept: " +
+                      std::string(answered ? "the folder /home/ann/.local/share/Tallimor/ cannot be written"
+                                           : "no home folder is set (HOME)") +
+                      ".  They last only until the programme ends.");
+        if (answered) {
+            g.Press(Msgbutton::Cmdmid);
+        } else {
+            g.h.Advance(59);
+            EXPECT_EQ(g.Boxid(), "Nohome");
+            g.h.Advance(2);  // its minute runs out
+        }
+        EXPECT_EQ(g.Boxid() + g.Stack(), "Picfore");
+        // The idle screen's five minutes start again: the demo comes after 300 s.
+        g.h.Advance(298);
+        EXPECT_FALSE(g.m.Demorunning());
+        g.h.Advance(3);
+        EXPECT_TRUE(g.m.Demorunning());
+    }
 }
 
 TEST(Nohome, IsNotRaisedOverAnythingButTheIdleScreen) {

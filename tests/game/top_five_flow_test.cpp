@@ -15,16 +15,17 @@
 namespace tallimor {
 namespace {
 
-void Winfirst(Game& g) {
+// A win of the Top Five's setting after `seconds`, ended: the name is asked for.
+void Winafter(Game& g, int seconds) {
     g.Start(kSixFour, "0123");
-    g.h.Advance(42);
+    g.h.Advance(seconds);
     g.Drop("0123");
     g.Press(Msgbutton::Cmdr3);  // End
 }
 
-TEST(TopFiveFlow, AQualifyingWinAsksForANameAndShowsTheList) {
+TEST(TopFiveFlow, AQualifyingWinAsksForANameAndShowsTheListWithItsEntryMarked) {
     Game g("topfive");
-    Winfirst(g);
+    Winafter(g, 42);
     Mainview v = g.V();
     ASSERT_TRUE(v.Shown(Panel::Frgetname));
     EXPECT_FALSE(v.Shown(Panel::Franswer) || v.menus.Mnuend);
@@ -41,22 +42,24 @@ TEST(TopFiveFlow, AQualifyingWinAsksForANameAndShowsTheList) {
     EXPECT_EQ(v.winners.times.substr(0, 10), "42 seconds");
     EXPECT_EQ(v.winners.head,
               "No. of Colours: 6     Trial 1     Length: 4     No error     Random order     No repetition");
+    EXPECT_EQ(v.winners.newplace, 0);
     g.h.Advance(60);  // the list closes itself
     EXPECT_TRUE(g.Shown(Panel::Picfore));
 
-    // The same seconds and attempts again go before the first; left alone, the name is "xxx".
-    Winfirst(g);
+    // A slower win goes second, marked once it has its name; left alone, the name is "xxx".
+    Winafter(g, 43);
+    EXPECT_EQ(g.V().winners.newplace, -1);
     g.h.Advance(60);
-    EXPECT_EQ(g.V().winners.names.substr(0, 30), " 1.  xxx\n\n 2.  Bartholomew Qui");
+    EXPECT_EQ(g.V().winners.names.substr(0, 30), " 1.  Bartholomew Qui\n\n 2.  xxx");
+    EXPECT_EQ(g.V().winners.newplace, 1);
 
-    // From the menu, the list goes back to the menu, game played or not.
-    g.Press(Msgbutton::Cmdmid);
+    // From the menu, the list marks nothing and goes back to the menu, game played or not.
     g.m.Cmdcontinue_Click();
     g.m.Mnuset_Click();
     g.m.Cmdtop_Click();
     ASSERT_TRUE(g.Shown(Panel::Picwinners));
+    EXPECT_EQ(g.V().winners.newplace, -1);
     g.m.Cmdcontinue_Click();
-    EXPECT_TRUE(g.Shown(Panel::Frmenu));
     EXPECT_EQ(g.Stack(), "Frmenu");
     g.m.Cmdtop_Click();
     g.h.Advance(60);  // left alone, it closes back to the menu too
