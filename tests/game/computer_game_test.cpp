@@ -119,8 +119,11 @@ TEST(ComputerGame, HintsThatFitNoCodeStopTheGame) {
     }
 }
 
-TEST(ComputerGame, TheComputerMarksAgainstTheCodeThePlayerEnters) {
-    Game g;
+// Saved from its closing box and loaded in a later run, the game brings back
+// the input method, the display mode and the marking choice.
+TEST(ComputerGame, TheComputerMarksAgainstTheCodeThePlayerEntersAndALoadKeepsTheChoices) {
+    Game g("computer-marks");
+    g.m.Mnunumber_Click();
     g.Start(With(kComputer, L::Start, "Middle"));
     g.m.Cbtrialno_Click("3");
     g.m.Cmdoktrial_Click();
@@ -141,6 +144,13 @@ TEST(ComputerGame, TheComputerMarksAgainstTheCodeThePlayerEnters) {
     const GameState& s = g.m.State();
     EXPECT_EQ(s.Record[s.Currenttrial].Trialguess, "5432");
     EXPECT_EQ(s.Attempts, s.Currenttrial - 2);
+    g.Press(Msgbutton::Cmdl3);
+    g.Choose("choices");
+    Game later("computer-marks-loaded");
+    later.Loadfrom(g, "choices");
+    const Mainview v = later.V();
+    EXPECT_TRUE(v.keyboard && v.markYes);
+    EXPECT_EQ(v.display, Displaymode::Number);
 }
 
 struct Watched : Game {

@@ -121,27 +121,6 @@ TEST(SavedGameFlow, AClaimAfterALoadGetsTheVerdictOfTheRunThatSaved) {
     }
 }
 
-// What the player chose for the input, the display and the marking comes
-// back with the game.
-TEST(SavedGameFlow, TheInputMethodDisplayModeAndMarkingChoiceAreRestored) {
-    Game g("save-choices");
-    g.m.Mnukey_Click();
-    g.m.Mnunumber_Click();
-    g.Start({{L::Who, "Computer guesses"}, {L::Colour, "6"}, {L::Length, "4"}, {L::Order, "Random order"}});
-    g.m.Optyesmark_Click();
-    g.m.Cmdokmark_Click();
-    g.Type("2541");
-    g.h.Runcomputer();
-    ASSERT_EQ(g.Boxid(), "Win");
-    g.Press(Msgbutton::Cmdl3);  // the computer's own game is saved from its end
-    g.Choose("choices");
-    Game later("load-choices");
-    later.Loadfrom(g, "choices");
-    const Mainview v = later.V();
-    EXPECT_TRUE(v.keyboard && v.markYes);
-    EXPECT_EQ(v.display, Displaymode::Number);
-}
-
 // The warning comes once a game, counted on the game's own clock.
 TEST(SavedGameFlow, ALoadedGameIsWarnedOnlyIfItWasNotYet) {
     for (const int saved : {3290, 3310}) {
