@@ -140,27 +140,6 @@ TEST(SavedGameFlow, ALoadedGameIsWarnedOnlyIfItWasNotYet) {
     }
 }
 
-TEST(SavedGameFlow, AFinishedGameIsSavedFromItsBoxAndShownForExamination) {
-    Game g("save-finished");
-    g.Start(kSixFour, "0123");
-    g.Drop("0123");
-    g.Press(Msgbutton::Cmdl3);  // Save File
-    EXPECT_EQ(g.Stack(), "Mnusave+");
-    g.Choose("won.mm");
-    EXPECT_TRUE(g.Shown(Panel::Frgetname));  // a win saved goes on to the Top Five
-    g.m.Cmdokname_Click();
-    g.m.Cmdcontinue_Click();
-
-    g.m.Mnuload_Click();
-    g.Choose("won");
-    EXPECT_EQ(g.Boxid(), "Notgame");
-    EXPECT_EQ(g.V().answercaption + g.V().answer, "Answer0123");
-    g.h.Advance(899);
-    EXPECT_EQ(g.Boxid(), "Notgame");
-    g.h.Advance(1);  // FINISH, pressed by its time-out
-    EXPECT_TRUE(g.Shown(Panel::Picfore));
-}
-
 TEST(SavedGameFlow, TheFileWindowsQuestionsAndMessagesRestoreIt) {
     Game g("file-window");
     Playone(g);
