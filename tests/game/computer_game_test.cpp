@@ -199,6 +199,7 @@ TEST(ComputerGame, TheErrorClaimIsJudgedByTheHints) {
     sorry.m.Cmderror_Click();
     Mainview v = sorry.V();
     EXPECT_EQ(v.box->title, "Hint(s) Consistent");
+    EXPECT_TRUE(v.box->text.starts_with("Sorry!  The hint I gave you is consistent.")) << "one hint given";
     EXPECT_EQ(v.answercaption, "Possible Answer");
     EXPECT_EQ(Markcode(sorry.m.State().Settings, "0123", v.answer).Whites, 2);  // it fits the hint given
     EXPECT_TRUE(v.board.corrected.empty());
