@@ -138,12 +138,4 @@ struct Game {
     std::string Path(const std::string& name) const { return folder.string() + "/Files/" + name; }
 };
 
-// A game of Startclaim, in a module of its own.
-struct Claimgame : Game {
-    Claimgame(const std::string& answer, const std::string& errors, std::vector<std::string> given = {},
-              int colours = 6) {
-        Startclaim(answer, errors, std::move(given), colours);
-    }
-};
-
 }  // namespace tallimor

@@ -20,7 +20,6 @@ TEST(GameFlow, APlayerWinsAtTrialThreeByMouseAfterARepeatedGuessIsRefused) {
     Mainview v = g.V();
     EXPECT_EQ(v.title, "New Game - Unsaved");
     EXPECT_TRUE(v.Shown(Panel::Frgetstring) && v.Shown(Panel::Frcolour) && !v.Shown(Panel::Frinput));
-    EXPECT_EQ(v.getstringPrompt, "Input your guess by dragging or double-clicking the colours.");
     EXPECT_TRUE(v.setcontent.ends_with("\nPlaying"));
     EXPECT_EQ(g.Status(),
               "Input your guess.  Please notice you are allowed to try at most 27 times or 1 hour.");
@@ -31,16 +30,13 @@ TEST(GameFlow, APlayerWinsAtTrialThreeByMouseAfterARepeatedGuessIsRefused) {
     EXPECT_EQ(v.trials + "|" + v.correct + "|" + v.wrong,
               "Trial: 1|You have got 0 correct colours in correct position.|"
               "You have got 4 correct colours in wrong position.");
-    EXPECT_EQ(g.Status(),
-              "Press the OK button.  Please notice the OK button is pressed automatically in one minute.");
     g.h.Advance(60);  // the hint's OK presses itself
     EXPECT_TRUE(g.Shown(Panel::Frgetstring));
     EXPECT_FALSE(g.Running(Timerid::Tmrwait));  // the guess itself waits without a time-out
 
     // A repeated guess is refused and asked for again, in the same trial.
     g.Drop("1230");
-    EXPECT_EQ(g.m.Box()->title + ": " + g.Boxtext(),
-              "Inappropriate Input: Hey!  The string you input is the same as a previous one. Input again!");
+    EXPECT_EQ(g.Boxid(), "Same");
     EXPECT_FALSE(g.Shown(Panel::Frgetstring));
     g.h.Advance(899);
     EXPECT_TRUE(g.m.Box());
@@ -56,8 +52,8 @@ TEST(GameFlow, APlayerWinsAtTrialThreeByMouseAfterARepeatedGuessIsRefused) {
     g.Drop("0123");
     v = g.V();
     EXPECT_EQ(
-        g.m.Box()->title + ": " + g.Boxtext(),
-        "Win: Win!  You have tried 3 times and spent 18 minutes 5 seconds.\nPlease choose one option below.");
+        g.Boxtext(),
+        "Win!  You have tried 3 times and spent 18 minutes 5 seconds.\nPlease choose one option below.");
     EXPECT_TRUE(v.Shown(Panel::Franswer) && !v.Shown(Panel::Lbltime));
     EXPECT_EQ(v.answer, "0123");
 
@@ -68,29 +64,6 @@ TEST(GameFlow, APlayerWinsAtTrialThreeByMouseAfterARepeatedGuessIsRefused) {
     EXPECT_TRUE(v.Shown(Panel::Picfore) && !v.Shown(Panel::Picrecord) && !v.Shown(Panel::Franswer));
     EXPECT_EQ(v.title, "Tallimor");
     EXPECT_FALSE(g.Running(Timerid::Tmrrec));
-}
-
-TEST(GameFlow, TypedGuessesAreFilteredAndEnterSubmitsThenAccepts) {
-    Game g;
-    g.m.Mnukey_Click();
-    g.Start(kSixFour, "2503");
-    EXPECT_EQ(g.V().focus, Control::Txtinput);
-    EXPECT_EQ(g.V().inputPrompt, "Input your guess below. Use numbers to represent colours.");
-    g.m.Txtinput_Change("11");  // no repetition: the keystroke is undone
-    EXPECT_EQ(g.V().inputText, "");
-    g.m.Txtinput_Change("102");
-    g.m.Enter_Keypress();  // not yet a whole guess: Enter does nothing
-    EXPECT_TRUE(g.Shown(Panel::Frinput));
-    g.m.Txtinput_Change("1023");
-    EXPECT_EQ(g.V().defaultControl, Control::Cmdsubnum);
-    g.m.Enter_Keypress();  // one Enter submits and shows the hint
-    EXPECT_TRUE(g.Shown(Panel::Frshowresult) && g.V().board.rows.empty());
-    EXPECT_EQ(g.V().focus, Control::Cmdshowresult);
-    g.m.Enter_Keypress();  // the next one accepts it
-    EXPECT_EQ(g.V().board.rows.at(1).Trialguess, "1023");
-    g.m.Txtinput_Change("2503");
-    g.m.Enter_Keypress();
-    EXPECT_EQ(g.Boxid(), "Win");
 }
 
 // After the hint of trial 27 a guess that did not win ends the game, even
@@ -108,8 +81,7 @@ TEST(GameFlow, TheHintOfTrialTwentySevenEndsTheGameInBothOrderTypes) {
             ASSERT_EQ(g.V().trials, "Trial: " + std::to_string(trial));
             g.m.Cmdshowresult_Click();
             if (trial == 26) {
-                EXPECT_EQ(g.Boxid() + ": " + g.Boxtext(),
-                          "Warning: Please notice you only have one more chance to guess!");
+                EXPECT_EQ(g.Boxid(), "Warning");
                 EXPECT_FALSE(g.Shown(Panel::Frgetstring));  // the next guess waits for the OK
                 g.Press(Msgbutton::Cmdmid);
             } else if (trial < 26) {
@@ -118,9 +90,7 @@ TEST(GameFlow, TheHintOfTrialTwentySevenEndsTheGameInBothOrderTypes) {
         }
         EXPECT_EQ(g.m.State().Record[27].Trialblack, 3);
         const Mainview v = g.V();
-        EXPECT_EQ(g.Boxid() + ": " + g.Boxtext(),
-                  "Gameover1: Gameover! You have already reached the last trial.\nPlease choose one option "
-                  "below.");
+        EXPECT_EQ(g.Boxid(), "Gameover1");
         EXPECT_EQ(v.answer, "012bb");
         EXPECT_TRUE(v.Shown(Panel::Franswer) && !v.Shown(Panel::Frgetstring) && !v.Shown(Panel::Frcolour));
         EXPECT_EQ(std::pair(v.board.rows.size(), g.m.State().Finaltrial), std::pair(size_t{27}, int16_t{27}));
@@ -136,7 +106,7 @@ TEST(GameFlow, TheWarningComesOnceAtFiftyFiveMinutesAndTheHourRecordsTheHintOnDi
     EXPECT_FALSE(g.m.Box());
     EXPECT_EQ(g.V().timelabel, "Time spent:  54 minutes 59 seconds");
     g.h.Advance(1);
-    EXPECT_EQ(g.Boxid() + ": " + g.Boxtext(), "Warning: Please notice this game is over in five minutes!");
+    EXPECT_EQ(g.Boxid(), "Warning");
     g.h.Advance(0.9);  // the same second ticks on: one warning is enough
     g.Press(Msgbutton::Cmdmid);
     g.h.Advance(290);
@@ -155,7 +125,7 @@ TEST(GameFlow, AnHourWithoutAGuessShowsNoAnswer) {
     EXPECT_FALSE(g.m.Box());
     g.h.Advance(241);
     const Mainview v = g.V();
-    EXPECT_EQ(g.Boxid() + ": " + g.Boxtext(), "Gameover0: Gameover! You have already spent one hour.");
+    EXPECT_EQ(g.Boxid(), "Gameover0");
     EXPECT_FALSE(v.Shown(Panel::Franswer) || v.Shown(Panel::Frgetstring) || v.Shown(Panel::Lbltime));
     EXPECT_FALSE(g.Running(Timerid::Tmrrec));
     g.h.Advance(60);
@@ -166,7 +136,7 @@ TEST(GameFlow, EndGameAsksAndShowsTheAnswerOrCancelsBack) {
     Game g;
     g.Start(kSixFour);
     g.m.Mnuend_Click();  // before the first guess: nothing to show
-    EXPECT_EQ(g.m.Box()->title, "End Game?");
+    EXPECT_EQ(g.Boxid(), "Mnuend");
     g.Press(Msgbutton::Cmdl2);
     EXPECT_TRUE(g.Shown(Panel::Picfore) && !g.Shown(Panel::Franswer));
 
@@ -174,20 +144,17 @@ TEST(GameFlow, EndGameAsksAndShowsTheAnswerOrCancelsBack) {
     g.Drop("1230");
     g.m.Cmdshowresult_Click();
     g.m.Mnuend_Click();
-    EXPECT_EQ(g.Boxtext(), "Are you sure you want to end this game?");
+    EXPECT_EQ(g.Boxid(), "Mnuend");
     g.h.Advance(60);  // unanswered, it cancels: the game goes on
     EXPECT_EQ(g.Boxid() + g.Stack(), "Frgetstring1");
     EXPECT_FALSE(g.Running(Timerid::Tmrwait));
-    EXPECT_TRUE(g.Shown(Panel::Frgetstring));
 
     g.Endgame();
     EXPECT_FALSE(g.m.Box());
     EXPECT_TRUE(!g.Shown(Panel::Frgetstring) && g.Shown(Panel::Franswer));
     g.h.Advance(0.001);     // the deferred step opens its box once the handler is done
     g.m.Tmrbuffer_Timer();  // a late tick opens no second box
-    EXPECT_EQ(std::pair(g.m.Box()->title, g.m.Box()->icon), std::pair(std::string("Show Answer"), 'i'));
-    EXPECT_EQ(g.Boxtext(),
-              "You may see the answer in the Answer Frame now.\nPlease choose one option below.");
+    EXPECT_EQ(g.Boxid(), "Franswer");
     g.Press(Msgbutton::Cmdr3);
     EXPECT_TRUE(g.Shown(Panel::Picfore));
 
@@ -199,7 +166,7 @@ TEST(GameFlow, EndGameAsksAndShowsTheAnswerOrCancelsBack) {
 
     // Quit asks first; unanswered, it cancels back to the interrupted wait.
     g.m.Mnuquit_Click();
-    EXPECT_EQ(g.Boxtext(), "Are you sure you want to quit this programme?");
+    EXPECT_EQ(g.Boxid(), "Mnuquit");
     g.h.Advance(60);
     EXPECT_EQ(g.Stack(), "Frgetstring1");
     g.m.Mnuquit_Click();
@@ -209,12 +176,10 @@ TEST(GameFlow, EndGameAsksAndShowsTheAnswerOrCancelsBack) {
 
 TEST(GameFlow, TheSettingMenuStartsOnlyWhileItIsShownAndItsTimeOutCancels) {
     Game g;
-    EXPECT_EQ(g.Status(),
-              "Choose an option from the pulldown menu or the toolbar. Demo will start automatically in five "
-              "minutes.");
+    EXPECT_EQ(g.Stack(), "Picfore");
     g.m.Mnuset_Click();
     EXPECT_FALSE(g.V().menus.Mnuset || g.V().menus.Mnunew);
-    EXPECT_TRUE(g.Status().ends_with("will be closed automatically in 5 minutes.")) << g.Status();
+    EXPECT_EQ(g.Stack(), "Frmenu");
     g.m.Cblist_Click(L::Length, "8");
     EXPECT_EQ(g.V().lists[1].items, std::vector<std::string>{"10"});
     g.h.Advance(299);
@@ -235,24 +200,39 @@ TEST(GameFlow, TheSettingMenuStartsOnlyWhileItIsShownAndItsTimeOutCancels) {
     EXPECT_EQ(g.m.State().Answer, answer);
 }
 
-TEST(GameFlow, MouseInputFollowsTheRowAndTheInputMethodStartsItAfresh) {
+// Typed digits are filtered, and Enter submits a whole guess and then accepts
+// its hint; switching the input method starts the guess afresh.
+TEST(GameFlow, MouseAndKeyboardInputAndEnterSubmitsThenAccepts) {
     Game g;
-    g.Start({{L::Length, "4"}});  // ten colours, fixed order, no repetition
+    g.Start({{L::Length, "4"}}, "0235");  // ten colours, fixed order, no repetition
     for (int c : {9, 0, 4, 2}) g.m.Lblcolour_DblClick(c);
     EXPECT_EQ(g.V().defaultControl, Control::Cmdsubcol);
     g.m.Mnukey_Click();
     Mainview v = g.V();
     EXPECT_TRUE(v.Shown(Panel::Frinput) && !v.Shown(Panel::Frgetstring) && v.Shown(Panel::Frcolour));
+    EXPECT_EQ(v.focus, Control::Txtinput);
     for (bool border : v.colourBorder) EXPECT_FALSE(border);
+    g.m.Txtinput_Change("11");  // no repetition: the keystroke is undone
+    EXPECT_EQ(g.V().inputText, "");
     g.m.Txtinput_Change("15");
+    g.m.Enter_Keypress();  // not yet a whole guess: Enter does nothing
+    EXPECT_TRUE(g.Shown(Panel::Frinput));
     g.m.Mnumouse_Click();
     EXPECT_TRUE(g.Shown(Panel::Frgetstring) && !g.Shown(Panel::Frinput));
     EXPECT_EQ(g.m.Row().Guessblanks(), 4);
     g.m.Enter_Keypress();
     for (int c : {9, 0, 4, 7}) g.m.Lblcolour_DblClick(c);
-    g.m.Enter_Keypress();
-    EXPECT_EQ(std::pair(g.m.State().Guessstr, g.m.State().Currenttrial),
+    g.m.Enter_Keypress();  // one Enter submits and shows the hint
+    EXPECT_TRUE(g.Shown(Panel::Frshowresult) && g.V().board.rows.empty());
+    EXPECT_EQ(g.V().focus, Control::Cmdshowresult);
+    g.m.Enter_Keypress();  // the next one accepts it
+    EXPECT_EQ(std::pair(g.V().board.rows.at(1).Trialguess, g.m.State().Currenttrial),
               std::pair(std::string("0479"), int16_t{1}));
+    g.m.Mnukey_Click();
+    g.m.Txtinput_Change("0235");
+    EXPECT_EQ(g.V().defaultControl, Control::Cmdsubnum);
+    g.m.Enter_Keypress();
+    EXPECT_EQ(g.Boxid(), "Win");
 }
 
 TEST(GameFlow, AMiddleStartPlaysTheEarlyTrialsAndCountsFromTheStart) {

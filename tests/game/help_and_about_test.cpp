@@ -15,7 +15,6 @@ TEST(HelpAndAbout, AboutOverTheSettingMenuGivesTheMenuAMinuteAgain) {
     g.m.Mnuabout_Click();
     EXPECT_TRUE(g.V().about);
     EXPECT_EQ(g.Stack(), "Fmabout+Frmenu");
-    EXPECT_EQ(g.Status(), Waitinfo(Wait::Fmabout).status);
     g.m.Mnuinstr_Click();  // one window at a time
     EXPECT_FALSE(g.V().instructions);
     g.h.Advance(30);

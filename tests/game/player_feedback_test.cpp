@@ -128,23 +128,27 @@ TEST(PlayerFeedback, NoWordForADropThatChangesNothingAndNoneLeftForTheNextTrial)
     EXPECT_EQ(g.V().refusal, "");
 }
 
+// A colour's tool tip is what a click on it would be told, save in a full
+// "Random order" row, where a colour dropped on a position replaces the one there.
 TEST(PlayerFeedback, TheColourPanelsToolTipsSayWhyAColourCannotBeTaken) {
     Game g;
     g.Start({}, "789");  // "Fixed order", "No repetition"
-    g.m.Lblcolour_DblClick(3);
-    Mainview v = g.V();
-    EXPECT_EQ(v.colourTip[3], "This setting allows no repetition: each colour at most once.");
-    EXPECT_EQ(v.colourTip[4], "");
-    g.m.Lblcolour_DblClick(4);
-    g.m.Lblcolour_DblClick(5);
-    v = g.V();
-    EXPECT_EQ(v.colourTip[5], "This setting allows no repetition: each colour at most once.");
-    EXPECT_EQ(v.colourTip[6], "The row is full: take a colour out first.");
+    const auto click = [&g](int c) {
+        const std::string tip = g.V().colourTip[static_cast<size_t>(c)];
+        g.m.Lblcolour_DblClick(c);
+        EXPECT_EQ(tip, g.V().refusal) << c;
+    };
+    for (int c : {3, 3, 4, 5, 6}) click(c);  // 3 once used, and 6 when the row is full
     g.m.Mnukey_Click();
-    EXPECT_EQ(g.V().colourTip[6], "Keyboard input is on: type the colours' digits.");
+    click(6);
     g.m.Txtinput_Change("345");
     g.m.Cmdsubnum_Click();
     EXPECT_EQ(g.V().colourTip[6], "") << "no panel, no tip";
+
+    Game r;
+    r.Start(kSixFour);
+    for (int c : {0, 1, 2, 3}) r.m.Lblcolour_DblClick(c);
+    EXPECT_EQ(r.V().colourTip[4], "");
 }
 
 // Buttons 7 and 9 to 12 as '1' pressed or '0' not.

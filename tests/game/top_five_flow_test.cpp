@@ -1,6 +1,6 @@
 // The Top Five through the module: a qualifying win asks for a name and
-// shows the list; the list opens from the menu and goes back to it; the
-// designer's editor refuses what is not a number.
+// shows the list, also when saved from its box; the list opens from the menu
+// and goes back to it; the designer's editor refuses what is not a number.
 
 #include <gtest/gtest.h>
 
@@ -15,24 +15,18 @@
 namespace tallimor {
 namespace {
 
-// A win of the Top Five's setting after `seconds`, ended: the name is asked for.
-void Winafter(Game& g, int seconds) {
-    g.Start(kSixFour, "0123");
-    g.h.Advance(seconds);
-    g.Drop("0123");
-    g.Press(Msgbutton::Cmdr3);  // End
-}
-
+// The second win is saved from its closing box on the way to the list, and
+// loaded afterwards is shown for examination.
 TEST(TopFiveFlow, AQualifyingWinAsksForANameAndShowsTheListWithItsEntryMarked) {
     Game g("topfive");
-    Winafter(g, 42);
+    g.Start(kSixFour, "0123");
+    g.h.Advance(42);
+    g.Drop("0123");
+    g.Press(Msgbutton::Cmdr3);  // End
     Mainview v = g.V();
     ASSERT_TRUE(v.Shown(Panel::Frgetname));
     EXPECT_FALSE(v.Shown(Panel::Franswer) || v.menus.Mnuend);
-    EXPECT_EQ(v.focus, Control::Txtname);
-    EXPECT_EQ(
-        g.Status(),
-        "Input your name.  Please notice if you do not input anything, your name will be assumed to be xxx.");
+    EXPECT_EQ(std::pair(v.focus, g.Stack()), std::pair(Control::Txtname, std::string("Frgetname")));
     g.m.Txtname_Change("Bartholomew Quince");
     EXPECT_EQ(g.V().nametext, "Bartholomew Qui");  // 15 characters
     g.m.Enter_Keypress();
@@ -47,14 +41,29 @@ TEST(TopFiveFlow, AQualifyingWinAsksForANameAndShowsTheListWithItsEntryMarked) {
     EXPECT_TRUE(g.Shown(Panel::Picfore));
 
     // A slower win goes second, marked once it has its name; left alone, the name is "xxx".
-    Winafter(g, 43);
+    g.Start(kSixFour, "0123");
+    g.h.Advance(43);
+    g.Drop("0123");
+    g.Press(Msgbutton::Cmdl3);  // Save File
+    EXPECT_EQ(g.Stack(), "Mnusave+");
+    g.Choose("won.mm");
+    ASSERT_TRUE(g.Shown(Panel::Frgetname));
     EXPECT_EQ(g.V().winners.newplace, -1);
     g.h.Advance(60);
     EXPECT_EQ(g.V().winners.names.substr(0, 30), " 1.  Bartholomew Qui\n\n 2.  xxx");
     EXPECT_EQ(g.V().winners.newplace, 1);
-
-    // From the menu, the list marks nothing and goes back to the menu, game played or not.
     g.m.Cmdcontinue_Click();
+
+    g.m.Mnuload_Click();
+    g.Choose("won");
+    EXPECT_EQ(g.Boxid(), "Notgame");
+    EXPECT_EQ(g.V().answercaption + g.V().answer, "Answer0123");
+    g.h.Advance(899);
+    EXPECT_EQ(g.Boxid(), "Notgame");
+    g.h.Advance(1);  // FINISH, pressed by its time-out
+    EXPECT_TRUE(g.Shown(Panel::Picfore));
+
+    // From the menu, the list marks nothing and goes back to the menu.
     g.m.Mnuset_Click();
     g.m.Cmdtop_Click();
     ASSERT_TRUE(g.Shown(Panel::Picwinners));
