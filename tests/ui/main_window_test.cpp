@@ -77,17 +77,14 @@ class MainWindowTest : public QObject {
 
     void enterPressesOneButtonOfThePanelOnShow() {
         Startbykeys();
-        QVERIFY(Visible("Frgetstring"));
         const std::string answer = w_->Module().State().Answer;
         Key(Qt::Key_Return);  // Start is hidden with its menu: the game stays
         QCOMPARE(w_->Module().State().Answer, answer);
         const std::string guess = Miss();
         for (char c : guess) QTest::mouseDClick(Find(QString("Lblcolour%1").arg(c).toUtf8()), Qt::LeftButton);
-        QVERIFY(Find<QPushButton>("Cmdsubcol")->isEnabled());
         Key(Qt::Key_Return);  // Submit
         QVERIFY(Visible("Frshowresult") && Find<QPushButton>("Cmdshowresult")->hasFocus());
         Key(Qt::Key_Return);  // OK
-        QVERIFY(!Visible("Frshowresult"));
         QCOMPARE(Find<RecordBoard>("Picrecord")->Rows().at(1).Trialguess, guess);
     }
 

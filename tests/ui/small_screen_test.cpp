@@ -24,11 +24,6 @@ namespace {
 // The screen the window manager leaves free on the smallest screen the program accepts.
 const QRect kScreen(0, 0, 800, 600);
 
-// A window with the frame a window manager puts round it, where it stands.
-QRect Framed(const QWidget& w) {
-    return QRect(w.pos(), w.size()).adjusted(0, 0, 2 * kBorder, kTitlebar + kBorder);
-}
-
 // Names the controls that stick out of the panel they belong to.
 QStringList Outside(const QWidget* panel) {
     QStringList out;
@@ -102,9 +97,11 @@ class SmallScreenTest : public QObject {
         box.Messagebox(3, '!', "", "Save File", "Change Display", "End", "", Msgbutton::Cmdr3, "Win", "Win");
         Fmfiles files([](const std::function<void(Tallimormod&)>&) {}, &owner);
         Fmstat statistics(&owner);  // placed by the system: only its size is the program's
+        // Each with the frame a window manager puts round it, where it stands.
         for (const QWidget* w :
              std::initializer_list<const QWidget*>{&instr, &about, &title, &box, &files, &statistics})
-            QVERIFY2(kScreen.contains(Framed(*w)), qPrintable(w->objectName()));
+            QVERIFY2(kScreen.contains(QRect(w->pos(), w->size()).adjusted(0, 0, 2 * kBorder, kTitlebar + kBorder)),
+                     qPrintable(w->objectName()));
 
         // The About text names the version, whole above its OK button.
         const auto* label = about.findChild<QLabel*>("Lblabout");

@@ -196,20 +196,15 @@ class StartupTest : public QObject {
         QCOMPARE(Programcursor(path, Cursorkind::Wait).shape(), Qt::WaitCursor);
         QCOMPARE(Programcursor(path, Cursorkind::Point).shape(), Qt::PointingHandCursor);
 
-        QFile good(QCoreApplication::applicationDirPath() + "/Icon/H_point.cur");
-        QVERIFY(good.open(QIODevice::ReadOnly));
-        const QByteArray bytes = good.readAll();
+        const QByteArray bytes = Readfile(QCoreApplication::applicationDirPath() + "/Icon/H_point.cur");
+        QVERIFY(!bytes.isEmpty());
         QByteArray farHotspot = bytes;
         farHotspot[10] = char(200);  // x of the hot spot, beyond the 32-pixel picture
         QByteArray icon = bytes;
         icon[2] = 1;  // an icon, which has no hot spot
-        QDir().mkpath(path + "Icon");
         for (const QByteArray& damaged :
              {bytes.left(30), bytes.left(1000), QByteArray(4286, 'x'), farHotspot, icon}) {
-            QFile file(path + "Icon/H_point.cur");
-            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            file.write(damaged);
-            file.close();
+            Writefile(path + "Icon/H_point.cur", damaged);
             QCOMPARE(Programcursor(path, Cursorkind::Point).shape(), Qt::PointingHandCursor);
         }
     }
