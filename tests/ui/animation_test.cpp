@@ -66,9 +66,9 @@ class AnimationTest : public QObject {
         const Birdpictures& bird = Birdpicture(2);
         QCOMPARE(bird.frames.size(), QSize(4 * bird.width, bird.height) * 2);
         const QRect at = animation->Figure();
-        QVERIFY(Finedetail(bird.frames, QRect(0, 0, bird.width, bird.height)) > 0);
-        QVERIFY(Finedetail(picture, at & record->rect(), &record->Reserve()) > 0);
-        QVERIFY(Finedetail(picture, QRect(0, 0, record->width(), 24)) > 0);
+        QVERIFY(Finedetail(bird.frames, QRect(0, 0, bird.width, bird.height)) > 0 &&
+                Finedetail(picture, at & record->rect(), &record->Reserve()) > 0 &&
+                Finedetail(picture, QRect(0, 0, record->width(), 24)) > 0);
         // Moved on, the bird leaves the record as it was behind it.
         animation->Tmrani_Timer();
         QCOMPARE(animation->Figure().x(), at.x() + Animation::kStep);

@@ -105,8 +105,8 @@ class MainWindowTest : public QObject {
         Find<QAction>("Tlbgame10")->trigger();  // already in force: it stays pressed
         QVERIFY(pressed(10));
         QTest::keyClicks(Find("Txtinput"), "12b");
-        QCOMPARE(Find<QLineEdit>("Txtinput")->text(), QString("12"));
-        QVERIFY(Visible("Lblinputrefusal") && !Find<QLabel>("Lblinputrefusal")->text().isEmpty());
+        QVERIFY(Find<QLineEdit>("Txtinput")->text() == "12" && Visible("Lblinputrefusal") &&
+                !Find<QLabel>("Lblinputrefusal")->text().isEmpty());
     }
 
     void aDropReachesTheModuleAndTheBoxTimesOutBackToTheWindow() {
@@ -118,8 +118,7 @@ class MainWindowTest : public QObject {
         // Qt routes a drop only to the target of a drag in progress: hand it to the cell itself.
         static_cast<QObject*>(cell)->event(&drop);
         delete mime;
-        QVERIFY(drop.isAccepted());
-        QCOMPARE(w_->Module().Row().Cell(0), 4);
+        QVERIFY(drop.isAccepted() && w_->Module().Row().Cell(0) == 4);
 
         Key(Qt::Key_F5);
         QVERIFY(w_->Message());
@@ -143,8 +142,8 @@ class MainWindowTest : public QObject {
         QTest::keyClicks(QApplication::focusWidget(), "Eve Marlowe-Quinton");
         QCOMPARE(Find<QLineEdit>("Txtname")->text(), QString("Eve Marlowe-Qui"));
         Key(Qt::Key_Return);
-        QVERIFY(Visible("Picwinners") && !Visible("Frgetname"));
-        QVERIFY(Find<QLabel>("Lblname")->text().startsWith(" 1.  Eve Marlowe-Qui\n"));
+        QVERIFY(Visible("Picwinners") && !Visible("Frgetname") &&
+                Find<QLabel>("Lblname")->text().startsWith(" 1.  Eve Marlowe-Qui\n"));
         Key(Qt::Key_Return);  // Continue
         QVERIFY(Visible("Picfore") && !Visible("Picwinners"));
     }
@@ -165,21 +164,17 @@ class MainWindowTest : public QObject {
         QTest::keyClicks(files->Txtfiles(), "kept");
         QTest::keyClick(files->Txtfiles(), Qt::Key_Return);
         const QString path = folder_.path() + "/Files/kept.mm";
-        QVERIFY(QFile::exists(path));
-        QCOMPARE(w_->windowTitle(), "Saved Game - " + path);
-        QTRY_VERIFY(!w_->findChild<Fmfiles*>("Fmfiles"));
-        QTRY_VERIFY(Find<QLineEdit>("Txtinput")->hasFocus());
+        QVERIFY(QFile::exists(path) && w_->windowTitle() == "Saved Game - " + path);
+        QTRY_VERIFY(!w_->findChild<Fmfiles*>("Fmfiles") && Find<QLineEdit>("Txtinput")->hasFocus());
 
         Key(Qt::Key_F5);
         QTest::keyClick(w_->Message(), Qt::Key_Return);  // OK: the game ends
         QTRY_VERIFY(w_->Message());
         QTest::mouseClick(w_->Message()->Button(Msgbutton::Cmdr3), Qt::LeftButton);  // End
-        QTRY_VERIFY(Visible("Picfore"));
-        QTRY_VERIFY(w_->isActiveWindow());
+        QTRY_VERIFY(Visible("Picfore") && w_->isActiveWindow());
         Key(Qt::Key_F3);
         files = w_->findChild<Fmfiles*>("Fmfiles");
-        QVERIFY(files);
-        QVERIFY(files->Cmdopen()->isVisible() && !files->Cmdsave()->isVisible());
+        QVERIFY(files && files->Cmdopen()->isVisible() && !files->Cmdsave()->isVisible());
         QListWidget* list = files->Filfiles();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
         QCOMPARE(files->Txtfiles()->text(), QString("kept.mm"));
@@ -209,10 +204,8 @@ class MainWindowTest : public QObject {
                 QTest::mouseClick(Find("Picrecord"), Qt::LeftButton);
             else
                 Key(Qt::Key_Escape);
-            QVERIFY(!w_->Module().Demorunning());
-            QVERIFY(Visible("Picfore") && !Visible("Picrecord") && !Visible("Frscroll"));
-            QCOMPARE(Find<QLabel>("Stbmenu")->text().toStdString(), idle);
-            QVERIFY(Find<QAction>("Mnudemo")->isEnabled());
+            QVERIFY(!w_->Module().Demorunning() && Visible("Picfore") && !Visible("Picrecord") && !Visible("Frscroll"));
+            QVERIFY(Find<QLabel>("Stbmenu")->text().toStdString() == idle && Find<QAction>("Mnudemo")->isEnabled());
         }
     }
 
@@ -258,8 +251,8 @@ class MainWindowTest : public QObject {
         QVERIFY(!box.Button(Msgbutton::Cmdl2)->isHidden() && box.Button(Msgbutton::Cmdl2)->isDefault());
         QCOMPARE(box.Piclogo()->pixmap().toImage().pixelColor(16, 16), QColor(0, 0, 255));
         box.Messagebox(3, '!', "", "Save File", "Change Display", "End", "", Msgbutton::Cmdr3, "Win", "Win");
-        QVERIFY(box.Button(Msgbutton::Cmdl2)->isHidden() && box.Button(Msgbutton::Cmdr2)->isHidden());
-        QVERIFY(!box.Button(Msgbutton::Cmdl3)->isHidden() && !box.Button(Msgbutton::Cmdmid)->isHidden());
+        QVERIFY(box.Button(Msgbutton::Cmdl2)->isHidden() && box.Button(Msgbutton::Cmdr2)->isHidden() &&
+                !box.Button(Msgbutton::Cmdl3)->isHidden() && !box.Button(Msgbutton::Cmdmid)->isHidden());
         QVERIFY(box.Button(Msgbutton::Cmdr3)->isDefault() && !box.Button(Msgbutton::Cmdl2)->isDefault());
         // No warning file in the folder: a drawn icon, not the question's picture.
         QVERIFY(box.Piclogo()->pixmap().toImage().pixelColor(16, 16) != QColor(0, 0, 255));
@@ -272,8 +265,7 @@ class MainWindowTest : public QObject {
         Designermenu();
         QTest::mouseClick(Find("Cmdstat"), Qt::LeftButton);
         auto* fmstat = Find<Fmstat>("Fmstat");
-        QVERIFY(fmstat->isVisible() && !w_->isVisible());
-        QCOMPARE(fmstat->Lststat()->count(), 4272);
+        QVERIFY(fmstat->isVisible() && !w_->isVisible() && fmstat->Lststat()->count() == 4272);
         QTest::mouseClick(Find("Cmdback"), Qt::LeftButton);
         QVERIFY(!fmstat->isVisible() && w_->isVisible() && Visible("Frmenu"));
     }
@@ -289,8 +281,8 @@ class MainWindowTest : public QObject {
         QVERIFY(!w_->Module().Demorunning());
         w_->Tick(Timerid::Tmrbuffer);
         auto* box = Find<QMessageBox>("Systembox");
-        QVERIFY(box->isVisible() && box->icon() == QMessageBox::Information);
-        QVERIFY2(box->text().contains(" / 1 = "), qPrintable(box->text()));
+        QVERIFY2(box->isVisible() && box->icon() == QMessageBox::Information && box->text().contains(" / 1 = "),
+                 qPrintable(box->text()));
         QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
         QVERIFY(!w_->Module().Describe().systembox);
     }

@@ -95,8 +95,7 @@ class StartupTest : public QObject {
         Writefile(expected + "Winners/Winners5", "mine");
         QFile::remove(expected + "Winners/Winners10");
         QCOMPARE(Choosedatafolder(program_).folder, expected);
-        QCOMPARE(Readfile(expected + "Winners/Winners5"), QByteArray("mine"));
-        QVERIFY(!QFileInfo::exists(expected + "Winners/Winners10"));
+        QVERIFY(Readfile(expected + "Winners/Winners5") == "mine" && !QFileInfo::exists(expected + "Winners/Winners10"));
         QCOMPARE(QDir(expected).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{"Winners"});  // the probe of writing leaves nothing behind
     }
@@ -112,8 +111,7 @@ class StartupTest : public QObject {
         // A file where the folder should be stops root as well as anyone.
         Writefile(root_.filePath("ann/.local"), "not a folder");
         Datafolder data = Choosedatafolder(program_);
-        QVERIFY(data.folder.isEmpty());
-        QCOMPARE(data.tried, root_.filePath("ann/.local/share/Tallimor/"));
+        QVERIFY(data.folder.isEmpty() && data.tried == root_.filePath("ann/.local/share/Tallimor/"));
         for (const char* home : {static_cast<const char*>(nullptr), ""}) {
             home ? qputenv("HOME", home) : qunsetenv("HOME");
             data = Choosedatafolder(program_);
@@ -158,8 +156,7 @@ class StartupTest : public QObject {
         QVERIFY(inputbox() && !countdown->isActive());
         inputbox()->setTextValue("583017");
         inputbox()->accept();
-        QVERIFY(countdown->isActive() && countdown->remainingTime() > 4700);
-        QVERIFY(title.isVisible() && started.isEmpty());
+        QVERIFY(countdown->isActive() && countdown->remainingTime() > 4700 && title.isVisible() && started.isEmpty());
 
         QTest::mouseClick(credit, Qt::RightButton, ctrlalt);
         inputbox()->setTextValue("583016");
@@ -193,8 +190,8 @@ class StartupTest : public QObject {
     void aMissingOrDamagedFileGivesTheSystemCursor() {
         QTemporaryDir folder;
         const QString path = folder.path() + "/";
-        QCOMPARE(Programcursor(path, Cursorkind::Wait).shape(), Qt::WaitCursor);
-        QCOMPARE(Programcursor(path, Cursorkind::Point).shape(), Qt::PointingHandCursor);
+        QVERIFY(Programcursor(path, Cursorkind::Wait).shape() == Qt::WaitCursor &&
+                Programcursor(path, Cursorkind::Point).shape() == Qt::PointingHandCursor);
 
         const QByteArray bytes = Readfile(QCoreApplication::applicationDirPath() + "/Icon/H_point.cur");
         QVERIFY(!bytes.isEmpty());
