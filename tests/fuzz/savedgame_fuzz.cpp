@@ -44,8 +44,8 @@ static std::string Missingguess(const GameState& g) {
 
 static void Requiresound(const Tallimormod& m) {
     const GameState& g = m.State();
-    Require(g.Currenttrial >= 0 && g.Currenttrial <= kLastTrial && g.Finaltrial >= 0 && g.Finaltrial <= kLastTrial,
-            "the trial counter or the stored trials left 0 to 27");
+    Require(g.Currenttrial >= 0 && g.Currenttrial <= kLastTrial, "the trial counter left 0 to 27");
+    Require(g.Finaltrial >= 0 && g.Finaltrial <= kLastTrial, "the stored trials left 0 to 27");
     const Mainview v = m.Describe();
     Require(v.board.rows.empty() || v.board.rows.rbegin()->first <= kLastTrial,
             "the board shows a trial past 27");

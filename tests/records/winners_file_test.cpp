@@ -103,8 +103,8 @@ TEST_F(WinnersFileTest, OnlyAbsentOrEmptyFilesReadAsFreshAndDamagedOnesAreKept) 
         WinnersRecord back;
         back.Population[0] = 99;
         const WinnersResult result = Readwinners(folder_, 6, back);
-        EXPECT_TRUE(result.status == WinnersStatus::Damaged && result.message.find("damaged") != std::string::npos)
-            << at << ": " << result.message;
+        EXPECT_EQ(result.status, WinnersStatus::Damaged) << at;
+        EXPECT_NE(result.message.find("damaged"), std::string::npos) << result.message;
         EXPECT_EQ(back.Population[0], 0);
         EXPECT_EQ(FileBytes(6), damaged) << "reading leaves the damaged file alone";
     }
@@ -130,7 +130,8 @@ TEST_F(WinnersFileTest, WrittenBytesMatchTheLayout) {
     // on by the 5 name bytes.
     const size_t ann = 12 + 2 * 2815, n = 5;
     EXPECT_EQ(std::tuple(U16At(b, 8), U16At(b, ann), U16At(b, ann + 5)), std::tuple(2, 3, 0));
-    EXPECT_EQ(std::string(b.begin() + 10, b.begin() + 12) + std::string(b.begin() + ann + 2, b.begin() + ann + 5), "BoAnn");
+    EXPECT_EQ(std::string(b.begin() + 10, b.begin() + 12), "Bo");
+    EXPECT_EQ(std::string(b.begin() + ann + 2, b.begin() + ann + 5), "Ann");
     // Table start, element, its 16-bit value.
     const size_t t = kToptime + n, a = kTopattempts + n, p = kPopulation + n;
     const std::vector<std::tuple<size_t, size_t, int>> words = {{t, 0, 3600}, {t, 2816, 125}, {t, 3519, 3599},
@@ -138,7 +139,8 @@ TEST_F(WinnersFileTest, WrittenBytesMatchTheLayout) {
                                                                 {p, 0, 0},    {p, 703, 321}};
     for (const auto& [start, element, value] : words)
         EXPECT_EQ(U16At(b, start + 2 * element), value) << start << " element " << element;
-    EXPECT_EQ(std::pair(FloatAt(b, kAverage + n), FloatAt(b, kAverage + n + 4 * 703)), std::pair(3.5f, 4.75f));
+    EXPECT_EQ(FloatAt(b, kAverage + n), 3.5f);
+    EXPECT_EQ(FloatAt(b, kAverage + n + 4 * 703), 4.75f);
     for (size_t i = kUnused + n; i < b.size(); ++i) ASSERT_EQ(b[i], 0) << "unused rest at " << i;
 }
 
@@ -182,8 +184,8 @@ TEST_F(WinnersFileTest, RefusedWritesAreReportedAndKeepTheOldFile) {
     const fs::path file = Winnerspath(folder_, 10);
     fs::permissions(file, fs::perms::owner_read | fs::perms::group_read);
     result = Writewinners(folder_, 10, r);
-    EXPECT_TRUE(result.status == WinnersStatus::Unwritable && result.message.find("read-only") != std::string::npos)
-        << result.message;
+    EXPECT_EQ(result.status, WinnersStatus::Unwritable);
+    EXPECT_NE(result.message.find("read-only"), std::string::npos) << result.message;
     EXPECT_EQ(FileBytes(10), kept);
     // A replaced file keeps its permissions, and no temporary is left.
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -220,7 +222,8 @@ TEST_F(WinnersFileTest, AWriteOfSixCutOffIsFinishedAtTheNextStartAndOnlyItsTempo
         first[static_cast<size_t>(c)].Average[0] = 4;
     }
     ASSERT_EQ(Writeallwinners(folder_, first).status, WinnersStatus::Ok);
-    EXPECT_EQ(std::distance(fs::directory_iterator(winners), fs::directory_iterator()), 6);  // no journal left
+    EXPECT_EQ(std::distance(fs::directory_iterator(winners), fs::directory_iterator()),
+              6);  // no journal left
     auto population = [&](int colours) {
         WinnersRecord r;
         return Readwinners(folder_, colours, r).Usable() ? r.Population[0] : -1;
@@ -235,7 +238,8 @@ TEST_F(WinnersFileTest, AWriteOfSixCutOffIsFinishedAtTheNextStartAndOnlyItsTempo
             const fs::path file = Winnerspath(folder_, c);
             const fs::path temporary = file.string() + ".tallimor-a1B2c" + std::to_string(c % 10);
             const Bytes bytes = Encodewinners(r);
-            std::ofstream(temporary, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), 32392);
+            std::ofstream(temporary, std::ios::binary)
+                .write(reinterpret_cast<const char*>(bytes.data()), 32392);
             names += temporary.string() + "\n" + file.string() + "\n";
             if (c < 5 + renamed) fs::rename(temporary, file);
         }
@@ -254,7 +258,8 @@ TEST_F(WinnersFileTest, AWriteOfSixCutOffIsFinishedAtTheNextStartAndOnlyItsTempo
         for (int c = 5; c <= 10; ++c) EXPECT_EQ(population(c), kept) << c;
         EXPECT_EQ(std::distance(fs::directory_iterator(winners), fs::directory_iterator()), 11);
     }
-    EXPECT_TRUE(!fs::exists(winners / "Winners.journal") && fs::is_directory(winners / "Winners6.tallimor-abcdef"));
+    EXPECT_FALSE(fs::exists(winners / "Winners.journal"));
+    EXPECT_TRUE(fs::is_directory(winners / "Winners6.tallimor-abcdef"));
 }
 
 TEST_F(WinnersFileTest, ARecordsFileThatIsALinkIsWrittenThroughIt) {
@@ -273,7 +278,8 @@ TEST_F(WinnersFileTest, ARecordsFileThatIsALinkIsWrittenThroughIt) {
     std::ofstream(elsewhere / "seven.tallimor-Zz9Yy8") << "left";
     std::ofstream(elsewhere / "eight.tallimor-Zz9Yy8") << "not ours";
     Tidyrecords(folder_);
-    EXPECT_TRUE(!fs::exists(elsewhere / "seven.tallimor-Zz9Yy8") && fs::exists(elsewhere / "eight.tallimor-Zz9Yy8"));
+    EXPECT_FALSE(fs::exists(elsewhere / "seven.tallimor-Zz9Yy8"));
+    EXPECT_TRUE(fs::exists(elsewhere / "eight.tallimor-Zz9Yy8"));
 }
 
 TEST_F(WinnersFileTest, StartTrialComesFromTheTrialOneNoErrorAverage) {

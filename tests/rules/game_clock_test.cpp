@@ -20,9 +20,10 @@ TEST(GameClock, CountsWholeSecondsFromStartWithItsOffset) {
     // held at the 16-bit limit rather than overflowing.  A loaded game carries
     // its time in (100 s), and a source that steps back counts nothing negative.
     // Start (-1: none), seconds the source moves on, the time counted.
-    for (const auto& [start, step, counted] : std::vector<std::tuple<int, double, int>>{
-             {0, 0, 0}, {-1, 59.9, 59}, {-1, 0.1, 60}, {-1, 3541, 3601}, {-1, 1e9, 32767},
-             {100, 5, 105}, {-1, -100, 100}}) {
+    const std::vector<std::tuple<int, double, int>> steps = {
+        {0, 0, 0},        {-1, 59.9, 59}, {-1, 0.1, 60},  {-1, 3541, 3601},
+        {-1, 1e9, 32767}, {100, 5, 105},  {-1, -100, 100}};
+    for (const auto& [start, step, counted] : steps) {
         if (start >= 0) clock.Start(start);
         now += step;
         EXPECT_EQ(clock.Calculatetime(), counted) << step;

@@ -107,7 +107,8 @@ TEST(SettingListsTest, SummaryTextsAndAnyTimesStoredAsTheMaximum) {
               "You guess\n10\nMiddle (Trial 4)\nUnspecified (3 - 6)\nNo error\nRandom order\n"
               "May be repeated any times\nPlaying");
     EXPECT_EQ(Setcontenttext(GameSettings::Make(7, 5, true, 1, 3, 1, 1, 2), "Preparation"),
-              "You guess\n7\nTrial 1\n5\nMay contain error(s)\nFixed order\nEach colour at most 3 times\nPreparation");
+              "You guess\n7\nTrial 1\n5\nMay contain error(s)\nFixed order\n"
+              "Each colour at most 3 times\nPreparation");
 }
 
 // Walks every colour, every length it offers and every repetition that

@@ -94,8 +94,9 @@ class SmallScreenTest : public QObject {
         // Each with the frame a window manager puts round it, where it stands.
         for (const QWidget* w :
              std::initializer_list<const QWidget*>{&instr, &about, &title, &box, &files, &statistics})
-            QVERIFY2(kScreen.contains(QRect(w->pos(), w->size()).adjusted(0, 0, 2 * kBorder, kTitlebar + kBorder)),
-                     qPrintable(w->objectName()));
+            QVERIFY2(
+                kScreen.contains(QRect(w->pos(), w->size()).adjusted(0, 0, 2 * kBorder, kTitlebar + kBorder)),
+                qPrintable(w->objectName()));
 
         // The About text names the version, whole above its OK button.
         const auto* label = about.findChild<QLabel*>("Lblabout");

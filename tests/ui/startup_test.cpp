@@ -66,10 +66,7 @@ class StartupTest : public QObject {
     }
     void cleanup() {
         qputenv("HOME", home_);
-        if (xdg_.isNull())
-            qunsetenv("XDG_DATA_HOME");
-        else
-            qputenv("XDG_DATA_HOME", xdg_);
+        xdg_.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", xdg_);
         QDir(root_.path()).removeRecursively();
         QDir().mkpath(root_.path());
     }
@@ -95,7 +92,8 @@ class StartupTest : public QObject {
         Writefile(expected + "Winners/Winners5", "mine");
         QFile::remove(expected + "Winners/Winners10");
         QCOMPARE(Choosedatafolder(program_).folder, expected);
-        QVERIFY(Readfile(expected + "Winners/Winners5") == "mine" && !QFileInfo::exists(expected + "Winners/Winners10"));
+        QCOMPARE(Readfile(expected + "Winners/Winners5"), QByteArray("mine"));
+        QVERIFY(!QFileInfo::exists(expected + "Winners/Winners10"));
         QCOMPARE(QDir(expected).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{"Winners"});  // the probe of writing leaves nothing behind
     }
@@ -156,7 +154,8 @@ class StartupTest : public QObject {
         QVERIFY(inputbox() && !countdown->isActive());
         inputbox()->setTextValue("583017");
         inputbox()->accept();
-        QVERIFY(countdown->isActive() && countdown->remainingTime() > 4700 && title.isVisible() && started.isEmpty());
+        QVERIFY(countdown->isActive() && countdown->remainingTime() > 4700);
+        QVERIFY(title.isVisible() && started.isEmpty());
 
         QTest::mouseClick(credit, Qt::RightButton, ctrlalt);
         inputbox()->setTextValue("583016");
@@ -215,7 +214,8 @@ class StartupTest : public QObject {
                 const QImage image = icon.pixmap(side).toImage();
                 int opaque = 0;
                 for (int p = 0; p < side * side; ++p) opaque += qAlpha(image.pixel(p % side, p / side)) > 0;
-                QVERIFY2(image.size() == QSize(side, side) && opaque > side * side / 6, qPrintable(QString::number(index)));
+                QVERIFY2(image.size() == QSize(side, side) && opaque > side * side / 6,
+                         qPrintable(QString::number(index)));
             }
             const QImage picture = icon.pixmap(24).toImage();
             QVERIFY2(!seen.contains(picture), qPrintable(QString::number(index)));
