@@ -16,23 +16,18 @@ TEST(Converttime, WritesSecondsAndMinutesInWords) {
 TEST(GameClock, CountsWholeSecondsFromStartWithItsOffset) {
     double now = 1000.25;
     GameClock clock([&] { return now; });
-    clock.Start(0);
-    EXPECT_EQ(clock.Calculatetime(), 0);
-    now += 59.9;
-    EXPECT_EQ(clock.Calculatetime(), 59);
-    now += 0.1;
-    EXPECT_EQ(clock.Calculatetime(), 60);
-    // The hour is passed rather than wrapped to zero.
-    now = 1000.25 + 3601;
-    EXPECT_EQ(clock.Calculatetime(), 3601);
-    now += 1e9;  // far beyond: held at the 16-bit limit rather than overflowing
-    EXPECT_EQ(clock.Calculatetime(), 32767);
-
-    clock.Start(100);  // a loaded game carries its time in
-    now += 5;
-    EXPECT_EQ(clock.Calculatetime(), 105);
-    now -= 100;  // a source that steps back counts nothing negative
-    EXPECT_EQ(clock.Calculatetime(), 100);
+    // The hour is passed rather than wrapped to zero; far beyond, the time is
+    // held at the 16-bit limit rather than overflowing.  A loaded game carries
+    // its time in (100 s), and a source that steps back counts nothing negative.
+    // Start (-1: none), seconds the source moves on, the time counted.
+    const std::vector<std::tuple<int, double, int>> steps = {
+        {0, 0, 0},        {-1, 59.9, 59}, {-1, 0.1, 60},  {-1, 3541, 3601},
+        {-1, 1e9, 32767}, {100, 5, 105},  {-1, -100, 100}};
+    for (const auto& [start, step, counted] : steps) {
+        if (start >= 0) clock.Start(start);
+        now += step;
+        EXPECT_EQ(clock.Calculatetime(), counted) << step;
+    }
 }
 
 }  // namespace

@@ -46,8 +46,7 @@ GameState Playing(int who) {
 std::pair<bool, int> MarkAs(GameState& g, const char* status, const char* guess) {
     g.Gamestatus = Gamestatusnamed(status).value();
     g.Guessstr = guess;
-    const bool shown = Mark(g);
-    return {shown, g.Currenttrial};
+    return {Mark(g), g.Currenttrial};  // a braced list is evaluated in order
 }
 
 // The wrong hints Mark makes at their trials are met in the computer's game tests.

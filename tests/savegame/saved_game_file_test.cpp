@@ -201,8 +201,7 @@ TEST(SavedGameFileTest, SavesReplaceTheFileWholeAndTextsMustFit) {
     EXPECT_EQ(Decodesavedgame(bytes.data(), bytes.size(), read), "");
     const fs::path folder = Freshfolder("saved");
     const fs::path path = folder / "game.mm";
-    ASSERT_TRUE(Writesavedgame(path, Computergame(), buffer).Ok());
-    EXPECT_EQ(fs::file_size(path), 722u);
+    ASSERT_TRUE(Writesavedgame(path, Computergame(), buffer).Ok() && fs::file_size(path) == 722u);
     // The computer's tables left in the buffer count too, and no longer leave room.
     const SavedGameFile saved = buffer;
     EXPECT_EQ(Writesavedgame(path, full, buffer).status, SavedGameStatus::TooLong);
@@ -212,9 +211,7 @@ TEST(SavedGameFileTest, SavesReplaceTheFileWholeAndTextsMustFit) {
     EXPECT_EQ(Writesavedgame(path, Playergame(), buffer).status, SavedGameStatus::Unwritable);
     fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
     // Nothing refused changed the buffer or the file, which reads back as saved.
-    EXPECT_EQ(buffer, saved);
-    EXPECT_TRUE(Readsavedgame(path, read).Ok());
-    EXPECT_EQ(read, saved);
+    EXPECT_TRUE(buffer == saved && Readsavedgame(path, read).Ok() && read == saved);
     EXPECT_EQ(Readsavedgame(folder / "none.mm", read).status, SavedGameStatus::Unreadable);
     fs::remove_all(folder);
 }

@@ -50,6 +50,7 @@ right" "$("$sim" claim --colours 10 --length 5 --order random --repeat 1 --colou
 check "a claim needs a trial" "2" "$(status "$sim" claim $set53 --answer 234 --errors 1 --guesses '')"
 check "claim won first" "win 2" "$("$sim" claim $set53 --answer 234 --errors 1 --guesses 012,234 | tail -1)"
 
+# shellcheck disable=SC2086  # each command split into its words
 for bad in "play --colours 4 --length 3 --order random --repeat 1 --colour-order 0123 --answer 012" \
            "play --colours 5 --length 3 --order random --repeat 1 --colour-order 01234 --answer 011" \
            "play --colours 5 --length 3 --order random --repeat 1 --colour-order 01233 --answer 012" \
@@ -60,9 +61,7 @@ for bad in "play --colours 4 --length 3 --order random --repeat 1 --colour-order
            "play $set53 --answer 234 --errors 31" "play $set53 --answer 234 --errors 33" \
            "play $set53 --answer 234 --errors a" "claim $set53 --answer 234 --errors 1 --guesses 012,012" \
            "bench --games" "frobnicate" ""; do
-  # shellcheck disable=SC2086
   check "usage error: $bad" "2" "$(status "$sim" $bad)"
-  # shellcheck disable=SC2086
   check "one line: $bad" "1" "$("$sim" $bad 2>&1 >/dev/null | wc -l)"
 done
 
