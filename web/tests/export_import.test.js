@@ -21,6 +21,16 @@ async function importfile(page, path) {
   await chooser.accept([path]);
 }
 
+// Highlights the (one) file in the open file window, presses Export and
+// reads the download that lands in `folder`.
+async function exportfile(page, folder, name) {
+  await page.waitForSelector('#Fmfiles', { visible: true });
+  await click(page, '#Filfiles li');
+  await click(page, '#Cmdexport');
+  for (let i = 0; i < 100 && !readdirSync(folder).includes(name); i++) await new Promise((r) => setTimeout(r, 50));
+  return readFileSync(join(folder, name));
+}
+
 test('export a saved game, import it again, and refuse a damaged one', async () => {
   const page = await ctx.open({ query: '?seed=7' });
   const cdp = await page.createCDPSession();
@@ -40,12 +50,7 @@ test('export a saved game, import it again, and refuse a damaged one', async () 
   await page.keyboard.up('Alt');
   await page.keyboard.press('s');
   await page.keyboard.press('a');
-  await page.waitForSelector('#Fmfiles', { visible: true });
-  await click(page, '#Filfiles li');
-  await click(page, '#Cmdexport');
-  const file = join(folder, 'trip.mm');
-  for (let i = 0; i < 100 && !readdirSync(folder).includes('trip.mm'); i++) await new Promise((r) => setTimeout(r, 50));
-  const bytes = readFileSync(file);
+  const bytes = await exportfile(page, folder, 'trip.mm');
   assert.equal(bytes.length, 722);
   await click(page, '#Fmfiles_Cmdcancel');
   await page.waitForSelector('#Fmfiles', { hidden: true });
@@ -69,7 +74,7 @@ test('export a saved game, import it again, and refuse a damaged one', async () 
   assert.deepEqual([await boardrows(page), await text(page, '#Stbmenu'), await text(page, '#Fmmain_title')], idle);
 
   // The good one: the board comes back as it was saved.
-  await importfile(page, file);
+  await importfile(page, join(folder, 'trip.mm'));
   await page.waitForSelector('#Fmfiles', { hidden: true });
   assert.deepEqual(await boardrows(page), rows);
   assert.match(await text(page, '#Fmmain_title'), /^Loaded Game - /);
@@ -106,11 +111,6 @@ test('a game saved in the browser is byte for byte the file the desktop module w
   if (await page.$eval('#Fmmessage', (el) => !el.hidden)) await click(page, '#Cmdr3');
   await page.waitForSelector('#Fmmessage', { hidden: true });
   await page.keyboard.press('F3');
-  await page.waitForSelector('#Fmfiles', { visible: true });
-  await click(page, '#Filfiles li');
-  await click(page, '#Cmdexport');
-  const file = join(downloads, 'same.mm');
-  for (let i = 0; i < 100 && !readdirSync(downloads).includes('same.mm'); i++) await new Promise((r) => setTimeout(r, 50));
-  assert.deepEqual(readFileSync(file), expected);
+  assert.deepEqual(await exportfile(page, downloads, 'same.mm'), expected);
   assert.deepEqual(page.problems, []);
 });
